@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian 12 machine, builds, then runs the
+# program ("run") or the whole test suite ("test").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libpugixml-dev libqrencode-dev
+          libgtest-dev libbenchmark-dev xvfb xauth x11-utils x11-apps imagemagick
+          fonts-dejavu-core)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Instalando paquetes: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get install -y -q "${missing[@]}" || { $sudo apt-get update -q && $sudo apt-get install -y -q "${missing[@]}"; }
+}
+
+build() {
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build -j"$(nproc)"
+}
+
+case "${1:-run}" in
+  run)
+    install_missing
+    build
+    exec ./build/vortesalin
+    ;;
+  test)
+    install_missing
+    build
+    cd build && ctest --output-on-failure -j"$(nproc)"
+    ;;
+  *)
+    echo "uso: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,31 @@
+#pragma once
+// Draw data and print settings kept for the whole run, and the print
+// settings file "config_imp.txt" (top margin, left margin, orientation).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct AjustesImpresion {
+    std::string gTituloImpresion;
+    std::string gPieImpresion;
+    std::string gNombreSorteo;
+    int16_t gNumeroSorteo = 0;
+    int16_t gPrecioDecimo = 20;
+    std::string gFechaSorteo;  // day "/" month "/" year
+    int32_t gMargenSuperior = 1000;
+    int32_t gMargenIzquierdo = 1000;
+    int32_t gOrientacion = 0;  // 0 "Vertical", 1 "Horizontal"
+};
+
+inline constexpr const char* kNombreConfigImpresion = "config_imp.txt";
+
+// Defaults first, then each line in order until one fails; never reports.
+void LeerConfigImpresion(AjustesImpresion& ajustes, const std::string& ruta);
+// Writes the three lines with CR LF; false when the file could not be written
+// (the old file is then left as it was).
+bool GuardarConfigImpresion(const AjustesImpresion& ajustes, const std::string& ruta);
+
+// A whole number with blanks around it; a fraction rounds to the nearest,
+// halves to even. Nothing when the text is not a number or out of range.
+std::optional<int32_t> LeerEnteroRedondeado(std::string_view texto);

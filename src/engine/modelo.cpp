@@ -1,0 +1,107 @@
+#include "modelo.h"
+
+#include <array>
+
+namespace {
+
+// Exact C(n,k) for the sizes the program uses (n <= 50, k <= 6), built once.
+constexpr int kMaxN = 50;
+constexpr int kMaxK = 6;
+using TablaBinomial = std::array<std::array<int64_t, kMaxK + 1>, kMaxN + 1>;
+
+constexpr TablaBinomial ConstruirBinomiales() {
+    TablaBinomial t{};
+    for (int n = 0; n <= kMaxN; ++n) {
+        t[n][0] = 1;
+        for (int k = 1; k <= kMaxK; ++k)
+            t[n][k] = n == 0 ? 0 : t[n - 1][k - 1] + t[n - 1][k];
+    }
+    return t;
+}
+constexpr TablaBinomial kBinomiales = ConstruirBinomiales();
+
+// kPrefijo[j][x] = sum over v = 1..x of C(50 - v, j): the blocks skipped
+// before value x + 1 at a level with j elements still to place.
+using TablaPrefijo = std::array<std::array<int32_t, kMaxN + 1>, kPosiciones>;
+constexpr TablaPrefijo ConstruirPrefijos() {
+    TablaPrefijo p{};
+    for (int j = 0; j < kPosiciones; ++j) {
+        p[j][0] = 0;
+        for (int x = 1; x <= kMaxN; ++x)
+            p[j][x] = p[j][x - 1] + static_cast<int32_t>(kBinomiales[kMaxN - x][j]);
+    }
+    return p;
+}
+constexpr TablaPrefijo kPrefijo = ConstruirPrefijos();
+
+double BinomialLento(int32_t n, int32_t k) {
+    double producto = 1.0;
+    for (int32_t f = n - k + 1; f <= n; ++f) producto *= f;
+    double factorial = 1.0;
+    for (int32_t f = 2; f <= k; ++f) factorial *= f;
+    return producto / factorial;
+}
+
+}  // namespace
+
+Casilla CasillaDeDigito(uint8_t digito, int16_t posicion) {
+    if (posicion < 1 || posicion > kPosiciones) posicion = 1;
+    return static_cast<Casilla>((posicion - 1) * 10 + digito + 1);
+}
+
+uint8_t DigitoDeCasilla(uint8_t casilla) {
+    if (casilla < 1 || casilla > kCasillas) return 0;
+    return static_cast<uint8_t>((casilla - 1) % 10);
+}
+
+double ProductoDescendente(int16_t a, int16_t b, int16_t c) {
+    double producto = 1.0;
+    for (int16_t i = c; i < b; ++i) producto *= static_cast<double>(a - (i - c));
+    return producto;
+}
+
+double NumCombinaciones(int16_t n, int16_t k) {
+    return ProductoDescendente(n, k, 0) / ProductoDescendente(k, k, 0);
+}
+
+double Binomial(int32_t n, int32_t k) {
+    if (k < 1) return 1.0;
+    if (n >= 0 && n <= kMaxN && k <= kMaxK) return static_cast<double>(kBinomiales[n][k]);
+    return BinomialLento(n, k);
+}
+
+void CombinacionDeIndice(int32_t idx, int16_t k, int16_t n, std::span<uint8_t> comb) {
+    int32_t s = 0;
+    int previo = 0;
+    for (int i = 1; i <= k - 1; ++i) {
+        int valor = previo + 1;
+        for (;;) {
+            const int32_t bloque = static_cast<int32_t>(Binomial(n - valor, k - i));
+            if (s + bloque >= idx) break;
+            s += bloque;
+            ++valor;
+        }
+        comb[i - 1] = static_cast<uint8_t>(valor);
+        previo = valor;
+    }
+    comb[k - 1] = static_cast<uint8_t>(previo + (idx - s));
+}
+
+int32_t IndiceDeCombinacion(int16_t k, int16_t n, std::span<const uint8_t> comb) {
+    int32_t s = 0;
+    int previo = 0;
+    if (n == kMaxN && k == kPosiciones) {
+        // Every caller ranks 5-of-50 sets; the prefix table makes it O(k).
+        for (int i = 1; i <= k - 1; ++i) {
+            const int j = k - i;
+            s += kPrefijo[j][comb[i - 1] - 1] - kPrefijo[j][previo];
+            previo = comb[i - 1];
+        }
+        return s + comb[k - 1] - previo;
+    }
+    for (int i = 1; i <= k - 1; ++i) {
+        for (int v = previo + 1; v <= comb[i - 1] - 1; ++v) s += static_cast<int32_t>(Binomial(n - v, k - i));
+        previo = comb[i - 1];
+    }
+    return s + comb[k - 1] - previo;
+}

@@ -1,0 +1,86 @@
+#include "sistema.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QUrl>
+#include <memory>
+
+namespace {
+struct EstadoPrueba {
+    bool activo = false;
+    bool exito = true;
+    QList<QString> abiertos;
+};
+EstadoPrueba& Prueba() {
+    static EstadoPrueba estado;
+    return estado;
+}
+
+bool Abrir(const QString& destino) {
+    EstadoPrueba& prueba = Prueba();
+    if (prueba.activo) {
+        prueba.abiertos.append(destino);
+        return prueba.exito;
+    }
+    const QUrl url = destino.contains(QLatin1String("://")) ? QUrl(destino) : QUrl::fromLocalFile(destino);
+    return QDesktopServices::openUrl(url);
+}
+}  // namespace
+
+Cesion CrearCesion(const bool* detener) {
+    auto reloj = std::make_shared<QElapsedTimer>();
+    reloj->start();
+    return Cesion(
+        [reloj] {
+            if (reloj->elapsed() < 15) return;
+            QCoreApplication::processEvents();
+            reloj->restart();
+        },
+        detener);
+}
+
+void CederAhora() { QCoreApplication::processEvents(); }
+
+QString CarpetaPrograma() {
+    const QString carpeta = QCoreApplication::applicationDirPath();
+    const QFileInfo info(carpeta);
+    if (info.isDir() && info.isWritable()) return carpeta;
+    QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (datos.isEmpty()) datos = QDir::homePath() + QStringLiteral("/.vortesalin");
+    QDir().mkpath(datos);
+    return datos;
+}
+
+QString CarpetaInstalacion() { return QCoreApplication::applicationDirPath(); }
+
+bool AbrirConSistema(const QString& rutaODireccion) { return Abrir(rutaODireccion); }
+
+bool AbrirEnEditorTexto(const QString& ruta) {
+    if (!Prueba().activo && !QFileInfo::exists(ruta)) return false;
+    return Abrir(ruta);
+}
+
+QString FormatoCuenta(qint64 valor) { return QLocale().toString(valor); }
+
+qint64 LeerCuenta(const QString& texto, bool* ok) {
+    bool correcto = false;
+    qint64 valor = QLocale().toLongLong(texto.trimmed(), &correcto);
+    if (!correcto) valor = texto.trimmed().toLongLong(&correcto);
+    if (ok) *ok = correcto;
+    return correcto ? valor : 0;
+}
+
+namespace PruebaSistema {
+void Activar(bool exito) {
+    Prueba() = EstadoPrueba{};
+    Prueba().activo = true;
+    Prueba().exito = exito;
+}
+void Desactivar() { Prueba() = EstadoPrueba{}; }
+const QList<QString>& Abiertos() { return Prueba().abiertos; }
+}  // namespace PruebaSistema

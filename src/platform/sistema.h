@@ -1,0 +1,36 @@
+#pragma once
+// Small services of the desktop: yielding to the event loop, the program's
+// folder, opening a document or address, and the count format "#,#,0".
+#include <QList>
+#include <QString>
+
+#include "cesion.h"
+
+// A yield that runs the event loop at most every ~15 ms, so long engine work
+// keeps the windows alive without being slowed down. detener, when given, is
+// the stop flag the engine reads after each yield.
+Cesion CrearCesion(const bool* detener = nullptr);
+// Runs pending events now.
+void CederAhora();
+
+// The program's folder when it is writable, otherwise the per-user data folder.
+QString CarpetaPrograma();
+// The folder the program's own files (the manual) are installed in.
+QString CarpetaInstalacion();
+
+// Opens a file or an address with the desktop's handler; false on failure.
+bool AbrirConSistema(const QString& rutaODireccion);
+// Opens a text file in the user's text editor; false on failure.
+bool AbrirEnEditorTexto(const QString& ruta);
+
+// A count with the user's group separator ("#,#,0").
+QString FormatoCuenta(qint64 valor);
+// Reads back a count shown with FormatoCuenta; 0 when it is not a number.
+qint64 LeerCuenta(const QString& texto, bool* ok = nullptr);
+
+namespace PruebaSistema {
+// While active nothing is opened: the requests are recorded and answer `exito`.
+void Activar(bool exito = true);
+void Desactivar();
+const QList<QString>& Abiertos();
+}  // namespace PruebaSistema

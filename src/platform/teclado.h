@@ -1,0 +1,7 @@
+#pragma once
+// The keyboard filter of numeric boxes (modes 1, 8 and 17), as an event
+// filter on a line edit. Dropped keys beep; a pasted text that the mode
+// does not accept is refused with a message.
+class QLineEdit;
+
+void InstalarFiltroTecla(QLineEdit* caja, int tipo);

@@ -1,0 +1,28 @@
+#pragma once
+// Base of the program's secondary windows: modal, and able to refuse a close
+// that comes from the user (close box, Escape) while closing by code goes through.
+#include <QDialog>
+
+class QCloseEvent;
+
+class VentanaSecundaria : public QDialog {
+    Q_OBJECT
+public:
+    explicit VentanaSecundaria(QWidget* padre = nullptr);
+
+    // Closes the window from code, whatever PuedeCerrarUsuario says.
+    void CerrarVentana(int resultado = QDialog::Accepted);
+
+protected:
+    // Whether a close asked by the user is allowed now.
+    virtual bool PuedeCerrarUsuario() { return true; }
+    void closeEvent(QCloseEvent* evento) override;
+    void reject() override;
+
+private:
+    bool cerrandoPorCodigo_ = false;
+};
+
+// quitar != 0 takes the close button off the window's frame and makes the
+// window refuse the user's close; 0 restores both.
+void QuitarCerrarMenuSistema(QWidget* ventana, int quitar);

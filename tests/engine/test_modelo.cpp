@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "ajustes_filtros.h"
+#include "modelo.h"
+
+TEST(Modelo, CodigosDeCasilla) {
+    EXPECT_EQ(CasillaDeDigito(0, 1), 1);
+    EXPECT_EQ(CasillaDeDigito(9, 5), 50);
+    EXPECT_EQ(CasillaDeDigito(7, 3), 28);
+    EXPECT_EQ(CasillaDeDigito(4, 9), 5);  // an unknown position counts as the first
+    EXPECT_EQ(DigitoDeCasilla(28), 7);
+    EXPECT_EQ(DigitoDeCasilla(50), 9);
+    EXPECT_EQ(DigitoDeCasilla(0), 0);
+    EXPECT_EQ(DigitoDeCasilla(51), 0);
+    for (int p = 1; p <= 5; ++p)
+        for (int d = 0; d <= 9; ++d) {
+            const Casilla c = CasillaDeDigito(static_cast<uint8_t>(d), static_cast<int16_t>(p));
+            EXPECT_EQ(DigitoDeCasilla(c), d);
+            EXPECT_EQ(PosicionDeCasilla(c), p);
+        }
+}
+
+TEST(Modelo, NumeroDeCombinaciones) {
+    EXPECT_EQ(NumCombinaciones(50, 5), 2118760.0);
+    EXPECT_EQ(NumCombinaciones(5, 5), 1.0);
+    EXPECT_EQ(NumCombinaciones(4, 5), 0.0);
+    EXPECT_EQ(NumCombinaciones(10, 0), 1.0);
+    EXPECT_EQ(NumCombinaciones(24, 5), 42504.0);
+    EXPECT_EQ(Binomial(3, 5), 0.0);
+    EXPECT_EQ(Binomial(5, 0), 1.0);
+    EXPECT_EQ(Binomial(60, 3), 34220.0);  // beyond the table
+    EXPECT_EQ(ProductoDescendente(50, 5, 0), 254251200.0);
+    EXPECT_EQ(ProductoDescendente(7, 2, 2), 1.0);
+}
+
+TEST(Modelo, IndicesConocidos) {
+    std::array<uint8_t, 5> comb{};
+    const std::pair<int32_t, std::array<uint8_t, 5>> casos[] = {
+        {1, {1, 2, 3, 4, 5}},       {2, {1, 2, 3, 4, 6}},          {46, {1, 2, 3, 4, 50}},
+        {47, {1, 2, 3, 5, 6}},      {211877, {2, 3, 4, 5, 6}},     {2118760, {46, 47, 48, 49, 50}},
+        {1432162, {10, 20, 30, 40, 50}}};
+    for (const auto& [indice, esperado] : casos) {
+        CombinacionDeIndice(indice, 5, 50, comb);
+        EXPECT_EQ(comb, esperado) << indice;
+        EXPECT_EQ(IndiceDeCombinacion(5, 50, esperado), indice);
+    }
+}
+
+TEST(Modelo, RangoYDesrangoSonInversos) {
+    // Every index of a smaller space, and a sample of the 5-of-50 space.
+    std::array<uint8_t, 3> tres{};
+    for (int32_t i = 1; i <= 120; ++i) {
+        CombinacionDeIndice(i, 3, 10, tres);
+        EXPECT_LT(tres[0], tres[1]);
+        EXPECT_LT(tres[1], tres[2]);
+        EXPECT_EQ(IndiceDeCombinacion(3, 10, tres), i);
+    }
+    std::array<uint8_t, 5> cinco{}, anterior{};
+    for (int32_t i = 1; i <= kMaxCombinaciones; i += 997) {
+        CombinacionDeIndice(i, 5, 50, cinco);
+        ASSERT_EQ(IndiceDeCombinacion(5, 50, cinco), i);
+        if (i > 1) {
+            EXPECT_LT(anterior, cinco);  // lexicographic order
+        }
+        anterior = cinco;
+    }
+}
+
+TEST(Modelo, TablasConLimitesDocumentados) {
+    MarcasEliminacion marcas;
+    marcas.Preparar(3);
+    EXPECT_EQ(marcas.Inferior(), -1);
+    EXPECT_EQ(marcas.Superior(), 3);
+    EXPECT_EQ(marcas[-1], 1);
+    EXPECT_EQ(marcas[0] + marcas[1] + marcas[2] + marcas[3], 0);
+
+    TablaCombinaciones tabla(2);
+    tabla(2, 5) = 7;
+    EXPECT_EQ(tabla.Filas(), 2);
+    EXPECT_EQ(tabla.Fila(2)[4], 7);
+    tabla.Borrar();
+    EXPECT_EQ(tabla.Filas(), 0);
+}
+
+TEST(AjustesFiltros, InicializarDejaLosValoresDeReposo) {
+    AjustesFiltros a;
+    a.NumerosGrupo(360, 50) = 1;
+    a.AciertosReserva(8, 79) = 1;
+    a.SumaMaxima[10] = 30;
+    a.SumaTerminacionesMaximo = 20;
+    a.SumaTerminacionesMinimo = 3;
+    a.IdGrupoReserva[1] = 4;
+    a.SeguidosInversos = 1;
+    a.GrupoActual = a.GrupoRelacionadoActual = a.BloqueReservas = 7;
+    a.AciertosSeleccionados[79] = 1;
+    a.InicializarFiltros();
+    const AjustesFiltros limpio;
+    EXPECT_EQ(a.NumerosGrupo, limpio.NumerosGrupo);
+    EXPECT_EQ(a.AciertosReserva, limpio.AciertosReserva);
+    EXPECT_EQ(a.SumaMaxima, limpio.SumaMaxima);
+    EXPECT_EQ(a.IdGrupoReserva, limpio.IdGrupoReserva);
+    EXPECT_EQ(a.SumaTerminacionesMaximo, 45);
+    EXPECT_EQ(a.SumaTerminacionesMinimo, 0);
+    EXPECT_EQ(a.SeguidosInversos, 0);
+    EXPECT_EQ(a.GrupoActual, 1);
+    EXPECT_EQ(a.GrupoRelacionadoActual, 1);
+    EXPECT_EQ(a.BloqueReservas, 1);
+    EXPECT_EQ(a.AciertosSeleccionados[79], 1);  // the chooser row is not reset
+}

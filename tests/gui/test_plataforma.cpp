@@ -1,0 +1,103 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "dialogos_archivo.h"
+#include "mensajes.h"
+#include "teclado.h"
+#include "ventana_secundaria.h"
+
+class PruebaPlataforma : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        PruebaMensajes::Activar();
+        PruebaDialogos::Activar();
+    }
+
+    void preguntaSinRespuestaEsNo() {
+        QCOMPARE(Mensaje("¿ SEGURO ?", EstiloMensaje::PreguntaSiNo), RespuestaMensaje::No);
+        PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
+        QCOMPARE(Mensaje("¿ SEGURO ?", EstiloMensaje::PreguntaSiNo), RespuestaMensaje::Si);
+        QCOMPARE(Mensaje("ERROR: x", EstiloMensaje::Critico), RespuestaMensaje::Aceptar);
+        QCOMPARE(PruebaMensajes::Mostrados().size(), 3);
+        QCOMPARE(PruebaMensajes::Mostrados().last().estilo, EstiloMensaje::Critico);
+    }
+
+    void filtrosDeDialogo() {
+        const QStringList f = FiltrosQt("Fichero BASE (*.XML)|*.XML|Todos los archivos (*.*)|*.*|");
+        QCOMPARE(f, QStringList({"Fichero BASE (*.XML *.xml)", "Todos los archivos (*)"}));
+        QCOMPARE(FiltrosQt("Ficheros (*.TXT;*.ASC)|*.TXT;*.ASC|"),
+                 QStringList({"Ficheros (*.TXT *.txt *.ASC *.asc)"}));
+        QCOMPARE(QuitarNulos(QString("abc") + QChar(u'\0') + "def"), QString("abc"));
+    }
+
+    void cancelarConservaTituloEIndice() {
+        RegistroDialogo d;
+        d.Filter = "Fichero BASE (*.XML)|*.XML|";
+        d.DialogTitle = "Abrir";
+        PruebaDialogos::EncolarRuta("/tmp/carpeta/base.xml  ");
+        QCOMPARE(MostrarAbrir(d), QString("/tmp/carpeta/base.xml"));
+        QCOMPARE(d.FileTitle, QString("base.xml"));
+        d.FilterIndex = 2;
+        QCOMPARE(MostrarGuardar(d), QString());  // nothing queued: cancel
+        QCOMPARE(d.FileName, QString());
+        QCOMPARE(d.FileTitle, QString("base.xml"));
+        QCOMPARE(d.FilterIndex, 2);
+        QCOMPARE(d.gResultadoDialogo, 0);
+        QCOMPARE(PruebaDialogos::Mostrados().size(), 2);
+        QVERIFY(PruebaDialogos::Mostrados().last().guardar);
+    }
+
+    void filtroDeTeclasModoUno() {
+        QLineEdit caja;
+        InstalarFiltroTecla(&caja, 1);
+        caja.show();
+        QTest::keyClicks(&caja, "1a2.-3");
+        QCOMPARE(caja.text(), QString("123"));
+        QTest::keyClick(&caja, Qt::Key_Backspace);
+        QCOMPARE(caja.text(), QString("12"));
+    }
+
+    void filtroDeTeclasModoOchoAceptaSigno() {
+        QLineEdit caja;
+        InstalarFiltroTecla(&caja, 8);
+        caja.show();
+        QTest::keyClicks(&caja, "-5-+");
+        QCOMPARE(caja.text(), QString("-5"));
+    }
+
+    void pegarTextoNoNumericoSeRechaza() {
+        QLineEdit caja;
+        InstalarFiltroTecla(&caja, 1);
+        caja.show();
+        caja.setText("42");
+        QApplication::clipboard()->setText("abc");
+        caja.selectAll();
+        caja.paste();
+        QCOMPARE(caja.text(), QString("42"));
+        QCOMPARE(PruebaMensajes::Mostrados().size(), 1);
+        QCOMPARE(PruebaMensajes::Mostrados().first().estilo, EstiloMensaje::Critico);
+        QApplication::clipboard()->setText("77");
+        caja.selectAll();
+        caja.paste();
+        QCOMPARE(caja.text(), QString("77"));
+    }
+
+    void ventanaQueRechazaElCierreDelUsuario() {
+        VentanaSecundaria v;
+        QuitarCerrarMenuSistema(&v, 1);
+        v.show();
+        QVERIFY(!(v.windowFlags() & Qt::WindowCloseButtonHint));
+        v.close();
+        QVERIFY(v.isVisible());
+        QTest::keyClick(&v, Qt::Key_Escape);
+        QVERIFY(v.isVisible());
+        v.CerrarVentana();
+        QVERIFY(!v.isVisible());
+    }
+};
+
+QTEST_MAIN(PruebaPlataforma)
+#include "test_plataforma.moc"
