@@ -33,10 +33,17 @@ void LeerConfigImpresion(AjustesImpresion& ajustes, const std::string& ruta) {
     ajustes.gOrientacion = 0;
     std::ifstream f(ruta, std::ios::binary);
     if (!f) return;
+    // Three short numbers: the head of the file is all that can matter, so a
+    // huge or binary file costs nothing.
+    char cabeza[512];
+    f.read(cabeza, sizeof cabeza);
+    std::string_view resto(cabeza, static_cast<size_t>(f.gcount()));
     int32_t* destinos[] = {&ajustes.gMargenSuperior, &ajustes.gMargenIzquierdo, &ajustes.gOrientacion};
     for (int32_t* destino : destinos) {
-        std::string linea;
-        if (!std::getline(f, linea)) return;
+        const size_t fin = resto.find('\n');
+        if (resto.empty() || (fin == std::string_view::npos && resto.size() == sizeof cabeza)) return;
+        const std::string_view linea = resto.substr(0, fin);
+        resto = fin == std::string_view::npos ? std::string_view() : resto.substr(fin + 1);
         const auto valor = LeerEnteroRedondeado(linea);
         if (!valor) return;
         *destino = *valor;

@@ -1,5 +1,6 @@
 #include "modelo.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -33,6 +34,24 @@ constexpr TablaPrefijo ConstruirPrefijos() {
     return p;
 }
 constexpr TablaPrefijo kPrefijo = ConstruirPrefijos();
+
+// Every 3-subset {x < y < z} of 1..48 in colexicographic order (rank
+// C(z-1,3) + C(y-1,2) + C(x-1,1)). Colex order does not depend on the size of
+// the set, so one table decodes the last three elements of any 5-of-50 index.
+struct Trio {
+    uint8_t x, y, z;
+};
+constexpr int kTriosColex = 17296;  // C(48,3)
+using TablaTrios = std::array<Trio, kTriosColex>;
+constexpr TablaTrios ConstruirTrios() {
+    TablaTrios t{};
+    int r = 0;
+    for (int z = 3; z <= 48; ++z)
+        for (int y = 2; y < z; ++y)
+            for (int x = 1; x < y; ++x) t[r++] = {static_cast<uint8_t>(x), static_cast<uint8_t>(y), static_cast<uint8_t>(z)};
+    return t;
+}
+constexpr TablaTrios kTrios = ConstruirTrios();
 
 double BinomialLento(int32_t n, int32_t k) {
     double producto = 1.0;
@@ -73,6 +92,27 @@ double Binomial(int32_t n, int32_t k) {
 void CombinacionDeIndice(int32_t idx, int16_t k, int16_t n, std::span<uint8_t> comb) {
     int32_t s = 0;
     int previo = 0;
+    if (n == kMaxN && k == kPosiciones) {
+        // The first value whose running total reaches idx, found by bisection
+        // in the prefix sums of the block sizes.
+        for (int i = 1; i <= 2; ++i) {
+            const auto& prefijo = kPrefijo[k - i];
+            const int32_t objetivo = idx - s + prefijo[previo];
+            const int valor = static_cast<int>(
+                std::lower_bound(prefijo.begin() + previo + 1, prefijo.end(), objetivo) - prefijo.begin());
+            s += prefijo[valor - 1] - prefijo[previo];
+            comb[i - 1] = static_cast<uint8_t>(valor);
+            previo = valor;
+        }
+        // The last three: lex index r among the 3-subsets of previo+1..50 is
+        // colex rank C(m,3) - r of the mirrored subset, m = 50 - previo.
+        const int32_t r = idx - s;
+        const Trio& t = kTrios[static_cast<size_t>(kBinomiales[kMaxN - previo][3] - r)];
+        comb[2] = static_cast<uint8_t>(kMaxN + 1 - t.z);
+        comb[3] = static_cast<uint8_t>(kMaxN + 1 - t.y);
+        comb[4] = static_cast<uint8_t>(kMaxN + 1 - t.x);
+        return;
+    }
     for (int i = 1; i <= k - 1; ++i) {
         int valor = previo + 1;
         for (;;) {
