@@ -1,0 +1,67 @@
+#pragma once
+// The XML document object the BASE file is stored and read through: parse a
+// text, save to a path, load a path, the parse error, and a read-only walk
+// of the tree (children in order, names, attributes).
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <pugixml.hpp>
+
+// A node of a loaded document. Cheap to copy; valid while its document lives.
+class NodoXML {
+public:
+    NodoXML() = default;
+    explicit NodoXML(pugi::xml_node nodo) : nodo_(nodo) {}
+
+    bool EsElemento() const { return nodo_.type() == pugi::node_element; }
+    // The element's name as written; "#text", "#comment" and so on for other nodes.
+    std::string Nombre() const;
+    // The name in upper case (ASCII letters), as the readers compare it.
+    std::string NombreMayusculas() const;
+    bool TieneHijos() const { return static_cast<bool>(nodo_.first_child()); }
+    // Every child, in document order.
+    std::vector<NodoXML> Hijos() const;
+    // Only the element children, in document order.
+    std::vector<NodoXML> HijosElemento() const;
+    // The value of an attribute (names are case-sensitive); nothing when the
+    // element lacks it, which the readers treat as an error.
+    std::optional<std::string_view> Atributo(std::string_view nombre) const;
+
+private:
+    pugi::xml_node nodo_;
+};
+
+class DocumentoXML {
+public:
+    // Parses a whole document text; false (and an empty document) when it is
+    // not well-formed XML with exactly one root element.
+    bool CargarTexto(std::string_view texto);
+    // Parses a file completely; same rules as CargarTexto.
+    bool Cargar(const std::string& ruta);
+    // Writes the document to ruta through a temporary file beside it that is
+    // then renamed over it, so a failure never leaves a partly written file
+    // in place of the old one. False on any failure; *error gets why.
+    bool Guardar(const std::string& ruta, std::string* error = nullptr) const;
+
+    // 0 after a successful parse (and for a fresh document), otherwise the
+    // reason the last parse failed (never 0).
+    int CodigoError() const { return codigoError_; }
+    const std::string& DescripcionError() const { return descripcionError_; }
+
+    // The document node: its children are the top level of the file.
+    NodoXML Documento() const { return NodoXML(doc_); }
+
+private:
+    bool Comprobar(const pugi::xml_parse_result& r);
+
+    pugi::xml_document doc_;
+    int codigoError_ = 0;
+    std::string descripcionError_;
+};
+
+// Error codes beyond the parser's own.
+constexpr int kErrorXMLVariasRaices = 1001;     // more than one root element
+constexpr int kErrorXMLTextoFueraRaiz = 1002;  // text outside the root element
+constexpr int kErrorXMLSinRaiz = 1003;         // no root element

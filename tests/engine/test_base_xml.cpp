@@ -1,0 +1,550 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ajustes_filtros.h"
+#include "base_xml.h"
+#include "documento_xml.h"
+#include "lector_base_xml.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class CarpetaTemporal {
+public:
+    CarpetaTemporal() {
+        ruta_ = fs::temp_directory_path() / ("vortesalin_xml_" + std::to_string(::getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(ruta_);
+        fs::create_directories(ruta_);
+    }
+    ~CarpetaTemporal() { fs::remove_all(ruta_); }
+    std::string operator/(const std::string& nombre) const { return (ruta_ / nombre).string(); }
+    const fs::path& Ruta() const { return ruta_; }
+
+private:
+    fs::path ruta_;
+};
+
+std::vector<std::string> Lineas(const std::string& texto) {
+    std::vector<std::string> v;
+    size_t inicio = 0;
+    for (size_t p; (p = texto.find("\r\n", inicio)) != std::string::npos; inicio = p + 2)
+        v.push_back(texto.substr(inicio, p - inicio));
+    EXPECT_EQ(inicio, texto.size()) << "the text must end with CR LF";
+    return v;
+}
+
+std::string LeerTodo(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+void Escribir(const std::string& ruta, const std::string& texto) {
+    std::ofstream f(ruta, std::ios::binary);
+    f << texto;
+}
+
+// A setup touching every kind of line of the document.
+void SetupCompleto(DatosBaseXML& d, AjustesFiltros& f) {
+    f.InicializarFiltros();
+    d.rejilla.Fijar(1, true);
+    d.rejilla.Fijar(12, true);
+    d.rejilla.Fijar(50, true);
+    d.numeroGanador = {1, 2, 3, 4, 5};
+    d.rutaFicheroASCII = "/home/ana/numeros.txt";
+    d.chkFiltros[kFiltroGrupos] = 1;
+    d.chkFiltros[kFiltroSumas] = 1;
+    d.tipoReduccionTexto = "4 (n-1)";
+    d.tipoReduccionIndice = 1;
+    d.porcentaje = "95";
+    d.nuApuestas = "12";
+    d.apuestasExactas = 1;
+    d.activarCiclos = 0;
+    d.aleatorio = 1;
+    d.version = "1.0";
+    d.fecha = "01/02/2024";
+    d.hora = "10:20:30";
+
+    f.NumerosGrupo(2, 3) = f.NumerosGrupo(2, 7) = 1;
+    f.AciertosGrupo(2, 0) = f.AciertosGrupo(2, 2) = 1;
+    f.NumerosGrupo(5, 10) = 1;  // cells without hit counts: not written
+    f.AciertosGrupo(360, 5) = 1;  // hit counts without cells: written
+    f.ParesActivos[1] = f.ParesActivos[3] = 1;
+    f.NumerosSeguidos[5] = 1;
+    f.FigurasSeguidos[1] = f.FigurasSeguidos[7] = 1;
+    f.SeguidosInversos = 1;
+    f.SumaMinima[1] = 10;
+    f.SumaMaxima[1] = 20;
+    f.TerminadosEn(0, 1) = f.TerminadosEn(9, 0) = f.TerminadosEn(9, 5) = 1;
+    f.SumaTerminacionesMinimo = 3;
+    f.SumaTerminacionesMaximo = 40;
+    f.FigurasTerminaciones[2] = 1;
+    f.NumerosSubgrupo(8, 4) = f.NumerosSubgrupo(8, 5) = 1;  // block 2, subgroup 2
+    f.NumerosSubgrupo(11, 50) = 1;                          // block 2, subgroup 5
+    f.AciertosCondicion(7, 1) = 1;
+    f.AciertosCondicion(12, 0) = f.AciertosCondicion(12, 5) = 1;
+    f.AciertosCondicion(13, 2) = 1;  // block 3 has no subgroup cell: not written
+    f.NumerosPosiciones[1] = f.NumerosPosiciones[11] = 1;
+    f.NumerosGrupoReserva(1, 2) = 1;
+    f.AciertosGrupoReserva(1, 6) = 1;
+    f.IdGrupoReserva[1] = 3;
+    f.AciertosReserva(2, 0) = f.AciertosReserva(2, 1) = 1;
+    f.AciertosReserva(8, 79) = 1;
+}
+
+const std::vector<std::string> kLineasCompletas = {
+    "<XML>",
+    "<BASE>",
+    "<DatosGeneracionFicheroXML fecha='01/02/2024' hora='10:20:30'/>",
+    "<Programa nombre='VORTESALIN' version='1.0' />",
+    "<Combinacion>",
+    "<Base_Numeros numeros='1,12,50'/>",
+    "</Combinacion>",
+    "<NumeroGanador valor='1,2,3,4,5' />",
+    "<BaseASCII valor='/home/ana/numeros.txt' />",
+    "<Filtros>",
+    "<Filtro nombre='GRUPOS' activado='1'>",
+    "<grupo numero='2'>",
+    "<numeros valores='3,7' />",
+    "<aciertos valores='0,2' />",
+    "</grupo>",
+    "<grupo numero='360'>",
+    "<numeros valores='' />",
+    "<aciertos valores='5' />",
+    "</grupo>",
+    "</Filtro>",
+    "<Filtro nombre='PARESIMPARES' activado='0'>",
+    "<ParesActivos valores='1,3' />",
+    "</Filtro>",
+    "<Filtro nombre='SEGUIDOS' activado='0'>",
+    "<NumerosSeguidos valores='5' />",
+    "<FigurasSeguidos valores='1,0,0,0,0,0,1'/>",
+    "<SeguidosInversos valor='1'/>",
+    "</Filtro>",
+    "<Filtro nombre='SUMAS' activado='1'>",
+    "<intervalos>",
+    "<intervalo numero='1' suma='10-20'/>",
+    "<intervalo numero='2' suma='0-0'/>",
+    "<intervalo numero='3' suma='0-0'/>",
+    "<intervalo numero='4' suma='0-0'/>",
+    "<intervalo numero='5' suma='0-0'/>",
+    "<intervalo numero='6' suma='0-0'/>",
+    "<intervalo numero='7' suma='0-0'/>",
+    "<intervalo numero='8' suma='0-0'/>",
+    "<intervalo numero='9' suma='0-0'/>",
+    "<intervalo numero='10' suma='0-0'/>",
+    "</intervalos>",
+    "</Filtro>",
+    "<Filtro nombre='TERMINACIONES' activado='0'>",
+    "<TerminadosEn id='0' valores='1' />",
+    "<TerminadosEn id='1' valores='' />",
+    "<TerminadosEn id='2' valores='' />",
+    "<TerminadosEn id='3' valores='' />",
+    "<TerminadosEn id='4' valores='' />",
+    "<TerminadosEn id='5' valores='' />",
+    "<TerminadosEn id='6' valores='' />",
+    "<TerminadosEn id='7' valores='' />",
+    "<TerminadosEn id='8' valores='' />",
+    "<TerminadosEn id='9' valores='0,5' />",
+    "<SumaTerminaciones suma='3-40'/>",
+    "<FigurasTerminaciones valores='0,1,0,0,0,0,0'/>",
+    "</Filtro>",
+    "<Filtro nombre='GRUPOSRELACIONADOS' activado='0'>",
+    "<grupo numero='2'>",
+    "<subgrupos>",
+    "<subgrupo numero='8' numeros='4,5' />",
+    "<subgrupo numero='11' numeros='50' />",
+    "</subgrupos>",
+    "<condiciones>",
+    "<aciertos bloque='1' valores='1' />",
+    "<aciertos bloque='6' valores='0,5' />",
+    "</condiciones>",
+    "</grupo>",
+    "</Filtro>",
+    "<Filtro nombre='POSICIONES' activado='0'>",
+    "<Numeros valores='1,11' />",
+    "</Filtro>",
+    "<Filtro nombre='GRUPOSENRESERVAS' activado='0'>",
+    "<grupo numero='1' idgruporeserva='3'>",
+    "<numeros valores='2' />",
+    "<aciertos valores='6' />",
+    "</grupo>",
+    "<gruporeserva idgruporeserva='2' aciertos='0,1'>",
+    "</gruporeserva>",
+    "<gruporeserva idgruporeserva='8' aciertos='79'>",
+    "</gruporeserva>",
+    "</Filtro>",
+    "</Filtros>",
+    "<Reduccion>",
+    "<Tipo descripcion='4 (n-1)' valor='1' />",
+    "<Porcentaje valor='95' />",
+    "<NuApuestas valor='12' />",
+    "<ApuestasExactas valor='1' />",
+    "<ActivarCiclos valor='0' />",
+    "<Aleatorio valor='1' />",
+    "</Reduccion>",
+    "</BASE>",
+    "</XML>",
+};
+
+// The writer's input rebuilt from what a read gave back.
+DatosBaseXML DatosLeidos(const ResultadoLecturaBase& r, const DatosBaseXML& original) {
+    DatosBaseXML d = original;
+    d.rejilla = r.rejilla;
+    d.numeroGanador = r.numeroGanador;
+    d.rutaFicheroASCII = r.rutaFicheroImportado;
+    for (size_t i = 0; i < d.chkFiltros.size(); ++i) d.chkFiltros[i] = r.chkFiltros[i].value_or(0);
+    d.tipoReduccionIndice = r.tipoReduccion.value_or(-1);
+    d.porcentaje = r.porcentaje.value_or("?");
+    d.nuApuestas = r.nuApuestas.value_or("?");
+    d.apuestasExactas = r.apuestasExactas.value_or(9);
+    d.activarCiclos = r.activarCiclos.value_or(9);
+    d.aleatorio = r.aleatorio.value_or(9);
+    return d;
+}
+
+// Reads a document text as a BASE file in grid mode over filters full of stale values.
+ResultadoLecturaBase LeerTexto(const std::string& texto, AjustesFiltros& f, bool modoRejilla = true,
+                               std::array<uint8_t, kPosiciones> ganador = {9, 9, 9, 9, 9}) {
+    f.NumerosPosiciones.Rellenar(1);  // must not survive the open
+    DocumentoXML doc;
+    doc.CargarTexto(texto);
+    return LeerDocumentoBaseXML(doc, {modoRejilla, ganador}, f);
+}
+
+std::string Envolver(const std::string& cuerpo) { return "<XML><BASE>" + cuerpo + "</BASE></XML>"; }
+std::string Filtros(const std::string& cuerpo) { return Envolver("<Filtros>" + cuerpo + "</Filtros>"); }
+
+int ContarMarcas(const Matriz<uint8_t>& m) {
+    int n = 0;
+    for (int i = m.Inferior1(); i <= m.Superior1(); ++i)
+        for (int j = m.Inferior2(); j <= m.Superior2(); ++j) n += m(i, j) != 0;
+    return n;
+}
+
+}  // namespace
+
+TEST(GenerarXMLBase, TextoExactoDeUnaConfiguracion) {
+    DatosBaseXML d;
+    AjustesFiltros f;
+    SetupCompleto(d, f);
+    const std::string texto = GenerarXMLBase(d, f);
+    const auto lineas = Lineas(texto);
+    ASSERT_EQ(lineas.size(), kLineasCompletas.size());
+    for (size_t i = 0; i < lineas.size(); ++i) EXPECT_EQ(lineas[i], kLineasCompletas[i]) << "line " << i + 1;
+}
+
+TEST(GenerarXMLBase, ConfiguracionNuevaYTodasLasCasillas) {
+    DatosBaseXML d;
+    AjustesFiltros f;
+    f.InicializarFiltros();
+    auto lineas = Lineas(GenerarXMLBase(d, f));
+    auto tiene = [&](const std::string& l) { return std::count(lineas.begin(), lineas.end(), l); };
+    EXPECT_EQ(tiene("<Base_Numeros numeros=''/>"), 1);
+    EXPECT_EQ(tiene("<NumeroGanador valor='0,0,0,0,0' />"), 1);
+    EXPECT_EQ(tiene("<BaseASCII valor='' />"), 1);
+    EXPECT_EQ(tiene("<ParesActivos valores='' />"), 1);
+    EXPECT_EQ(tiene("<FigurasSeguidos valores='0,0,0,0,0,0,0'/>"), 1);
+    EXPECT_EQ(tiene("<FigurasTerminaciones valores='0,0,0,0,0,0,0'/>"), 1);
+    EXPECT_EQ(tiene("<SumaTerminaciones suma='0-45'/>"), 1);
+    EXPECT_EQ(tiene("<Numeros valores='' />"), 1);
+    EXPECT_EQ(tiene("<intervalo numero='10' suma='0-0'/>"), 1);
+    EXPECT_EQ(std::count_if(lineas.begin(), lineas.end(), [](auto& l) { return l.find("valores=''") != l.npos; }),
+              13);  // ParesActivos, NumerosSeguidos, ten TerminadosEn, Numeros
+    EXPECT_EQ(std::count_if(lineas.begin(), lineas.end(), [](auto& l) { return l.find("activado='0'") != l.npos; }),
+              8);
+    EXPECT_EQ(std::count_if(lineas.begin(), lineas.end(), [](auto& l) { return l.find("grupo") != l.npos; }), 0);
+    EXPECT_EQ(lineas.size(), 21u + 2 + 3 + 5 + 14 + 14 + 2 + 3 + 2);
+
+    for (int c = 1; c <= kCasillas; ++c) d.rejilla.Fijar(static_cast<Casilla>(c), true);
+    lineas = Lineas(GenerarXMLBase(d, f));
+    std::string todas;
+    for (int c = 1; c <= kCasillas; ++c) todas += (c > 1 ? "," : "") + std::to_string(c);
+    EXPECT_EQ(tiene("<Base_Numeros numeros='" + todas + "'/>"), 1);
+}
+
+TEST(BaseXML, GuardarYAbrirDevuelveLaConfiguracionEntera) {
+    CarpetaTemporal dir;
+    DatosBaseXML d;
+    AjustesFiltros f;
+    SetupCompleto(d, f);
+    // Characters that cannot stand bare in an attribute must survive too.
+    d.rutaFicheroASCII = "/home/ana/d'Artagnan & <otros>/números.txt";
+    // The editor keeps subgroups packed from the first row; the reader fills them so.
+    f.NumerosSubgrupo(8, 4) = f.NumerosSubgrupo(8, 5) = f.NumerosSubgrupo(11, 50) = 0;
+    f.NumerosSubgrupo(7, 4) = f.NumerosSubgrupo(7, 5) = f.NumerosSubgrupo(8, 50) = 1;
+    const std::string texto = GenerarXMLBase(d, f);
+    const std::string ruta = dir / "base.xml";
+    std::string error;
+    ASSERT_TRUE(GuardarTextoBaseXML(texto, ruta, &error)) << error;
+
+    AjustesFiltros leidos;
+    leidos.NumerosGrupo.Rellenar(1);  // an open starts from reset settings
+    const ResultadoLecturaBase r = LeerFicheroBaseXML(ruta, {true, {}}, leidos);
+    EXPECT_TRUE(r.ficheroValido);
+    EXPECT_EQ(r.gErroresXML, "");
+    EXPECT_TRUE(r.hayCombinacion);
+    EXPECT_TRUE(r.ficheroImportado);
+    EXPECT_EQ(r.rutaFicheroImportado, d.rutaFicheroASCII);
+    // Writing what was read gives the same document: nothing was lost or moved.
+    EXPECT_EQ(GenerarXMLBase(DatosLeidos(r, d), leidos), texto);
+    EXPECT_EQ(leidos.NumerosGrupo(5, 10), 0);  // never written, so never read
+}
+
+TEST(BaseXML, IdaYVueltaConAjustesAlAzar) {
+    std::mt19937 gen(7);
+    auto azar = [&](int n) { return static_cast<int>(gen() % static_cast<unsigned>(n)); };
+    auto marcar = [&](Matriz<uint8_t>& m, int porcentaje) {
+        for (int i = m.Inferior1(); i <= m.Superior1(); ++i)
+            for (int j = m.Inferior2(); j <= m.Superior2(); ++j) m(i, j) = azar(100) < porcentaje;
+    };
+    auto marcarFila = [&](Arreglo<uint8_t>& a, int maximo) {
+        for (int i = a.Inferior(); i <= a.Superior(); ++i) a[i] = static_cast<uint8_t>(azar(maximo + 1));
+    };
+    for (int ronda = 0; ronda < 3; ++ronda) {
+        DatosBaseXML d;
+        AjustesFiltros f;
+        for (int c = 1; c <= kCasillas; ++c) d.rejilla.Fijar(static_cast<Casilla>(c), azar(2));
+        for (auto& x : d.numeroGanador) x = static_cast<uint8_t>(azar(10));
+        for (int i = 3; i <= 10; ++i) d.chkFiltros[static_cast<size_t>(i)] = static_cast<uint8_t>(azar(2));
+        marcar(f.NumerosGrupo, 5), marcar(f.AciertosGrupo, 20), marcar(f.AciertosCondicion, 10);
+        marcar(f.NumerosGrupoReserva, 5), marcar(f.AciertosGrupoReserva, 20), marcar(f.AciertosReserva, 5);
+        marcar(f.TerminadosEn, 30);
+        marcarFila(f.ParesActivos, 1), marcarFila(f.NumerosSeguidos, 1), marcarFila(f.NumerosPosiciones, 1);
+        marcarFila(f.FigurasSeguidos, 1), marcarFila(f.FigurasTerminaciones, 1), marcarFila(f.IdGrupoReserva, 8);
+        f.SeguidosInversos = static_cast<int16_t>(azar(2));
+        for (int i = 1; i <= 10; ++i)
+            f.SumaMinima[i] = static_cast<int16_t>(azar(46)), f.SumaMaxima[i] = static_cast<int16_t>(azar(46));
+        f.SumaTerminacionesMinimo = static_cast<uint8_t>(azar(46));
+        f.SumaTerminacionesMaximo = static_cast<uint8_t>(azar(46));
+        // Subgroups packed from each block's first row, as the editor keeps them.
+        for (int b = 1; b <= 60; ++b)
+            for (int s = 1, llenos = azar(7); s <= llenos; ++s) f.NumerosSubgrupo((b - 1) * 6 + s, azar(50) + 1) = 1;
+
+        const std::string texto = GenerarXMLBase(d, f);
+        AjustesFiltros leidos;
+        const ResultadoLecturaBase r = LeerTexto(texto, leidos);
+        EXPECT_EQ(r.gErroresXML, "");
+        // Every value written comes back to its place.
+        EXPECT_EQ(GenerarXMLBase(DatosLeidos(r, d), leidos), texto);
+    }
+}
+
+TEST(DocumentoXML, GuardarNuncaDejaUnFicheroAMedias) {
+    CarpetaTemporal dir;
+    const std::string ruta = dir / "base.xml";
+    Escribir(ruta, "contenido anterior");
+    std::string error;
+    // A value with a bare apostrophe cannot be parsed: nothing is written.
+    EXPECT_FALSE(GuardarTextoBaseXML("<XML><a v='x'y'/></XML>", ruta, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(LeerTodo(ruta), "contenido anterior");
+    EXPECT_FALSE(GuardarTextoBaseXML("<XML/>", dir / "no/existe/base.xml", &error));
+    // A good save replaces the file whole and leaves no temporary beside it.
+    ASSERT_TRUE(GuardarTextoBaseXML("<XML>\r\n<BASE>\r\n</BASE>\r\n</XML>\r\n", ruta, &error)) << error;
+    DocumentoXML doc;
+    ASSERT_TRUE(doc.Cargar(ruta));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Ruta()), fs::directory_iterator()), 1);
+    // Saving over a directory fails and leaves it alone.
+    fs::create_directory(dir / "carpeta");
+    EXPECT_FALSE(doc.Guardar(dir / "carpeta", &error));
+    EXPECT_TRUE(fs::is_directory(dir / "carpeta"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Ruta()), fs::directory_iterator()), 2);
+}
+
+TEST(DocumentoXML, AnalisisNombresHijosYAtributos) {
+    DocumentoXML doc;
+    ASSERT_TRUE(doc.CargarTexto("<?xml version='1.0'?>\n<XML><Uno a='1' B=''/>texto<dos/></XML>"));
+    EXPECT_EQ(doc.CodigoError(), 0);
+    const auto raiz = doc.Documento().HijosElemento();
+    ASSERT_EQ(raiz.size(), 1u);
+    const auto hijos = raiz[0].Hijos();
+    ASSERT_EQ(hijos.size(), 3u);
+    EXPECT_EQ(hijos[0].Nombre(), "Uno");
+    EXPECT_EQ(hijos[0].NombreMayusculas(), "UNO");
+    EXPECT_EQ(hijos[1].Nombre(), "#text");
+    EXPECT_EQ(hijos[2].NombreMayusculas(), "DOS");
+    EXPECT_FALSE(hijos[2].TieneHijos());
+    EXPECT_EQ(hijos[0].Atributo("a"), "1");
+    EXPECT_EQ(hijos[0].Atributo("B"), "");
+    EXPECT_FALSE(hijos[0].Atributo("b").has_value());  // attribute names are case-sensitive
+    EXPECT_EQ(raiz[0].HijosElemento().size(), 2u);
+
+    for (const char* malo : {"", "hola", "<XML><BASE></XML>", "<XML>", "<a/><b/>", "texto<a/>", "<a x=1/>",
+                             "<XML><BASE><Filtros>"}) {
+        EXPECT_FALSE(doc.CargarTexto(malo)) << malo;
+        EXPECT_NE(doc.CodigoError(), 0) << malo;
+        EXPECT_FALSE(doc.Documento().TieneHijos()) << malo;  // no partial tree
+    }
+    EXPECT_FALSE(doc.Cargar("/no/existe/base.xml"));
+    EXPECT_NE(doc.CodigoError(), 0);
+}
+
+TEST(LeerBaseXML, FicheroQueNoEsXMLOTruncado) {
+    DatosBaseXML d;
+    AjustesFiltros f;
+    SetupCompleto(d, f);
+    const std::string completo = GenerarXMLBase(d, f);
+    CarpetaTemporal dir;
+    const std::array<std::string, 4> malos = {"esto no es XML\r\n", completo.substr(0, completo.size() / 2),
+                                              completo.substr(0, completo.size() - 3), std::string("\0\xff\xfe<", 4)};
+    for (const std::string& contenido : malos) {
+        Escribir(dir / "malo.xml", contenido);
+        AjustesFiltros leidos;
+        leidos.NumerosPosiciones.Rellenar(1);
+        const auto r = LeerFicheroBaseXML(dir / "malo.xml", {true, {4, 4, 4, 4, 4}}, leidos);
+        EXPECT_FALSE(r.ficheroValido);
+        EXPECT_EQ(r.gErroresXML, "FICHERO : ERROR AL ABRIR EL FICHERO\r\n");
+        EXPECT_EQ(leidos.NumerosPosiciones[1], 0);  // settings reset all the same
+        EXPECT_FALSE(r.hayCombinacion);             // grid untouched
+        EXPECT_EQ(r.numeroGanador, (std::array<uint8_t, 5>{4, 4, 4, 4, 4}));
+        EXPECT_FALSE(r.tipoReduccion || r.porcentaje || r.aleatorio || r.chkFiltros[3]);
+    }
+    AjustesFiltros leidos;
+    EXPECT_EQ(LeerFicheroBaseXML(dir / "no_existe.xml", {}, leidos).gErroresXML,
+              "FICHERO : ERROR AL ABRIR EL FICHERO\r\n");
+}
+
+TEST(LeerBaseXML, NivelSuperiorCasillasGanadorYReduccion) {
+    AjustesFiltros f;
+    auto r = LeerTexto(Envolver("<Combinacion><Base_Numeros numeros='1,0,51,x,50, 7'/></Combinacion>"
+                                "<NumeroGanador valor='7,y,12,3,4,5,6' />"
+                                "<Reduccion><Tipo valor='7'/><Porcentaje valor='80'/><NuApuestas/>"
+                                "<Aleatorio valor='1'/><ActivarCiclos valor='2'/><Otro/></Reduccion>"
+                                "<BaseASCII valor='/tmp/f.txt'/>"),
+                       f);
+    EXPECT_TRUE(r.hayCombinacion);
+    EXPECT_EQ(r.rejilla.Contar(), 3);
+    EXPECT_TRUE(r.rejilla.Seleccionada(1) && r.rejilla.Seleccionada(7) && r.rejilla.Seleccionada(50));
+    EXPECT_EQ(r.numeroGanador, (std::array<uint8_t, 5>{7, 9, 9, 3, 4}));
+    EXPECT_FALSE(r.tipoReduccion.has_value());
+    EXPECT_EQ(r.porcentaje, "80");
+    EXPECT_FALSE(r.nuApuestas.has_value());
+    EXPECT_EQ(r.aleatorio, 1);
+    EXPECT_FALSE(r.activarCiclos.has_value());
+    EXPECT_TRUE(r.ficheroImportado);
+    EXPECT_EQ(r.rutaFicheroImportado, "/tmp/f.txt");
+    EXPECT_EQ(r.gErroresXML,
+              "NUMEROS : El valor 'x' de 'numeros' no es un número\r\n"
+              "COMBINACION GANADORA : El valor 'y' de 'valor' no es un número\r\n"
+              "REDUCCION : El valor '7' de 'valor' está fuera del intervalo 0-3\r\n"
+              "REDUCCION : Falta el atributo 'valor'\r\n"
+              "REDUCCION : El valor '2' de 'valor' está fuera del intervalo 0-1\r\n");
+
+    // Two items change the first two digits only; names are compared in upper case.
+    r = LeerTexto(Envolver("<NUMEROGANADOR valor='1,2'/><reduccion><tipo valor='3'/></reduccion>"), f);
+    EXPECT_EQ(r.numeroGanador, (std::array<uint8_t, 5>{1, 2, 9, 9, 9}));
+    EXPECT_EQ(r.tipoReduccion, 3);
+    EXPECT_FALSE(r.hayCombinacion);
+    EXPECT_EQ(r.gErroresXML, "");
+
+    // With the imported file as base source the grid and the path are left alone.
+    r = LeerTexto(Envolver("<Combinacion><Base_Numeros numeros='1,2'/></Combinacion><BaseASCII valor='/a.txt'/>"), f,
+                  false);
+    EXPECT_FALSE(r.hayCombinacion);
+    EXPECT_FALSE(r.ficheroImportado);
+    // A later empty path clears the notice.
+    r = LeerTexto(Envolver("<BaseASCII valor='/a.txt'/><BaseASCII valor=''/>"), f);
+    EXPECT_FALSE(r.ficheroImportado);
+}
+
+TEST(LeerFiltrosXML, SeccionesValoresYErrores) {
+    AjustesFiltros f;
+    auto r = LeerTexto(Filtros("<Filtro nombre='grupos' activado='1'><grupo numero='4'>"
+                               "<numeros valores='1,50'/><aciertos valores='1,x'/></grupo></Filtro>"
+                               "<Filtro nombre='SUMAS' activado='0'><intervalos>"
+                               "<intervalo numero='1' suma='5-12'/><i numero='2' suma='5'/>"
+                               "<intervalo numero='3' suma='5-12-3'/></intervalos></Filtro>"
+                               "<Filtro nombre='SEGUIDOS' activado='1'><FigurasSeguidos valores='1,1,1'/>"
+                               "<SeguidosInversos valor='1'/></Filtro>"
+                               "<Filtro nombre='DECENAS' activado='1'/>"
+                               "<Filtro nombre='POSICIONES'><Numeros valores='3'/></Filtro>"),
+                       f);
+    EXPECT_EQ(r.gErroresXML,
+              "GRUPOS DE NUMEROS : El valor 'x' de 'valores' no es un número\r\n"
+              "POSICIONES : Falta el atributo 'activado'\r\n");
+    EXPECT_EQ(r.chkFiltros[kFiltroGrupos], 1);
+    EXPECT_EQ(r.chkFiltros[kFiltroSumas], 0);
+    EXPECT_EQ(r.chkFiltros[kFiltroSeguidos], 1);
+    EXPECT_FALSE(r.chkFiltros[kFiltroPosiciones].has_value());
+    EXPECT_FALSE(r.chkFiltros[kFiltroTerminaciones].has_value());
+    EXPECT_FALSE(r.chkFiltros[1].has_value());
+    EXPECT_EQ(f.NumerosGrupo(4, 1) + f.NumerosGrupo(4, 50), 2);
+    EXPECT_EQ(f.AciertosGrupo(4, 1), 1);
+    EXPECT_EQ(ContarMarcas(f.NumerosGrupo) + ContarMarcas(f.AciertosGrupo), 3);
+    EXPECT_EQ(f.SumaMinima[1], 5);
+    EXPECT_EQ(f.SumaMaxima[1], 12);
+    EXPECT_EQ(f.SumaMinima[2] + f.SumaMaxima[2] + f.SumaMinima[3] + f.SumaMaxima[3], 0);
+    for (int j = 1; j <= 7; ++j) EXPECT_EQ(f.FigurasSeguidos[j], j <= 3 ? 1 : 0) << j;
+    EXPECT_EQ(f.SeguidosInversos, 1);
+    EXPECT_EQ(f.NumerosPosiciones[3], 1);  // the section is read though its switch is missing
+    EXPECT_EQ(f.SumaTerminacionesMaximo, 45);  // sections not in the file stay reset
+}
+
+TEST(LeerFiltrosXML, IndicesFueraDeIntervaloNoEscribenNada) {
+    AjustesFiltros f;
+    auto r = LeerTexto(
+        Filtros("<Filtro nombre='GRUPOS' activado='1'><grupo numero='361'><numeros valores='1'/></grupo>"
+                "<grupo numero='0'><aciertos valores='1'/></grupo><grupo><numeros valores='2'/></grupo>"
+                "<grupo numero='99999999999999999999999'><numeros valores='2'/></grupo>"
+                "<grupo numero='360'><numeros valores='51,0,-1'/><aciertos valores='6'/></grupo></Filtro>"
+                "<Filtro nombre='TERMINACIONES' activado='1'><TerminadosEn id='10' valores='1'/>"
+                "<FigurasTerminaciones valores='1,1,1,1,1,1,1,1'/><SumaTerminaciones suma='3-300'/></Filtro>"
+                "<Filtro nombre='GRUPOSRELACIONADOS' activado='1'><grupo numero='61'><subgrupos>"
+                "<subgrupo numeros='1'/></subgrupos></grupo>"
+                "<grupo numero='60'><subgrupos>"
+                "<s numeros='1'/><s numeros='2'/><s numeros='3'/><s numeros='4'/><s numeros='5'/>"
+                "<s numeros='6'/><s numeros='7'/></subgrupos><condiciones><aciertos bloque='7' valores='1'/>"
+                "</condiciones></grupo></Filtro>"
+                "<Filtro nombre='GRUPOSENRESERVAS' activado='1'><grupo numero='2' idgruporeserva='9'>"
+                "<aciertos valores='0'/></grupo><gruporeserva idgruporeserva='9' aciertos='1'/>"
+                "<gruporeserva idgruporeserva='1' aciertos='80,79'/></Filtro>"
+                "<Filtro activado='1'/>"),
+        f);
+    EXPECT_EQ(r.gErroresXML,
+              "GRUPOS DE NUMEROS : El valor '6' de 'valores' está fuera del intervalo 0-5\r\n"
+              "TERMINACIONES : El valor '300' de 'suma' está fuera del intervalo 0-255\r\n"
+              "GRUPOSRELACIONADOS : El valor '7' de 'bloque' está fuera del intervalo 1-6\r\n"
+              "GRUPOS EN RESERVAS : El valor '80' de 'aciertos' está fuera del intervalo 0-79\r\n"
+              "FILTROS : Falta el atributo 'nombre'\r\n");
+    EXPECT_EQ(ContarMarcas(f.NumerosGrupo) + ContarMarcas(f.AciertosGrupo), 0);
+    EXPECT_EQ(ContarMarcas(f.TerminadosEn), 0);
+    for (int j = 1; j <= 7; ++j) EXPECT_EQ(f.FigurasTerminaciones[j], 1);
+    EXPECT_EQ(f.SumaTerminacionesMinimo, 3);
+    EXPECT_EQ(f.SumaTerminacionesMaximo, 45);
+    // Only six subgroups fit in a group; the seventh goes nowhere.
+    EXPECT_EQ(ContarMarcas(f.NumerosSubgrupo), 6);
+    for (int s = 1; s <= 6; ++s) EXPECT_EQ(f.NumerosSubgrupo(354 + s, s), 1);
+    EXPECT_EQ(ContarMarcas(f.AciertosCondicion), 0);
+    EXPECT_EQ(f.IdGrupoReserva[2], 0);
+    EXPECT_EQ(f.AciertosGrupoReserva(2, 0), 1);
+    EXPECT_EQ(ContarMarcas(f.AciertosReserva), 1);
+    EXPECT_EQ(f.AciertosReserva(1, 79), 1);
+}
+
+TEST(LeerFiltrosXML, GruposRelacionadosLlenanFilasEnOrden) {
+    AjustesFiltros f;
+    const auto r = LeerTexto(Filtros("<Filtro nombre='GRUPOSRELACIONADOS' activado='1'><grupo numero='2'>"
+                                     "<subgrupos><subgrupo numero='7' numeros='1,2'/><subgrupo numero='40' "
+                                     "numeros=''/><subgrupo numero='8' numeros='3'/></subgrupos>"
+                                     "<condiciones><aciertos bloque='1' valores='0'/><otro bloque='3' valores='1'/>"
+                                     "<aciertos bloque='2' valores='5'/></condiciones></grupo></Filtro>"),
+                             f);
+    EXPECT_EQ(r.gErroresXML, "");
+    EXPECT_EQ(f.NumerosSubgrupo(7, 1) + f.NumerosSubgrupo(7, 2) + f.NumerosSubgrupo(8, 3), 3);
+    EXPECT_EQ(ContarMarcas(f.NumerosSubgrupo), 3);  // the empty subgroup takes no row
+    EXPECT_EQ(f.AciertosCondicion(7, 0) + f.AciertosCondicion(8, 5), 2);
+    EXPECT_EQ(ContarMarcas(f.AciertosCondicion), 2);
+}
