@@ -1,0 +1,179 @@
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+#include "aleatorio.h"
+#include "frmAcercaDe.h"
+#include "frmAutor.h"
+#include "frmOpcionesGuardar.h"
+#include "mensajes.h"
+#include "sistema.h"
+
+namespace {
+template <typename T>
+T* Control(QWidget& ventana, const char* nombre) {
+    T* control = ventana.findChild<T*>(QString::fromLatin1(nombre));
+    if (!control) qFatal("falta el control %s", nombre);
+    return control;
+}
+
+bool MismasPosiciones(const CampoEstrellas& a, const CampoEstrellas& b) {
+    for (int i = 0; i < CampoEstrellas::kEstrellas; ++i)
+        if (a.X(i) != b.X(i) || a.Y(i) != b.Y(i) || a.V(i) != b.V(i)) return false;
+    return true;
+}
+
+// Moves the mouse over a control through the window system, as a user does.
+void MoverRaton(QWidget* control, QPoint punto) {
+    QWidget* ventana = control->window();
+    QTest::mouseMove(ventana->windowHandle(), control->mapTo(ventana, punto));
+}
+
+// Closes a window the way its close box does: through the window system.
+void CerrarDesdeCasilla(QWidget& ventana) { ventana.windowHandle()->close(); }
+}  // namespace
+
+class PruebaVentanasPequenas : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        PruebaSistema::Activar();
+        PruebaMensajes::Activar();
+    }
+    void cleanup() { PruebaSistema::Desactivar(); }
+
+    void acercaDeMuestraNombreVersionFechaYEstrellasEnSuArea() {
+        FuenteAleatoria azar;
+        frmAcercaDe ventana(QStringLiteral("2.5 beta"), azar);
+        QCOMPARE(ventana.windowTitle(), QString("Acerca de ..."));
+        QVERIFY(ventana.isModal());
+        QCOMPARE(Control<QLabel>(ventana, "lblPrograma")->text(), QString("VORTESALIN 2.5 beta"));
+        QCOMPARE(Control<QLabel>(ventana, "lblFecha")->text(), QString("02/01/2024"));
+        QCOMPARE(Control<QLabel>(ventana, "lblLinkMaltrexo")->text(), kDireccionWebFabricante);
+        for (const char* nombre : {"picDecorado_0", "picDecorado_1", "picDecorado_2", "picDecorado_3"})
+            QVERIFY(!Control<QLabel>(ventana, nombre)->pixmap().isNull());
+        QCOMPARE(ventana.palette().color(QPalette::Window), QColor(Qt::black));
+        // The stars are placed with the window's own size and start at or left of its left edge.
+        for (int i = 0; i < CampoEstrellas::kEstrellas; ++i) {
+            QVERIFY(ventana.Estrellas().X(i) <= 0 && ventana.Estrellas().X(i) >= -ventana.width());
+            QVERIFY(ventana.Estrellas().Y(i) >= 0 && ventana.Estrellas().Y(i) < ventana.height());
+        }
+    }
+
+    void acercaDeEnlaceAbreLaWebDelFabricanteSinMensajes() {
+        FuenteAleatoria azar;
+        frmAcercaDe ventana(QStringLiteral("1.0"), azar);
+        ventana.show();
+        auto* enlace = Control<QLabel>(ventana, "lblLinkMaltrexo");
+        QTest::mouseClick(enlace, Qt::RightButton);
+        QVERIFY(PruebaSistema::Abiertos().isEmpty());
+        QTest::mouseClick(enlace, Qt::LeftButton);
+        QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({kDireccionWebFabricante}));
+
+        PruebaSistema::Activar(false);  // the desktop cannot open it: still no message
+        QTest::mouseClick(enlace, Qt::LeftButton);
+        QCOMPARE(PruebaSistema::Abiertos().size(), 1);
+        QVERIFY(PruebaMensajes::Mostrados().isEmpty());
+        QVERIFY(ventana.isVisible());
+    }
+
+    void acercaDeSeCierraAlMomentoDesdeSuCasillaMientrasAnima() {
+        FuenteAleatoria azar;
+        frmAcercaDe ventana(QStringLiteral("1.0"), azar);
+        const CampoEstrellas alCrear = ventana.Estrellas();
+        QElapsedTimer reloj;
+        qint64 cerradaEn = -1;
+        bool animaba = false;
+        QTimer::singleShot(200, &ventana, [&] {
+            animaba = !MismasPosiciones(ventana.Estrellas(), alCrear);
+            cerradaEn = reloj.elapsed();
+            CerrarDesdeCasilla(ventana);
+        });
+        QTimer::singleShot(5000, &ventana, [&] { ventana.CerrarVentana(); });  // keeps a failure from hanging
+        reloj.start();
+        ventana.exec();
+        QVERIFY(animaba);
+        QVERIFY(cerradaEn >= 0);
+        QVERIFY2(reloj.elapsed() - cerradaEn < 300, "the window did not close at once");
+        QVERIFY(!ventana.isVisible());
+        // Once closed the stars stop.
+        const CampoEstrellas alCerrar = ventana.Estrellas();
+        QTest::qWait(60);
+        QVERIFY(MismasPosiciones(ventana.Estrellas(), alCerrar));
+    }
+
+    void autorVuelveConSuBotonYCambiaDeAspectoBajoElRaton() {
+        frmAutor ventana;
+        QCOMPARE(ventana.windowTitle(), QString("AUTOR"));
+        QVERIFY(ventana.isModal());
+        QVERIFY(!Control<QLabel>(ventana, "Image1")->pixmap().isNull());
+        auto* volver = Control<QLabel>(ventana, "cmdVolver_0");
+        auto* fondo = Control<QWidget>(ventana, "picICONOS");
+        QCOMPARE(volver->toolTip(), QString("Vuelve al Menú anterior"));
+        QVERIFY(ventana.AspectoNormal().toImage() != ventana.AspectoEncima().toImage());
+        ventana.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+        QCOMPARE(volver->pixmap().toImage(), ventana.AspectoNormal().toImage());
+
+        MoverRaton(volver, volver->rect().center());
+        QTRY_COMPARE(volver->pixmap().toImage(), ventana.AspectoEncima().toImage());
+        MoverRaton(fondo, QPoint(3, 3));
+        QTRY_COMPARE(volver->pixmap().toImage(), ventana.AspectoNormal().toImage());
+        MoverRaton(volver, QPoint(5, 5));
+        QTRY_COMPARE(volver->pixmap().toImage(), ventana.AspectoEncima().toImage());
+
+        QTest::mouseClick(volver, Qt::RightButton);
+        QVERIFY(ventana.isVisible());
+        QTest::mouseClick(volver, Qt::LeftButton);
+        QVERIFY(!ventana.isVisible());
+
+        frmAutor otra;  // the close box closes it too
+        otra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&otra));
+        CerrarDesdeCasilla(otra);
+        QTRY_VERIFY(!otra.isVisible());
+    }
+
+    void formatoDeNumeroGuardaLaEleccionYLaMuestraAlVolver() {
+        int16_t formato = 0;
+        {
+            frmOpcionesGuardar ventana(formato);
+            QCOMPARE(ventana.windowTitle(), QString("Opciones"));
+            auto* combo = Control<QComboBox>(ventana, "cboFormatoNumero");
+            QStringList elementos;
+            for (int i = 0; i < combo->count(); ++i) elementos << combo->itemText(i);
+            QCOMPARE(elementos, QStringList({"12345", "1 2 3 4 5", "1,2,3,4,5", "1-2-3-4-5"}));
+            QCOMPARE(Control<QLabel>(ventana, "lblFormato")->text(), QString("Formato :"));
+            auto* continuar = Control<QPushButton>(ventana, "cmdContinuar");
+            QCOMPARE(continuar->text(), QString("&Continuar"));
+            QCOMPARE(combo->currentIndex(), 0);
+            ventana.show();
+            combo->setCurrentIndex(3);
+            QCOMPARE(formato, int16_t(0));  // nothing is stored before "Continuar"
+            QTest::mouseClick(continuar, Qt::LeftButton);
+            QCOMPARE(formato, int16_t(3));
+            QVERIFY(!ventana.isVisible());
+        }
+        {
+            frmOpcionesGuardar ventana(formato);
+            auto* combo = Control<QComboBox>(ventana, "cboFormatoNumero");
+            QCOMPARE(combo->currentText(), QString("1-2-3-4-5"));
+            ventana.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+            combo->setCurrentIndex(1);
+            CerrarDesdeCasilla(ventana);  // closed without "Continuar": the choice is not kept
+            QTRY_VERIFY(!ventana.isVisible());
+            QCOMPARE(formato, int16_t(3));
+        }
+        formato = 9;
+        frmOpcionesGuardar ventana(formato);
+        QCOMPARE(Control<QComboBox>(ventana, "cboFormatoNumero")->currentIndex(), 0);
+    }
+};
+
+QTEST_MAIN(PruebaVentanasPequenas)
+#include "test_ventanas_pequenas.moc"
