@@ -90,16 +90,24 @@ private slots:
 
     void arranque() {
         // The load resets filter settings left from before and reads the print settings file.
-        const QString config = CarpetaPrograma() + "/config_imp.txt";
-        QFile f(config);
-        QVERIFY(!f.exists() && f.open(QIODevice::WriteOnly));
+        // (Any file another test left there is put back afterwards.)
+        QFile f(CarpetaPrograma() + "/config_imp.txt");
+        const bool habia = f.open(QIODevice::ReadOnly);
+        const QByteArray anterior = habia ? f.readAll() : QByteArray();
+        f.close();
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("700\r\n-40\r\n1\r\n");
         f.close();
         sesion = std::make_unique<EstadoSesion>();
         sesion->filtros.GrupoActual = 7;
         sesion->filtros.NumerosPosiciones[12] = 1;
         v = std::make_unique<VentanaPrueba>(*sesion);
-        QFile::remove(config);
+        if (habia && f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            f.write(anterior);
+            f.close();
+        } else {
+            f.remove();
+        }
         QCOMPARE(sesion->filtros.GrupoActual, int16_t{1});
         QCOMPARE(sesion->filtros.NumerosPosiciones[12], uint8_t{0});
         QCOMPARE(sesion->impresion.gMargenIzquierdo, -40);
