@@ -1,17 +1,18 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
 
+#include "frmprincipal.h"
 #include "mensajes.h"
 #include "sesion.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kNombrePrograma);
+    // Outside a desktop session Qt knows no icon theme; use a common one if present.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
     EstadoSesion sesion;
-    sesion.filtros.InicializarFiltros();
-    QMainWindow ventana;
-    ventana.setWindowTitle(kNombrePrograma);
-    ventana.resize(800, 600);
+    frmPrincipal ventana(sesion);
     ventana.show();
     return app.exec();
 }

@@ -1,0 +1,19 @@
+// Commands of the main window whose work lives in windows and modules that
+// are not built yet. Each is already wired to its menus, icons and buttons;
+// until its window exists it does nothing.
+#include "frmprincipal.h"
+
+void frmPrincipal::CalcularCombinacion() {}
+void frmPrincipal::AbrirBaseXML() {}
+void frmPrincipal::GuardarBaseXML() {}
+void frmPrincipal::cmdDesdeFichero_Click() {}
+void frmPrincipal::ExportarReduccion(int) {}
+void frmPrincipal::VerInformeEliminadas() {}
+void frmPrincipal::AbrirEditorFiltro(int) {}
+void frmPrincipal::MostrarEscrutador(int32_t) {}
+void frmPrincipal::MostrarAnalisis(int32_t) {}
+void frmPrincipal::MostrarImprimir(int32_t) {}
+void frmPrincipal::MostrarSelector() {}
+void frmPrincipal::MostrarNumerosTerminal() {}
+void frmPrincipal::MostrarAcercaDe() {}
+void frmPrincipal::MostrarAutor() {}
