@@ -158,7 +158,7 @@ void frmAcercaDe::CrearControles(const QString& version) {
     ColorTexto(lblFecha, QColor(220, 220, 220));
     lblFecha->setAlignment(Qt::AlignCenter);
 
-    lblLinkMaltrexo = new QLabel(kDireccionWebFabricante, this);
+    lblLinkMaltrexo = new QLabel(kDireccionWeb, this);
     lblLinkMaltrexo->setObjectName(QStringLiteral("lblLinkMaltrexo"));
     QFont subrayada = lblLinkMaltrexo->font();
     subrayada.setUnderline(true);
@@ -228,5 +228,5 @@ bool frmAcercaDe::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void frmAcercaDe::lblLinkMaltrexo_Click() {
-    AbrirConSistema(kDireccionWebFabricante);  // a page that cannot be opened fails silently
+    AbrirConSistema(kDireccionWeb);  // a page that cannot be opened fails silently
 }

@@ -5,13 +5,11 @@
 #include <QTimer>
 
 #include "campo_estrellas.h"
+#include "direcciones.h"
 #include "ventana_secundaria.h"
 
 class QLabel;
 
-// The maker's web page, shown and opened by the About window's link and meant
-// for the main window's "Web: " menu item as well.
-inline const QString kDireccionWebFabricante = QStringLiteral("https://www.example.org/vortesalin");
 
 class frmAcercaDe : public VentanaSecundaria {
     Q_OBJECT

@@ -9,6 +9,7 @@
 
 #include "ajustes_filtros.h"
 #include "rejilla_casillas.h"
+#include "direcciones.h"
 #include "sesion.h"
 
 class QAction;
@@ -24,14 +25,10 @@ class QRadioButton;
 class QTimer;
 class QToolButton;
 
+
 inline const QString kVersionPrograma = QStringLiteral("1.0");
 inline const QString kNombreBaseSinGuardar = QStringLiteral("Sin guardar.xml");
 inline const QString kFicheroManual = QStringLiteral("ayudaVORTESALIN.pdf");
-// The maker's pages opened from the Help menu (and the About window).
-inline const QString kDireccionWeb = QStringLiteral("https://www.vortesalin.es");
-inline const QString kTextoWeb = QStringLiteral("www.vortesalin.es");
-inline const QString kDireccionTwitter = QStringLiteral("https://twitter.com/vortesalin");
-inline const QString kTextoTwitter = QStringLiteral("@vortesalin");
 
 class frmPrincipal : public QMainWindow {
     Q_OBJECT

@@ -53,7 +53,7 @@ private slots:
         QVERIFY(ventana.isModal());
         QCOMPARE(Control<QLabel>(ventana, "lblPrograma")->text(), QString("VORTESALIN 2.5 beta"));
         QCOMPARE(Control<QLabel>(ventana, "lblFecha")->text(), QString("02/01/2024"));
-        QCOMPARE(Control<QLabel>(ventana, "lblLinkMaltrexo")->text(), kDireccionWebFabricante);
+        QCOMPARE(Control<QLabel>(ventana, "lblLinkMaltrexo")->text(), kDireccionWeb);
         for (const char* nombre : {"picDecorado_0", "picDecorado_1", "picDecorado_2", "picDecorado_3"})
             QVERIFY(!Control<QLabel>(ventana, nombre)->pixmap().isNull());
         QCOMPARE(ventana.palette().color(QPalette::Window), QColor(Qt::black));
@@ -72,7 +72,7 @@ private slots:
         QTest::mouseClick(enlace, Qt::RightButton);
         QVERIFY(PruebaSistema::Abiertos().isEmpty());
         QTest::mouseClick(enlace, Qt::LeftButton);
-        QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({kDireccionWebFabricante}));
+        QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({kDireccionWeb}));
 
         PruebaSistema::Activar(false);  // the desktop cannot open it: still no message
         QTest::mouseClick(enlace, Qt::LeftButton);
