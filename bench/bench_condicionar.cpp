@@ -51,14 +51,14 @@ AjustesFiltros AjustesRealistas() {
     Permitir(a.AciertosCondicion, 7, {0, 1, 2});
     for (int d = 0; d <= 7; ++d) a.NumerosPosiciones[CasillaDeDigito(static_cast<uint8_t>(d), 1)] = 1;
     for (int d = 1; d <= 9; ++d) a.NumerosPosiciones[CasillaDeDigito(static_cast<uint8_t>(d), 5)] = 1;
-    // Reserve A: six groups, three to six of them satisfied; reserve B: four groups.
+    // Reserve A: six groups, one to three of them hit; reserve B: four groups, at most two hit.
     for (int g = 1; g <= 10; ++g) {
         a.IdGrupoReserva[g] = g <= 6 ? 1 : 2;
         Celdas(a.NumerosGrupoReserva, g, {g % 10, (g + 3) % 10}, {1 + g % 5, 1 + (g + 2) % 5});
-        Permitir(a.AciertosGrupoReserva, g, {0, 1});
+        Permitir(a.AciertosGrupoReserva, g, {1, 2});
     }
-    for (int j : {3, 4, 5, 6}) a.AciertosReserva(1, j) = 1;
-    for (int j : {2, 3, 4}) a.AciertosReserva(2, j) = 1;
+    for (int j : {1, 2, 3}) a.AciertosReserva(1, j) = 1;
+    for (int j : {0, 1, 2}) a.AciertosReserva(2, j) = 1;
     return a;
 }
 
