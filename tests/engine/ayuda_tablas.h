@@ -1,0 +1,88 @@
+#pragma once
+// Builds combination tables from readable numbers for the engine tests.
+#include <random>
+#include <string>
+#include <vector>
+
+#include "generacion.h"
+#include "sesion.h"
+
+namespace prueba {
+
+inline Casilla CasillaDe(char digito, int posicion) {
+    return CasillaDeDigito(static_cast<uint8_t>(digito - '0'), static_cast<int16_t>(posicion));
+}
+
+// Grid = every cell of the numbers; one row per number, as after the check.
+struct Base {
+    RejillaBase rejilla;
+    TablasSesion t;
+
+    explicit Base(const std::vector<std::string>& numeros) {
+        for (const auto& s : numeros)
+            for (int p = 1; p <= 5; ++p) rejilla.Fijar(CasillaDe(s[p - 1], p), true);
+        t.gNumElementos = ContarCasillasSeleccionadas(rejilla);
+        CargarNumerosSeleccionados(t, rejilla);
+        t.gNumCombinaciones = static_cast<int32_t>(numeros.size());
+        t.gCombinaciones.Redimensionar(t.gNumCombinaciones);
+        for (int r = 1; r <= t.gNumCombinaciones; ++r)
+            for (int p = 1; p <= 5; ++p)
+                for (int e = 1; e <= t.gNumElementos; ++e)
+                    if (t.gValorElemento[e] == CasillaDe(numeros[r - 1][p - 1], p)) t.gCombinaciones(r, p) = e;
+        t.gEliminada.Preparar(t.gNumCombinaciones);
+    }
+
+    std::vector<std::string> Vivos() const {
+        std::vector<std::string> v;
+        for (int r = 1; r <= t.gNumCombinaciones; ++r) {
+            if (t.gEliminada[r] != 0) continue;
+            std::string s;
+            for (int p = 1; p <= 5; ++p) s += static_cast<char>('0' + DigitoDeCasilla(t.gValorElemento[t.gCombinaciones(r, p)]));
+            v.push_back(s);
+        }
+        return v;
+    }
+};
+
+// A grid with each cell selected with probability `densidad` (at least 5 cells).
+inline RejillaBase RejillaAlAzar(std::mt19937& rng, double densidad) {
+    RejillaBase rejilla;
+    std::bernoulli_distribution elegir(densidad);
+    while (rejilla.Contar() < 5)
+        for (int c = 1; c <= kCasillas; ++c)
+            if (elegir(rng)) rejilla.Fijar(static_cast<Casilla>(c), true);
+    return rejilla;
+}
+
+// Every 5-element set of the grid's cells, all live, as "Calcular" starts.
+inline TablasSesion Generadas(const RejillaBase& rejilla) {
+    TablasSesion t;
+    t.gNumElementos = ContarCasillasSeleccionadas(rejilla);
+    CargarNumerosSeleccionados(t, rejilla);
+    t.gNumCombinaciones = GenerarCombinaciones(t, Cesion());
+    t.gEliminada.Preparar(t.gNumCombinaciones);
+    return t;
+}
+
+// `filas` numbers of the grid's cells, one element per position as the
+// import maps them, in no particular order; now and then a missing element
+// (0). All rows live.
+inline TablasSesion Importadas(std::mt19937& rng, const RejillaBase& rejilla, int32_t filas) {
+    TablasSesion t;
+    t.gNumElementos = ContarCasillasSeleccionadas(rejilla);
+    CargarNumerosSeleccionados(t, rejilla);
+    std::vector<std::vector<uint8_t>> dePosicion(6);
+    for (int e = 1; e <= t.gNumElementos; ++e)
+        dePosicion[PosicionDeCasilla(t.gValorElemento[e])].push_back(static_cast<uint8_t>(e));
+    t.gNumCombinaciones = filas;
+    t.gCombinaciones.Redimensionar(filas);
+    for (int r = 1; r <= filas; ++r)
+        for (int p = 1; p <= 5; ++p) {
+            const auto& v = dePosicion[p];
+            if (!v.empty() && rng() % 50 != 0) t.gCombinaciones(r, p) = v[rng() % v.size()];
+        }
+    t.gEliminada.Preparar(filas);
+    return t;
+}
+
+}  // namespace prueba
