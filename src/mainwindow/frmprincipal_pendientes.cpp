@@ -3,17 +3,9 @@
 // until its window exists it does nothing.
 #include "frmprincipal.h"
 
-void frmPrincipal::CalcularCombinacion() {}
-void frmPrincipal::AbrirBaseXML() {}
-void frmPrincipal::GuardarBaseXML() {}
-void frmPrincipal::cmdDesdeFichero_Click() {}
-void frmPrincipal::ExportarReduccion(int) {}
-void frmPrincipal::VerInformeEliminadas() {}
 void frmPrincipal::AbrirEditorFiltro(int) {}
 void frmPrincipal::MostrarEscrutador(int32_t) {}
 void frmPrincipal::MostrarAnalisis(int32_t) {}
 void frmPrincipal::MostrarImprimir(int32_t) {}
 void frmPrincipal::MostrarSelector() {}
 void frmPrincipal::MostrarNumerosTerminal() {}
-void frmPrincipal::MostrarAcercaDe() {}
-void frmPrincipal::MostrarAutor() {}
