@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "ajustes_filtros.h"
 #include "rejilla_casillas.h"
@@ -22,6 +23,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QTemporaryDir;
 class QTimer;
 class QToolButton;
 
@@ -165,6 +167,10 @@ private:
     void Form_Load();
     void Form_Unload();
 
+    // "Calcular", step by step: the reduction of the conditioned numbers in
+    // the modal reduction window.
+    void ReducirCondicionados();
+
     void lblNumero_Click(int indice);
     void cboTipoReduccion_Click();
     void AplicarModoBase(bool fichero);
@@ -185,6 +191,8 @@ private:
     bool AtenderClickBase_ = true;
     bool cierrePorPrograma_ = false;
     std::array<int32_t, kNumIndicesFiltro> EliminadasFiltro_{};
+    // Holds the files shown in the text editor until the program ends.
+    std::shared_ptr<QTemporaryDir> carpetaTemporal_;
 
     // Menus.
     QMenu* menuArchivo_ = nullptr;

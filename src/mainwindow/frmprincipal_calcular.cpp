@@ -1,6 +1,205 @@
 // "Calcular" and what hands its results out: the report and the exports.
-#include "frmprincipal.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <algorithm>
+#include <limits>
+#include <new>
+#include <stdexcept>
+#include <string>
 
-void frmPrincipal::CalcularCombinacion() {}
-void frmPrincipal::ExportarReduccion(int) {}
-void frmPrincipal::VerInformeEliminadas() {}
+#include "condicionar.h"
+#include "dialogos_archivo.h"
+#include "frmprincipal.h"
+#include "informe_eliminadas.h"
+#include "mensajes.h"
+#include "sistema.h"
+
+namespace {
+
+const QString kAvisoMinimo = QStringLiteral("AVISO: DEBE SELECCIONAR MINIMO 5 DIGITOS");
+const QString kErrorCeroNumeros =
+    QStringLiteral("ERROR: Se han generado 0 números después de condicionar, cambie las condiciones");
+const QString kErrorApuestasExactas = QStringLiteral(
+    "ERROR: HA ELEGIDO REDUCIR CON NUMERO EXACTO DE APUESTAS Y DICHO NUMERO SUPERA EL SISTEMA CONDICIONADO "
+    "GENERADO, CAMBIE EL NUMERO");
+const QString kErrorSinNumeros = QStringLiteral("ERROR: No hay números generados");
+const QString kErrorInforme = QStringLiteral("ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS");
+const QString kErrorGuardar = QStringLiteral("ERROR AL GUARDAR EL FICHERO");
+const char* const kApuestasNoNumericas = "EL NUMERO DE APUESTAS NO ES UN NUMERO VALIDO";
+const QString kSinEditor = QStringLiteral("No se ha podido abrir el editor de textos");
+
+FiltrosMarcados Marcados(const frmPrincipal& v) {
+    FiltrosMarcados marcados{};
+    for (int i = 0; i < kNumIndicesFiltro; ++i) marcados[static_cast<size_t>(i)] = v.chkFiltros(i)->isChecked();
+    return marcados;
+}
+
+// The number of bets asked for exact bets. Empty counts as 1, which is what
+// the reduction window makes of it; a number too large for a count exceeds
+// any conditioned count; anything but digits is an error.
+qint64 ApuestasPedidas(const QString& texto) {
+    if (texto.isEmpty()) return 1;
+    for (const QChar c : texto) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) throw std::invalid_argument(kApuestasNoNumericas);
+    }
+    bool correcto = false;
+    const qint64 valor = texto.toLongLong(&correcto);
+    return correcto ? valor : std::numeric_limits<qint64>::max();
+}
+
+// Writes `texto` to `ruta` through a temporary file that replaces the old
+// one only when complete. Returns the error's description, empty on success.
+QString EscribirFichero(const QString& ruta, const std::string& texto) {
+    QSaveFile fichero(ruta);
+    if (!fichero.open(QIODevice::WriteOnly)) return fichero.errorString();
+    if (fichero.write(texto.data(), static_cast<qint64>(texto.size())) != static_cast<qint64>(texto.size())) {
+        const QString error = fichero.errorString();
+        fichero.cancelWriting();
+        return error;
+    }
+    if (!fichero.commit()) return fichero.errorString();
+    return QString();
+}
+
+QString ConDescripcion(const QString& mensaje, const QString& descripcion) {
+    return mensaje + QStringLiteral(" (") + descripcion + QLatin1Char(')');
+}
+
+}  // namespace
+
+void frmPrincipal::CalcularCombinacion() {
+    TablasSesion& t = sesion_.tablas;
+    try {
+        const int N = ContarCasillasSeleccionadas();
+        if (N < kPosiciones) {
+            Mensaje(kAvisoMinimo, EstiloMensaje::Exclamacion, this);
+            return;
+        }
+        t.gNumElementos = static_cast<int16_t>(N);
+        EnProceso_ = true;
+        sesion_.gCombinacionGuardada = false;
+        txtApuestasReducidas_->setText(QStringLiteral("0"));
+
+        CargarNumerosSeleccionados();
+        DeshabilitarControles();
+        ReiniciarEliminadas();
+        MostrarVentanaEspera(QStringLiteral("Analizando ..."));
+        CederAhora();
+
+        const FiltrosMarcados marcados = Marcados(*this);
+        const ResultadoCondicionar res = CondicionarBase(
+            t, sesion_.rejilla, sesion_.filtros, marcados, !ModoFichero(),
+            [this](std::string_view titulo) {
+                FijarTituloEspera(QString::fromUtf8(titulo.data(), static_cast<qsizetype>(titulo.size())));
+            },
+            CrearCesion());
+        EliminadasFiltro_ = res.EliminadasFiltro;
+        const int32_t n = res.condicionados;
+        txtApuestasCondicionadas_->setText(FormatoCuenta(n));
+
+        HabilitarControles();
+        OcultarVentanaEspera();
+        for (int i = 0; i < kNumIndicesFiltro; ++i) {
+            if (marcados[static_cast<size_t>(i)])
+                lblNumeroELiminadas_[static_cast<size_t>(i)]->setText(FormatoCuenta(EliminadasFiltro_[static_cast<size_t>(i)]));
+        }
+
+        if (n == 0) {
+            Mensaje(kErrorCeroNumeros, EstiloMensaje::Critico, this);
+        } else if (chkApuestasExactas_->isChecked() &&
+                   LeerCuenta(txtApuestasCondicionadas_->text()) < ApuestasPedidas(txtNUApuestas_->text())) {
+            Mensaje(kErrorApuestasExactas, EstiloMensaje::Critico, this);
+            txtNUApuestas_->setFocus();
+        } else if (SinReduccion(txtPorcentaje_->text().toStdString(), cboTipoReduccion_->currentIndex(),
+                                optTipo_[0]->isChecked())) {
+            CopiarCondicionadosAResultado(t);
+            txtApuestasReducidas_->setText(FormatoCuenta(n));
+        } else {
+            ReducirCondicionados();
+        }
+    } catch (const std::exception& e) {
+        // The scratch tables may be half built; the counts no longer point at them.
+        t.gCombinaciones.Borrar();
+        t.gEliminada.Borrar();
+        t.gElementosApuesta.Borrar();
+        t.gResultado.Borrar();
+        txtApuestasCondicionadas_->setText(QStringLiteral("0"));
+        txtApuestasReducidas_->setText(QStringLiteral("0"));
+        OcultarVentanaEspera();
+        HabilitarControles();
+        const QString descripcion = dynamic_cast<const std::bad_alloc*>(&e) != nullptr
+                                        ? QStringLiteral("Memoria insuficiente")
+                                        : QString::fromUtf8(e.what());
+        Mensaje(QStringLiteral("ERROR: ") + descripcion, EstiloMensaje::Critico, this);
+    }
+    EnProceso_ = false;
+}
+
+void frmPrincipal::ExportarReduccion(int modo) {
+    const qint64 cuenta = CuentaResultado();
+    if (cuenta <= 0) {
+        Mensaje(kErrorSinNumeros, EstiloMensaje::Critico, this);
+        return;
+    }
+    const TablaNumeros& resultado = sesion_.tablas.gResultado;
+    const std::string texto = TextoNumeros(resultado, static_cast<int32_t>(std::min<qint64>(cuenta, resultado.Filas())));
+
+    if (modo == 1) {
+        RegistroDialogo dialogo;
+        dialogo.hwndOwner = this;
+        dialogo.DialogTitle = QStringLiteral("Guardar los números en modo ASCII");
+        dialogo.Filter = QStringLiteral("Fichero de texto (*.TXT)|*.TXT|Todos los archivos (*.*)|*.*|");
+        dialogo.FilterIndex = 1;
+        dialogo.FileName = QStringLiteral("Numeros.txt");
+        dialogo.DefaultExt = QStringLiteral("txt");
+        const QString ruta = MostrarGuardar(dialogo);
+        if (ruta.isEmpty()) return;
+        const QString error = EscribirFichero(ruta, texto);
+        if (!error.isEmpty()) Mensaje(ConDescripcion(kErrorGuardar, error), EstiloMensaje::Critico, this);
+        return;
+    }
+    if (modo != 2) return;
+
+    // The editor opens the file on its own time: the file stays until the
+    // program ends, and each view gets a file of its own.
+    if (!carpetaTemporal_ || !carpetaTemporal_->isValid()) carpetaTemporal_ = std::make_shared<QTemporaryDir>();
+    if (!carpetaTemporal_->isValid()) {
+        Mensaje(ConDescripcion(kErrorInforme, carpetaTemporal_->errorString()), EstiloMensaje::Critico, this);
+        return;
+    }
+    QTemporaryFile fichero(QDir(carpetaTemporal_->path()).filePath(QStringLiteral("VORTESALIN_XXXXXX.txt")));
+    fichero.setAutoRemove(false);
+    QString error;
+    if (!fichero.open()) {
+        error = fichero.errorString();
+    } else if (fichero.write(texto.data(), static_cast<qint64>(texto.size())) != static_cast<qint64>(texto.size()) ||
+               !fichero.flush()) {
+        error = fichero.errorString();
+        fichero.close();
+        fichero.remove();
+    } else {
+        fichero.close();
+        if (!AbrirEnEditorTexto(fichero.fileName())) error = kSinEditor;
+    }
+    if (!error.isEmpty()) Mensaje(ConDescripcion(kErrorInforme, error), EstiloMensaje::Critico, this);
+}
+
+void frmPrincipal::VerInformeEliminadas() {
+    const std::string texto = TextoInformeEliminadas(
+        EliminadasFiltro_, Marcados(*this), LeerCuenta(txtApuestasCondicionadas_->text()),
+        LeerCuenta(txtApuestasReducidas_->text()), [](int64_t v) { return FormatoCuenta(v).toStdString(); });
+    const QString ruta = QDir(CarpetaPrograma()).filePath(QString::fromLatin1(kNombreInforme));
+    QString error = EscribirFichero(ruta, texto);
+    if (error.isEmpty() && !AbrirEnEditorTexto(ruta)) error = kSinEditor;
+    if (!error.isEmpty()) Mensaje(ConDescripcion(kErrorInforme, error), EstiloMensaje::Critico, this);
+}
+
+void frmPrincipal::ReducirCondicionados() {}

@@ -65,12 +65,31 @@ bool AbrirEnEditorTexto(const QString& ruta) {
     return Abrir(ruta);
 }
 
-QString FormatoCuenta(qint64 valor) { return QLocale().toString(valor); }
+QString FormatoCuenta(qint64 valor) {
+    // Every group of three digits is marked, as "#,#,0" does: QLocale's own
+    // grouping leaves the leading group of locales with a minimum grouping of
+    // two unmarked ("2118.760" in Spanish).
+    QLocale local;
+    if (local.numberOptions().testFlag(QLocale::OmitGroupSeparator)) return local.toString(valor);
+    local.setNumberOptions(local.numberOptions() | QLocale::OmitGroupSeparator);
+    const quint64 magnitud = valor < 0 ? 0 - static_cast<quint64>(valor) : static_cast<quint64>(valor);
+    const QString digitos = local.toString(magnitud);
+    QString salida;
+    for (qsizetype i = 0; i < digitos.size(); ++i) {
+        if (i > 0 && (digitos.size() - i) % 3 == 0) salida += local.groupSeparator();
+        salida += digitos[i];
+    }
+    return valor < 0 ? local.negativeSign() + salida : salida;
+}
 
 qint64 LeerCuenta(const QString& texto, bool* ok) {
+    QLocale local;
+    local.setNumberOptions(local.numberOptions() | QLocale::OmitGroupSeparator);
+    QString limpio = texto.trimmed();
+    limpio.remove(QLocale().groupSeparator());
     bool correcto = false;
-    qint64 valor = QLocale().toLongLong(texto.trimmed(), &correcto);
-    if (!correcto) valor = texto.trimmed().toLongLong(&correcto);
+    qint64 valor = local.toLongLong(limpio, &correcto);
+    if (!correcto) valor = limpio.toLongLong(&correcto);
     if (ok) *ok = correcto;
     return correcto ? valor : 0;
 }
