@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ajustes_filtros.h"
+#include "dialogos_archivo.h"
 #include "rejilla_casillas.h"
 #include "direcciones.h"
 #include "sesion.h"
@@ -41,6 +42,11 @@ public:
     ~frmPrincipal() override;
 
     EstadoSesion& Sesion() { return sesion_; }
+
+    // Settings and results of the open and save dialogs, shared by the
+    // window's file commands: fields a command does not set keep what the
+    // last dialog left in them.
+    RegistroDialogo gDialogo;
 
     // Busy flag of the long operations ("Calcular", the text import): while
     // set, the close box does nothing.

@@ -24,6 +24,8 @@ RespuestaMensaje Mensaje(const QString& texto, EstiloMensaje estilo, QWidget* pa
     }
     QMessageBox caja(padre);
     caja.setWindowTitle(kNombrePrograma);
+    // Texts may quote paths and values from files: never read them as markup.
+    caja.setTextFormat(Qt::PlainText);
     caja.setText(texto);
     switch (estilo) {
         case EstiloMensaje::Critico: caja.setIcon(QMessageBox::Critical); break;
