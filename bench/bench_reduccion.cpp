@@ -4,6 +4,8 @@
 #include <sys/resource.h>
 
 #include <array>
+#include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -69,7 +71,17 @@ void PicoMemoria(benchmark::State& state) {
     state.counters["pico_MB"] = static_cast<double>(uso.ru_maxrss) / 1024.0;
 }
 
-void Reducir(benchmark::State& state, const TablasSesion& base, const OpcionesReduccion& opciones) {
+// A yield like the window's: reads a clock and would run the event loop every 15 ms.
+Cesion CesionConReloj() {
+    auto ultimo = std::make_shared<std::chrono::steady_clock::time_point>(std::chrono::steady_clock::now());
+    return Cesion([ultimo] {
+        const auto ahora = std::chrono::steady_clock::now();
+        if (ahora - *ultimo >= std::chrono::milliseconds(15)) *ultimo = ahora;
+    });
+}
+
+void Reducir(benchmark::State& state, const TablasSesion& base, const OpcionesReduccion& opciones,
+             const Cesion& ceder = Cesion()) {
     SinVentana ventana;
     int32_t reducidas = 0;
     for (auto _ : state) {
@@ -80,7 +92,7 @@ void Reducir(benchmark::State& state, const TablasSesion& base, const OpcionesRe
         entradas.Construir(t, opciones.tipo);
         state.ResumeTiming();
         ControladorReduccion controlador(t, entradas, f);
-        controlador.Ejecutar(opciones, ventana, Cesion());
+        controlador.Ejecutar(opciones, ventana, ceder);
         reducidas = t.gResultado.Filas();
     }
     state.counters["reducidas"] = reducidas;
@@ -110,6 +122,15 @@ void BM_Cobertura3_24Celdas(benchmark::State& state) {
     Reducir(state, base, o);
 }
 BENCHMARK(BM_Cobertura3_24Celdas)->Unit(benchmark::kMillisecond);
+
+// The same with a yield that reads the clock: 10626 yields per pick.
+void BM_Cobertura3_24Celdas_ConCesion(benchmark::State& state) {
+    static const TablasSesion base = Base({5, 5, 5, 5, 4});
+    OpcionesReduccion o;
+    o.tipo = kTipoReduccion3;
+    Reducir(state, base, o, CesionConReloj());
+}
+BENCHMARK(BM_Cobertura3_24Celdas_ConCesion)->Unit(benchmark::kMillisecond);
 
 // Types "3 (n-2)" and "2 (n-3)" over 50 cells, first fit (100 %) and the
 // percentage method (80 %).
