@@ -1,0 +1,193 @@
+#include "controlador_reduccion.h"
+
+#include <cstdint>
+#include <limits>
+#include <new>
+
+#include "ajuste_apuestas.h"
+#include "aleatorio.h"
+#include "sesion.h"
+
+namespace {
+
+// Value of a text of plain digits, capped just above the 32-bit range;
+// false when the text holds anything but digits.
+bool ValorDigitos(const std::string& texto, int64_t* valor) {
+    if (texto.empty()) return false;
+    constexpr int64_t kTope = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+    int64_t v = 0;
+    for (char c : texto) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + (c - '0');
+        if (v > kTope) v = kTope;
+    }
+    *valor = v;
+    return true;
+}
+
+}  // namespace
+
+OpcionesNormalizadas NormalizarOpciones(const std::string& porcentaje, const std::string& numApuestas) {
+    OpcionesNormalizadas r;
+    r.porcentaje = porcentaje.empty() ? "100" : porcentaje;
+    int64_t valor = 0;
+    if (!ValorDigitos(r.porcentaje, &valor)) {
+        r.error = kErrorPorcentajeNoNumerico;
+        return r;
+    }
+    if (valor > 100) {
+        r.porcentaje = "100";
+        valor = 100;
+    }
+    r.porcentajeObjetivo = static_cast<int16_t>(valor);
+
+    r.numApuestas = numApuestas.empty() ? "1" : numApuestas;
+    if (!ValorDigitos(r.numApuestas, &valor) || valor > std::numeric_limits<int32_t>::max()) {
+        r.error = kErrorApuestasNoNumericas;
+        return r;
+    }
+    if (valor < 1) {
+        r.numApuestas = "1";
+        valor = 1;
+    }
+    r.apuestasObjetivo = static_cast<int32_t>(valor);
+    return r;
+}
+
+ControladorReduccion::ControladorReduccion(TablasSesion& tablas, TablasReduccion& entradas,
+                                           FuenteAleatoria& aleatorio)
+    : tablas_(tablas), entradas_(entradas), aleatorio_(aleatorio) {}
+
+ResultadoReduccion ControladorReduccion::Ejecutar(const OpcionesReduccion& opciones, ObservadorReduccion& observador,
+                                                  const Cesion& ceder) {
+    ResultadoReduccion resultado;
+    const OpcionesNormalizadas normalizadas = NormalizarOpciones(opciones.porcentaje, opciones.numApuestas);
+    if (!normalizadas.error.empty()) {
+        resultado.error = normalizadas.error;
+        resultado.porcentaje = opciones.porcentaje;
+        resultado.numApuestas = opciones.numApuestas;
+        return resultado;
+    }
+    resultado.porcentaje = normalizadas.porcentaje;
+    resultado.numApuestas = normalizadas.numApuestas;
+
+    // However the run ends, the window may close afterwards.
+    struct AlTerminar {
+        ControladorReduccion& c;
+        ~AlTerminar() {
+            c.detener_ = true;
+            c.observador_ = nullptr;
+            c.progreso_.Conectar(nullptr);
+            c.ceder_ = Cesion();
+        }
+    } alTerminar{*this};
+    ciclo_ = 0;
+
+    try {
+        // The inputs are normally built just before the window opens; build
+        // them here when they do not match the conditioned numbers.
+        const int16_t N = tablas_.gNumElementos;
+        bool entradasValidas = tablas_.gValorElemento.Contiene(1) && tablas_.gValorElemento.Contiene(N);
+        if (entradasValidas && (entradas_.NumApuestas() != tablas_.gElementosApuesta.Filas() ||
+                                entradas_.NumElementos() != N || entradas_.Tipo() != opciones.tipo))
+            entradasValidas = entradas_.Construir(tablas_, opciones.tipo);
+        if (!entradasValidas) {
+            resultado.error = kErrorEntradasNoValidas;
+            return resultado;
+        }
+
+        observador_ = &observador;
+        progreso_.Conectar(&observador);
+        ceder_ = Cesion([&ceder] { ceder(); }, &detener_);
+        progreso_(0);
+        IniciarReduccion(opciones, normalizadas);
+        if (conApuestasExactas_ && ciclo_ > 0) {
+            observador.EmpezarAjuste(kTituloAjuste);
+            progreso_(0);
+            AjustarApuestas(tablas_, apuestasObjetivo_, conAleatorio_, aleatorio_, ceder_, progreso_, observador);
+            resultado.ajustada = true;
+        }
+    } catch (const std::bad_alloc&) {
+        resultado.error = kErrorMemoria;
+    }
+    resultado.ciclos = ciclo_;
+    return resultado;
+}
+
+void ControladorReduccion::IniciarReduccion(const OpcionesReduccion& opciones,
+                                            const OpcionesNormalizadas& normalizadas) {
+    ciclo_ = 0;
+    detener_ = false;
+    observador_->MostrarCiclo("0");
+    progreso_(0);
+    const bool tipoValido = opciones.tipo >= 0 && opciones.tipo < kNumTiposReduccion;
+    observador_->MostrarTipo(tipoValido ? kTextosTipoReduccion[opciones.tipo] : "");
+    observador_->MostrarNumeros(tablas_.gElementosApuesta.Filas(), "");
+
+    porcentajeObjetivo_ = normalizadas.porcentajeObjetivo;
+    apuestasObjetivo_ = normalizadas.apuestasObjetivo;
+    modoApuestas_ = opciones.modoApuestas;
+    conCiclos_ = opciones.conCiclos;
+    conAleatorio_ = opciones.conAleatorio;
+    conApuestasExactas_ = opciones.conApuestasExactas;
+    // With exact bets everything is covered; the adjustment fixes the count.
+    if (conApuestasExactas_) porcentajeObjetivo_ = 100;
+
+    const bool directa = tablas_.gNumElementos <= kMaxElementosTablaDirecta;
+    enum class Metodo { ninguno, cobertura, secuencial } metodo = Metodo::ninguno;
+    switch (opciones.tipo) {
+        case kTipoReduccion5:
+            radio_ = 0;
+            metodo = Metodo::cobertura;
+            break;
+        case kTipoReduccion4:
+            radio_ = 2;
+            metodo = Metodo::cobertura;
+            break;
+        case kTipoReduccion3:
+            radio_ = directa ? 4 : 2;
+            metodo = directa ? Metodo::cobertura : Metodo::secuencial;
+            break;
+        case kTipoReduccion2:
+            radio_ = 3;
+            metodo = Metodo::secuencial;
+            break;
+        default:
+            break;
+    }
+    if (entradas_.NumApuestas() < 1) metodo = Metodo::ninguno;
+    if (metodo == Metodo::cobertura) {
+        ReducirPorCobertura();
+    } else if (metodo == Metodo::secuencial) {
+        if (!modoApuestas_ && porcentajeObjetivo_ != 100)
+            ReducirSecuencialPorcentaje();
+        else
+            ReducirSecuencialExacto();
+    }
+    progreso_(0);
+    detener_ = true;
+}
+
+void ControladorReduccion::BarajarOrden(int32_t n) {
+    if (!conAleatorio_) {
+        aleatorio_.Reiniciar();
+        aleatorio_.Sembrar(ciclo_ + 1234);
+    } else {
+        aleatorio_.SembrarConReloj();
+    }
+    Arreglo<int32_t>& orden = entradas_.gOrdenApuestas;
+    for (int32_t i = 1; i <= n; ++i) std::swap(orden[i], orden[PosicionAleatoria(aleatorio_, n)]);
+}
+
+void ControladorReduccion::PublicarResultado(const std::vector<int32_t>& apuestas, int32_t cuenta,
+                                             double cicloMostrado) {
+    observador_->MostrarNumeros(cuenta, kAyudaCiclo + std::to_string(static_cast<int64_t>(cicloMostrado)));
+    mejorNumApuestas_ = cuenta;
+    observador_->MostrarReducidas(cuenta);
+    TablaNumeros resultado(cuenta);
+    for (int32_t r = 1; r <= cuenta; ++r) {
+        const uint8_t* elementos = entradas_.Elementos(apuestas[static_cast<size_t>(r - 1)]);
+        for (int p = 0; p < kPosiciones; ++p) resultado(r, p + 1) = tablas_.gValorElemento[elementos[p]];
+    }
+    tablas_.gResultado = std::move(resultado);
+}
