@@ -17,9 +17,11 @@
 
 #include "condicionar.h"
 #include "dialogos_archivo.h"
+#include "frmVentanaProceso.h"
 #include "frmprincipal.h"
 #include "informe_eliminadas.h"
 #include "mensajes.h"
+#include "reduccion_entradas.h"
 #include "sistema.h"
 
 namespace {
@@ -202,4 +204,10 @@ void frmPrincipal::VerInformeEliminadas() {
     if (!error.isEmpty()) Mensaje(ConDescripcion(kErrorInforme, error), EstiloMensaje::Critico, this);
 }
 
-void frmPrincipal::ReducirCondicionados() {}
+void frmPrincipal::ReducirCondicionados() {
+    TablasReduccion entradas;
+    // Inputs it cannot use are reported by the window, which checks them again.
+    entradas.Construir(sesion_.tablas, cboTipoReduccion_->currentIndex());
+    frmVentanaProceso ventana(*this, entradas, this);
+    ventana.exec();
+}
