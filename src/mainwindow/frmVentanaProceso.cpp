@@ -14,6 +14,7 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <new>
 
