@@ -4,6 +4,7 @@
 // past the right edge, come back from the left with a new height and speed.
 // Width and height are passed on every call, so a resized window is followed.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "aleatorio.h"

@@ -54,6 +54,26 @@ OpcionesNormalizadas NormalizarOpciones(const std::string& porcentaje, const std
     return r;
 }
 
+EleccionReduccion ElegirReduccion(int tipo, int16_t numElementos, bool modoApuestas, int16_t porcentajeObjetivo) {
+    // The sequential methods take what the covering tables cannot hold.
+    const bool directa = numElementos <= kMaxElementosTablaDirecta;
+    const MetodoReduccion secuencial = !modoApuestas && porcentajeObjetivo != 100
+                                           ? MetodoReduccion::secuencialPorcentaje
+                                           : MetodoReduccion::secuencialExacto;
+    switch (tipo) {
+        case kTipoReduccion5:
+            return {MetodoReduccion::cobertura, 0};
+        case kTipoReduccion4:
+            return {MetodoReduccion::cobertura, 2};
+        case kTipoReduccion3:
+            return directa ? EleccionReduccion{MetodoReduccion::cobertura, 4} : EleccionReduccion{secuencial, 2};
+        case kTipoReduccion2:
+            return {secuencial, 3};
+        default:
+            return {};
+    }
+}
+
 ControladorReduccion::ControladorReduccion(TablasSesion& tablas, TablasReduccion& entradas,
                                            FuenteAleatoria& aleatorio)
     : tablas_(tablas), entradas_(entradas), aleatorio_(aleatorio) {}
@@ -82,6 +102,7 @@ ResultadoReduccion ControladorReduccion::Ejecutar(const OpcionesReduccion& opcio
         }
     } alTerminar{*this};
     ciclo_ = 0;
+    eleccion_ = EleccionReduccion{};
 
     try {
         // The inputs are normally built just before the window opens; build
@@ -111,6 +132,7 @@ ResultadoReduccion ControladorReduccion::Ejecutar(const OpcionesReduccion& opcio
         resultado.error = kErrorMemoria;
     }
     resultado.ciclos = ciclo_;
+    resultado.eleccion = eleccion_;
     return resultado;
 }
 
@@ -133,36 +155,21 @@ void ControladorReduccion::IniciarReduccion(const OpcionesReduccion& opciones,
     // With exact bets everything is covered; the adjustment fixes the count.
     if (conApuestasExactas_) porcentajeObjetivo_ = 100;
 
-    const bool directa = tablas_.gNumElementos <= kMaxElementosTablaDirecta;
-    enum class Metodo { ninguno, cobertura, secuencial } metodo = Metodo::ninguno;
-    switch (opciones.tipo) {
-        case kTipoReduccion5:
-            radio_ = 0;
-            metodo = Metodo::cobertura;
+    eleccion_ = ElegirReduccion(opciones.tipo, tablas_.gNumElementos, modoApuestas_, porcentajeObjetivo_);
+    if (entradas_.NumApuestas() < 1) eleccion_ = EleccionReduccion{};
+    radio_ = eleccion_.radio;
+    switch (eleccion_.metodo) {
+        case MetodoReduccion::cobertura:
+            ReducirPorCobertura();
             break;
-        case kTipoReduccion4:
-            radio_ = 2;
-            metodo = Metodo::cobertura;
-            break;
-        case kTipoReduccion3:
-            radio_ = directa ? 4 : 2;
-            metodo = directa ? Metodo::cobertura : Metodo::secuencial;
-            break;
-        case kTipoReduccion2:
-            radio_ = 3;
-            metodo = Metodo::secuencial;
-            break;
-        default:
-            break;
-    }
-    if (entradas_.NumApuestas() < 1) metodo = Metodo::ninguno;
-    if (metodo == Metodo::cobertura) {
-        ReducirPorCobertura();
-    } else if (metodo == Metodo::secuencial) {
-        if (!modoApuestas_ && porcentajeObjetivo_ != 100)
-            ReducirSecuencialPorcentaje();
-        else
+        case MetodoReduccion::secuencialExacto:
             ReducirSecuencialExacto();
+            break;
+        case MetodoReduccion::secuencialPorcentaje:
+            ReducirSecuencialPorcentaje();
+            break;
+        case MetodoReduccion::ninguno:
+            break;
     }
     progreso_(0);
     detener_ = true;

@@ -50,12 +50,28 @@ struct OpcionesNormalizadas {
 // else but a paste can); a bet count must fit in 32 bits.
 OpcionesNormalizadas NormalizarOpciones(const std::string& porcentaje, const std::string& numApuestas);
 
+enum class MetodoReduccion { ninguno, cobertura, secuencialExacto, secuencialPorcentaje };
+
+struct EleccionReduccion {
+    MetodoReduccion metodo = MetodoReduccion::ninguno;
+    // Covering: Hamming radius on the bit vectors; sequential: the number of
+    // digits in which a covered number may differ. 0 when nothing runs.
+    int16_t radio = 0;
+};
+
+// The method and radius a reduction runs with, by reduction type (list
+// index), number of selected cells, mode (reduce to a number of bets) and
+// target percentage (already forced to 100 for exact bets). A type outside
+// the list runs nothing.
+EleccionReduccion ElegirReduccion(int tipo, int16_t numElementos, bool modoApuestas, int16_t porcentajeObjetivo);
+
 struct ResultadoReduccion {
     std::string error;        // shown as a critical message; nothing ran
     std::string porcentaje;   // corrected texts for the main window
     std::string numApuestas;
     double ciclos = 0;        // cycles run (0: no result was written)
     bool ajustada = false;    // the exact-bets adjustment ran
+    EleccionReduccion eleccion;  // what ran (nothing when there was no bet)
 };
 
 class ControladorReduccion {
@@ -96,6 +112,7 @@ private:
     // Window-level fields of the run.
     bool detener_ = true;
     int16_t radio_ = 0;
+    EleccionReduccion eleccion_;
     int16_t porcentajeObjetivo_ = 100;
     int32_t apuestasObjetivo_ = 1;
     bool modoApuestas_ = false;

@@ -13,6 +13,7 @@
 #include "ajustes_filtros.h"
 #include "documento_xml.h"
 #include "modelo.h"
+#include "reduccion_entradas.h"
 #include "sesion.h"
 
 // The filter check boxes a file set (index 0..10), each to 0 or 1; the ones
@@ -54,9 +55,6 @@ struct ResultadoLecturaBase {
     std::string rutaFicheroImportado;
     std::string gErroresXML;
 };
-
-// Number of items in the reduction type list ("5 (n)" .. "2 (n-3)").
-constexpr int kNumTiposReduccion = 4;
 
 // The open of a BASE file from step "reset the filters" on: resets `filtros`
 // (InicializarFiltros), loads the file, walks it and fills the result.
