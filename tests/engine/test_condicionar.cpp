@@ -8,12 +8,6 @@
 
 namespace {
 
-RejillaBase RejillaCon(std::initializer_list<int> casillas) {
-    RejillaBase r;
-    for (int c : casillas) r.Fijar(static_cast<Casilla>(c), true);
-    return r;
-}
-
 // The result as 5-digit texts.
 std::vector<std::string> Resultado(TablasSesion& t) {
     CopiarCondicionadosAResultado(t);
@@ -46,7 +40,7 @@ TEST(CondicionarBase, RejillaCompletaCompactaEnOrdenNumerico) {
     for (int j = 0; j < 100000; ++j) ASSERT_EQ(std::stoi(numeros[j]), j);  // 00000, 00001, ... 99999
 
     // One cell per position: one number, nothing eliminated, all valid.
-    r = CondicionarBase(t, RejillaCon({4, 19, 21, 40, 50}), AjustesFiltros(), FiltrosMarcados{}, true, {}, Cesion());
+    r = CondicionarBase(t, prueba::RejillaCon({4, 19, 21, 40, 50}), AjustesFiltros(), FiltrosMarcados{}, true, {}, Cesion());
     EXPECT_EQ(r.candidatos, 1);
     EXPECT_EQ(r.condicionados, 1);
     EXPECT_TRUE(t.gTodasValidas);
@@ -61,7 +55,7 @@ TEST(CondicionarBase, FiltrosYNadaQueQuede) {
     marcados[kFiltroParesImpares] = marcados[kFiltroSumas] = true;
     TablasSesion t;
     ResultadoCondicionar r =
-        CondicionarBase(t, RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), a, marcados, true, {}, Cesion());
+        CondicionarBase(t, prueba::RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), a, marcados, true, {}, Cesion());
     EXPECT_EQ(r.eliminadasComprobacion, 220);
     EXPECT_EQ(r.EliminadasFiltro, (EliminadasPorFiltro{0, 0, 0, 0, 22, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(r.eliminadasFiltros, 22);
@@ -71,7 +65,7 @@ TEST(CondicionarBase, FiltrosYNadaQueQuede) {
     EXPECT_EQ(numeros.back(), "11100");
 
     // Cells in two positions only: nothing is left, and the tables are still freed.
-    r = CondicionarBase(t, RejillaCon({1, 2, 3, 11, 12, 13}), a, FiltrosMarcados{}, true, {}, Cesion());
+    r = CondicionarBase(t, prueba::RejillaCon({1, 2, 3, 11, 12, 13}), a, FiltrosMarcados{}, true, {}, Cesion());
     EXPECT_EQ(r.candidatos, 6);
     EXPECT_EQ(r.condicionados, 0);
     EXPECT_EQ(t.gElementosApuesta.Filas(), 0);

@@ -10,12 +10,6 @@
 
 namespace {
 
-RejillaBase RejillaCon(std::initializer_list<int> casillas) {
-    RejillaBase r;
-    for (int c : casillas) r.Fijar(static_cast<Casilla>(c), true);
-    return r;
-}
-
 struct Comprobada {
     int32_t filas = 0, eliminadas = 0, vivas = 0, cesiones = 0;
 };
@@ -31,7 +25,7 @@ Comprobada Comprobar(const RejillaBase& rejilla) {
 }  // namespace
 
 TEST(Generacion, CasillasSeleccionadasEnOrden) {
-    const RejillaBase rejilla = RejillaCon({50, 3, 17, 1});
+    const RejillaBase rejilla = prueba::RejillaCon({50, 3, 17, 1});
     EXPECT_EQ(ContarCasillasSeleccionadas(rejilla), 4);
     TablasSesion t;
     t.gNumElementos = 4;
@@ -70,7 +64,7 @@ TEST(ComprobacionUnDigito, CasosLimite) {
                              Caso{{1, 2, 11, 12, 21, 22, 31, 32, 41, 42}, 252, 32},  // two digits per position
                              Caso{{1, 2, 11, 12, 21, 22, 31, 32}, 56, 0},            // a position without cells
                              Caso{{1, 2, 3, 11, 12, 13}, 6, 0}}) {                   // two positions only
-        const Comprobada c = Comprobar(RejillaCon(caso.casillas));
+        const Comprobada c = Comprobar(prueba::RejillaCon(caso.casillas));
         EXPECT_EQ(c.filas, caso.filas);
         EXPECT_EQ(c.vivas, caso.vivas);
         EXPECT_EQ(c.eliminadas, caso.filas - caso.vivas);
