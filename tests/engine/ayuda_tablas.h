@@ -1,5 +1,6 @@
 #pragma once
 // Builds combination tables from readable numbers for the engine tests.
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <vector>
@@ -11,6 +12,12 @@ namespace prueba {
 
 inline Casilla CasillaDe(char digito, int posicion) {
     return CasillaDeDigito(static_cast<uint8_t>(digito - '0'), static_cast<int16_t>(posicion));
+}
+
+inline RejillaBase RejillaCon(std::initializer_list<int> casillas) {
+    RejillaBase r;
+    for (int c : casillas) r.Fijar(static_cast<Casilla>(c), true);
+    return r;
 }
 
 // Grid = every cell of the numbers; one row per number, as after the check.

@@ -5,7 +5,6 @@
 // compare every kept bet. The engine's reduction must give exactly what this
 // gives: same bets, same order, same counts, same texts, same yields.
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -26,29 +25,29 @@ public:
     void Construir(int L) {
         N = t_.gNumElementos;
         n = t_.gElementosApuesta.Filas();
-        S = N <= 24 ? (int64_t{1} << N) : t_.gNumCombinaciones;
-        gPuntuaciones.assign(static_cast<size_t>(S + 2), 0);
-        gVectorActual.assign(static_cast<size_t>(N + 1), 0);
+        const int64_t S = N <= 24 ? (int64_t{1} << N) : t_.gNumCombinaciones;
+        gPuntuaciones.assign(S + 2, 0);
+        gVectorActual.assign(N + 1, 0);
         gNumApuestas = 0;
         gBitsApuestas.clear();
         gCodigosApuestas.clear();
         if (L == 0 || L == 1 || (N <= 24 && L == 2)) {
-            gBitsApuestas.assign(static_cast<size_t>(n + 1) * (N + 1), 0);
+            gBitsApuestas.assign(size_t(n + 1) * (N + 1), 0);
             gNumApuestas = n;
             for (int32_t j = 1; j <= n; ++j)
                 for (int p = 1; p <= 5; ++p) Bit(j, t_.gElementosApuesta(j, p)) = 1;
             if (N <= 24) {
-                gCodigosApuestas.assign(static_cast<size_t>((int64_t{1} << N) + 1), 0.0);
-                for (int32_t j = 1; j <= n; ++j) gCodigosApuestas[static_cast<size_t>(static_cast<int64_t>(CodigoFila(j)))] = 1.0;
+                gCodigosApuestas.assign((int64_t{1} << N) + 1, 0.0);
+                for (int32_t j = 1; j <= n; ++j) gCodigosApuestas[int64_t(CodigoFila(j))] = 1.0;
             } else {
-                gCodigosApuestas.assign(static_cast<size_t>(n + 1), 0.0);
-                for (int32_t j = 1; j <= n; ++j) gCodigosApuestas[static_cast<size_t>(n - j + 1)] = CodigoFila(j);
+                gCodigosApuestas.assign(n + 1, 0.0);
+                for (int32_t j = 1; j <= n; ++j) gCodigosApuestas[n - j + 1] = CodigoFila(j);
                 gCodigoMinimo = 32;
-                gCodigoMaximo = gCodigosApuestas[static_cast<size_t>(n)];
+                gCodigoMaximo = gCodigosApuestas[n];
             }
         }
-        gOrdenApuestas.assign(static_cast<size_t>(n + 1), 0);
-        for (int32_t k = 1; k <= n; ++k) gOrdenApuestas[static_cast<size_t>(k)] = k;
+        gOrdenApuestas.assign(n + 1, 0);
+        for (int32_t k = 1; k <= n; ++k) gOrdenApuestas[k] = k;
     }
 
     // The window's activation: the whole run.
@@ -69,7 +68,7 @@ public:
 
 private:
     // ---- inputs -------------------------------------------------------
-    uint8_t& Bit(int32_t j, int e) { return gBitsApuestas[static_cast<size_t>(j) * (N + 1) + e]; }
+    uint8_t& Bit(int32_t j, int e) { return gBitsApuestas[size_t(j) * (N + 1) + e]; }
     double CodigoFila(int32_t j) {
         double c = 0.0;
         for (int e = 1; e <= N; ++e) c = c * 2 + Bit(j, e);
@@ -77,37 +76,38 @@ private:
     }
     double CodigoVector() {
         double c = 0.0;
-        for (int e = 1; e <= N; ++e) c = c * 2 + gVectorActual[static_cast<size_t>(e)];
+        for (int e = 1; e <= N; ++e) c = c * 2 + gVectorActual[e];
         return c + 1.0;
     }
-    int32_t& Punt(int64_t i) { return gPuntuaciones[static_cast<size_t>(i + 1)]; }
+    int32_t& Punt(int64_t i) { return gPuntuaciones[i + 1]; }
 
     int64_t BusquedaBinaria(double c) {
-        if (N <= 24) {
-            const auto i = static_cast<int64_t>(c);
-            return gCodigosApuestas[static_cast<size_t>(i)] == 1.0 ? i : -1;
-        }
+        if (N <= 24) return gCodigosApuestas[int64_t(c)] == 1.0 ? int64_t(c) : -1;
         if (c < gCodigoMinimo || c > gCodigoMaximo) return -1;
         int64_t lo = 1, hi = gNumApuestas;
         while (lo <= hi) {
             const int64_t s = lo + hi;
             int64_t mid = s / 2;
             if (s % 2 != 0 && mid % 2 != 0) mid += 1;  // x.5 goes to the even neighbour
-            if (gCodigosApuestas[static_cast<size_t>(mid)] == c) return mid;
-            if (gCodigosApuestas[static_cast<size_t>(mid)] < c) lo = mid + 1;
+            if (gCodigosApuestas[mid] == c) return mid;
+            if (gCodigosApuestas[mid] < c) lo = mid + 1;
             else hi = mid - 1;
         }
         return -1;
     }
-    bool EsApuestaValida() {
+    int Unos() {
         int unos = 0;
-        for (int e = 1; e <= N; ++e) unos += gVectorActual[static_cast<size_t>(e)];
-        if (unos != 5) return false;
-        if (t_.gTodasValidas) return true;
-        return BusquedaBinaria(CodigoVector()) != -1;
+        for (int e = 1; e <= N; ++e) unos += gVectorActual[e];
+        return unos;
     }
+    bool EsApuestaValida() {
+        if (Unos() != 5) return false;
+        return t_.gTodasValidas || BusquedaBinaria(CodigoVector()) != -1;
+    }
+    // Lookup index of the vector, or -1 when it is not a bet.
+    int64_t IndiceVector() { return Unos() == 5 ? BusquedaBinaria(CodigoVector()) : -1; }
     void CopiarBits(int32_t j) {
-        for (int e = 1; e <= N; ++e) gVectorActual[static_cast<size_t>(e)] = Bit(j, e);
+        for (int e = 1; e <= N; ++e) gVectorActual[e] = Bit(j, e);
     }
 
     // Calls f for the vector itself and every vector of its rings, each in
@@ -137,13 +137,6 @@ private:
                         }
         }
     }
-    // Lookup index of the vector, or -1 when it is not a bet.
-    int64_t IndiceVector() {
-        int unos = 0;
-        for (int e = 1; e <= N; ++e) unos += gVectorActual[static_cast<size_t>(e)];
-        if (unos != 5) return -1;
-        return BusquedaBinaria(CodigoVector());
-    }
 
     // ---- scores ----------------------------------------------------------
     bool CalcularPuntuacionesIniciales() {
@@ -172,39 +165,25 @@ private:
             }
             CopiarBits(j);
             RecorrerBola([&] {
-                if (!EsApuestaValida()) return;
-                const int64_t i = BusquedaBinaria(CodigoVector());
-                Punt(i) += 1;
+                if (EsApuestaValida()) Punt(BusquedaBinaria(CodigoVector())) += 1;
             }, false);
         }
         return true;
     }
+    // Only scores 1..sup are ever written; the rest of the table stays 0.
     int32_t GuardarPuntuaciones() {
-        const int64_t sup = N <= 24 ? (int64_t{1} << N) : gNumApuestas;
-        gPuntuacionesIniciales.assign(static_cast<size_t>(sup + 1), 0);
-        int32_t m = 0;
-        for (int64_t i = 1; i <= sup; ++i) {
-            gPuntuacionesIniciales[static_cast<size_t>(i)] = Punt(i);
-            m = std::max(m, Punt(i));
-        }
-        return m;
+        gPuntuacionesIniciales = gPuntuaciones;
+        return std::max(0, *std::max_element(gPuntuaciones.begin(), gPuntuaciones.end()));
     }
-    void RestaurarPuntuaciones() {
-        const int64_t sup = N <= 24 ? (int64_t{1} << N) : gNumApuestas;
-        gPuntuaciones.assign(static_cast<size_t>(sup + 2), 0);
-        for (int64_t i = 1; i <= sup; ++i) Punt(i) = gPuntuacionesIniciales[static_cast<size_t>(i)];
-    }
+    void RestaurarPuntuaciones() { gPuntuaciones = gPuntuacionesIniciales; }
     bool NoCubiertaPorElegidas() {
         for (int32_t m = 1; m <= NumElegidas - 1; ++m) {
-            const int32_t b = ApuestasElegidas[static_cast<size_t>(m)];
+            const int32_t b = ApuestasElegidas[m];
             int dif = 0;
             bool abandonada = false;
-            for (int e = 1; e <= N; ++e) {
-                dif += Bit(b, e) != gVectorActual[static_cast<size_t>(e)];
-                if (dif > Radio) {
-                    abandonada = true;
-                    break;
-                }
+            for (int e = 1; e <= N && !abandonada; ++e) {
+                dif += Bit(b, e) != gVectorActual[e];
+                abandonada = dif > Radio;
             }
             if (!abandonada) return false;
         }
@@ -232,10 +211,9 @@ private:
         for (;;) {
             bool nivel = false;
             for (int32_t k = InicioBusqueda; k <= gNumApuestas; ++k) {
-                const int32_t j = gOrdenApuestas[static_cast<size_t>(k)];
+                const int32_t j = gOrdenApuestas[k];
                 const double codigo = CodigoFila(j);
-                const int64_t idx = N <= 24 ? static_cast<int64_t>(codigo) : BusquedaBinaria(codigo);
-                const int32_t s = Punt(idx);
+                const int32_t s = Punt(N <= 24 ? int64_t(codigo) : BusquedaBinaria(codigo));
                 if (s > best) {
                     MejorApuesta = j;
                     best = s;
@@ -262,16 +240,12 @@ private:
         } else {
             rnd_.SembrarConReloj();
         }
-        for (int32_t i = 1; i <= cuantos; ++i) {
-            const auto r = static_cast<int32_t>(cuantos * rnd_.Siguiente() + 1);
-            std::swap(gOrdenApuestas[static_cast<size_t>(i)], gOrdenApuestas[static_cast<size_t>(r)]);
-        }
+        for (int32_t i = 1; i <= cuantos; ++i)
+            std::swap(gOrdenApuestas[i], gOrdenApuestas[static_cast<int32_t>(cuantos * rnd_.Siguiente() + 1)]);
     }
-    void EscribirResultado(const std::vector<int32_t>& filas, int32_t k) {
-        TablaNumeros r(k);
-        for (int32_t i = 1; i <= k; ++i)
-            for (int p = 1; p <= 5; ++p) r(i, p) = t_.gValorElemento[t_.gElementosApuesta(filas[static_cast<size_t>(i)], p)];
-        t_.gResultado = r;
+    void SiguienteCiclo() {
+        Ciclo += 1;
+        obs_->MostrarCiclo(std::to_string(static_cast<int64_t>(Ciclo)));
     }
     void ReducirPorCobertura() {
         if (!CalcularPuntuacionesIniciales()) return;
@@ -303,8 +277,7 @@ private:
                 }
                 if (pct > 99 || (!ConCiclos && NumElegidas == ApuestasObjetivo)) break;
             }
-            Ciclo += 1;
-            obs_->MostrarCiclo(std::to_string(static_cast<int64_t>(Ciclo)));
+            SiguienteCiclo();
             if (NumElegidas < MejorNumApuestas) {
                 obs_->MostrarNumeros(NumElegidas, std::string(kAyudaCiclo) + std::to_string(static_cast<int64_t>(Ciclo)));
                 MejorNumApuestas = NumElegidas;
@@ -313,7 +286,7 @@ private:
                 for (int32_t i = 1; i <= NumElegidas; ++i) {
                     int col = 0;
                     for (int e = 1; e <= N; ++e)
-                        if (Bit(ApuestasElegidas[static_cast<size_t>(i)], e) == 1) r(i, ++col) = t_.gValorElemento[e];
+                        if (Bit(ApuestasElegidas[i], e) == 1) r(i, ++col) = t_.gValorElemento[e];
                 }
                 t_.gResultado = r;
                 if (NumElegidas == 1) return;
@@ -336,15 +309,17 @@ private:
         obs_->MostrarNumeros(cuenta, std::string(kAyudaCiclo) + std::to_string(static_cast<int64_t>(Ciclo + 1)));
         MejorNumApuestas = cuenta;
         obs_->MostrarReducidas(cuenta);
-        EscribirResultado(guardadas, cuenta);
+        TablaNumeros r(cuenta);
+        for (int32_t i = 1; i <= cuenta; ++i)
+            for (int p = 1; p <= 5; ++p) r(i, p) = t_.gValorElemento[t_.gElementosApuesta(guardadas[i], p)];
+        t_.gResultado = r;
     }
     void ReducirSecuencialExacto() {
         Ciclo = 0;
         MejorNumApuestas = n + 1;
         const int32_t P = std::stoll(txtNUApuestas) < 1000 ? 1 : 1000;
         while (!Detener) {
-            std::vector<int32_t> g(1, 0);
-            g.push_back(gOrdenApuestas[1]);
+            std::vector<int32_t> g = {0, gOrdenApuestas[1]};
             int32_t count = 1;
             bool abandonado = false, cedido = false;
             for (int32_t i = 2; i <= n; ++i) {
@@ -354,13 +329,9 @@ private:
                     cedido = true;
                     if (Detener) return;
                 }
-                const int32_t c = gOrdenApuestas[static_cast<size_t>(i)];
+                const int32_t c = gOrdenApuestas[i];
                 bool cubierta = false;
-                for (int32_t r = 1; r <= count; ++r)
-                    if (Comunes(g[static_cast<size_t>(r)], c) >= 5 - Radio) {
-                        cubierta = true;
-                        break;
-                    }
+                for (int32_t r = 1; r <= count && !cubierta; ++r) cubierta = Comunes(g[r], c) >= 5 - Radio;
                 if (cubierta) continue;
                 if (ModoApuestas && count == ApuestasObjetivo) break;
                 count += 1;
@@ -374,13 +345,11 @@ private:
                 if (count < MejorNumApuestas) Publicar(g, count);
                 if ((!ModoApuestas && !ConCiclos) || count == 1 ||
                     (ModoApuestas && !ConApuestasExactas && count <= ApuestasObjetivo)) {
-                    Ciclo += 1;
-                    obs_->MostrarCiclo(std::to_string(static_cast<int64_t>(Ciclo)));
+                    SiguienteCiclo();
                     return;
                 }
             }
-            Ciclo += 1;
-            obs_->MostrarCiclo(std::to_string(static_cast<int64_t>(Ciclo)));
+            SiguienteCiclo();
             BarajarOrden(n);
             obs_->MostrarProgreso(0);
             if (!cedido) {  // the engine's guard against a cycle that never yields
@@ -392,7 +361,7 @@ private:
     void ReducirSecuencialPorcentaje() {
         Ciclo = 0;
         MejorNumApuestas = n + 1;
-        std::vector<uint8_t> marca(static_cast<size_t>(n + 1));
+        std::vector<uint8_t> marca(n + 1);
         while (!Detener) {
             std::fill(marca.begin(), marca.end(), 0);
             std::vector<int32_t> g(1, 0);
@@ -403,9 +372,9 @@ private:
                 obs_->MostrarProgreso(static_cast<int>(int64_t{100} * i / n));
                 ceder_();
                 if (Detener) return;
-                const int32_t j = gOrdenApuestas[static_cast<size_t>(i)];
-                if (marca[static_cast<size_t>(j)]) continue;
-                marca[static_cast<size_t>(j)] = 1;
+                const int32_t j = gOrdenApuestas[i];
+                if (marca[j]) continue;
+                marca[j] = 1;
                 count += 1;
                 Cubiertas += 1;
                 if (count > MejorNumApuestas) {
@@ -414,23 +383,20 @@ private:
                 }
                 g.push_back(j);
                 for (int32_t b = 1; b <= n; ++b)
-                    if (!marca[static_cast<size_t>(b)] && Comunes(b, j) >= 5 - Radio) {
-                        marca[static_cast<size_t>(b)] = 1;
+                    if (!marca[b] && Comunes(b, j) >= 5 - Radio) {
+                        marca[b] = 1;
                         Cubiertas += 1;
                     }
-                const int pct = static_cast<int>(int64_t{100} * Cubiertas / n);
-                if (pct >= PorcentajeObjetivo) break;
+                if (static_cast<int>(int64_t{100} * Cubiertas / n) >= PorcentajeObjetivo) break;
             }
             if (!abandonado) {
                 if (count < MejorNumApuestas) Publicar(g, count);
                 if (!ConCiclos || count == 1) {
-                    Ciclo += 1;
-                    obs_->MostrarCiclo(std::to_string(static_cast<int64_t>(Ciclo)));
+                    SiguienteCiclo();
                     return;
                 }
             }
-            Ciclo += 1;
-            obs_->MostrarCiclo(std::to_string(static_cast<int64_t>(Ciclo)));
+            SiguienteCiclo();
             obs_->MostrarProgreso(0);
             ceder_();
             if (Detener) return;
@@ -485,35 +451,33 @@ private:
         const int32_t u = t_.gResultado.Filas();
         constexpr int32_t T = 2118760;
         if (u == target) return;
+        TablaNumeros tmp(target);
         if (u > target) {
-            std::vector<int32_t> orden(static_cast<size_t>(u + 1));
-            for (int32_t i = 0; i <= u; ++i) orden[static_cast<size_t>(i)] = i;
+            std::vector<int32_t> orden(u + 1);
+            for (int32_t i = 0; i <= u; ++i) orden[i] = i;
             if (ConAleatorio) {
                 rnd_.SembrarConReloj();
-                for (int32_t i = 1; i <= u; ++i)
-                    std::swap(orden[static_cast<size_t>(i)], orden[static_cast<size_t>(static_cast<int32_t>(rnd_.Siguiente() * u + 1))]);
+                for (int32_t i = 1; i <= u; ++i) std::swap(orden[i], orden[static_cast<int32_t>(rnd_.Siguiente() * u + 1)]);
             }
-            TablaNumeros tmp(target);
             for (int32_t i = 1; i <= target; ++i)
-                for (int p = 1; p <= 5; ++p) tmp(i, p) = t_.gResultado(orden[static_cast<size_t>(i)], p);
+                for (int p = 1; p <= 5; ++p) tmp(i, p) = t_.gResultado(orden[i], p);
             t_.gResultado = tmp;
             obs_->MostrarReducidas(target);
             return;
         }
-        TablaNumeros tmp(target);
         for (int32_t i = 1; i <= u; ++i)
             for (int p = 1; p <= 5; ++p) tmp(i, p) = t_.gResultado(i, p);
         std::vector<uint8_t> libre(T + 1, 1);
         std::vector<int32_t> orden(T + 1);
-        for (int32_t r = 1; r <= T; ++r) orden[static_cast<size_t>(r)] = r;
+        for (int32_t r = 1; r <= T; ++r) orden[r] = r;
         uint8_t celdas[5];
         for (int32_t j = 1; j <= t_.gElementosApuesta.Filas(); ++j) {
             for (int p = 1; p <= 5; ++p) celdas[p - 1] = t_.gValorElemento[t_.gElementosApuesta(j, p)];
-            libre[static_cast<size_t>(IndiceDeCombinacion(5, 50, celdas))] = 0;
+            libre[IndiceDeCombinacion(5, 50, celdas)] = 0;
         }
         for (int32_t r = 1; r <= u; ++r) {
             for (int p = 1; p <= 5; ++p) celdas[p - 1] = t_.gResultado(r, p);
-            libre[static_cast<size_t>(IndiceDeCombinacion(5, 50, celdas))] = 1;
+            libre[IndiceDeCombinacion(5, 50, celdas)] = 1;
         }
         if (ConAleatorio) rnd_.SembrarConReloj();
         else {
@@ -526,19 +490,15 @@ private:
                     obs_->MostrarProgreso(static_cast<int>(int64_t{100} * i / T));
                     ceder_();
                 }
-                std::swap(orden[static_cast<size_t>(i)], orden[static_cast<size_t>(static_cast<int32_t>(rnd_.Siguiente() * T + 1))]);
+                std::swap(orden[i], orden[static_cast<int32_t>(rnd_.Siguiente() * T + 1)]);
             }
         int32_t next = u + 1;
-        for (int32_t i = 1; i <= T; ++i) {
+        for (int32_t i = 1; i <= T && next <= target; ++i) {
             if (i % 15000 == 0) {
                 obs_->MostrarProgreso(static_cast<int>(int64_t{100} * i / T));
                 ceder_();
             }
-            if (libre[static_cast<size_t>(orden[static_cast<size_t>(i)])] == 0) {
-                CombinacionDeIndice(orden[static_cast<size_t>(i)], 5, 50, std::span<uint8_t>(tmp.Fila(next), 5));
-                next += 1;
-                if (next > target) break;
-            }
+            if (libre[orden[i]] == 0) CombinacionDeIndice(orden[i], 5, 50, std::span<uint8_t>(tmp.Fila(next++), 5));
         }
         t_.gResultado = tmp;
         obs_->MostrarReducidas(target);
@@ -551,9 +511,8 @@ private:
 
     int N = 0;
     int32_t n = 0;
-    int64_t S = 0;
     int L_ = 0;
-    std::vector<int32_t> gPuntuaciones, gPuntuacionesIniciales, gOrdenApuestas;
+    std::vector<int32_t> gPuntuaciones, gPuntuacionesIniciales, gOrdenApuestas, ApuestasElegidas;
     std::vector<uint8_t> gBitsApuestas, gVectorActual;
     std::vector<double> gCodigosApuestas;
     int32_t gNumApuestas = 0;
@@ -565,5 +524,4 @@ private:
     bool ModoApuestas = false, ConCiclos = false, ConAleatorio = false, ConApuestasExactas = false;
     int32_t MejorNumApuestas = 0, NumElegidas = 0, InicioBusqueda = 1, NivelActual = 0, MejorApuesta = 0;
     int64_t Cubiertas = 0;
-    std::vector<int32_t> ApuestasElegidas;
 };

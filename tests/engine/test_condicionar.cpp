@@ -8,57 +8,43 @@
 
 namespace {
 
-RejillaBase RejillaCon(std::initializer_list<int> casillas) {
-    RejillaBase r;
-    for (int c : casillas) r.Fijar(static_cast<Casilla>(c), true);
-    return r;
-}
-
-std::string Numero(const TablaNumeros& t, int j) {
-    std::string s;
-    for (int p = 1; p <= 5; ++p) s += static_cast<char>('0' + DigitoDeCasilla(t(j, p)));
-    return s;
+// The result as 5-digit texts.
+std::vector<std::string> Resultado(TablasSesion& t) {
+    CopiarCondicionadosAResultado(t);
+    std::vector<std::string> v;
+    for (int j = 1; j <= t.gResultado.Filas(); ++j) {
+        std::string s;
+        for (int p = 1; p <= 5; ++p) s += static_cast<char>('0' + DigitoDeCasilla(t.gResultado(j, p)));
+        v.push_back(s);
+    }
+    return v;
 }
 
 bool TablasTemporalesBorradas(const TablasSesion& t) { return t.gCombinaciones.Filas() == 0 && t.gEliminada.Vacio(); }
 
 }  // namespace
 
-TEST(CondicionarBase, UnNumeroSinFiltros) {
-    TablasSesion t;
-    const ResultadoCondicionar r =
-        CondicionarBase(t, RejillaCon({4, 19, 21, 40, 50}), AjustesFiltros(), FiltrosMarcados{}, true, {}, Cesion());
-    EXPECT_EQ(r.candidatos, 1);
-    EXPECT_EQ(r.eliminadasComprobacion + r.eliminadasFiltros, 0);
-    EXPECT_EQ(r.condicionados, 1);
-    EXPECT_TRUE(t.gTodasValidas);
-    EXPECT_EQ(t.gNumElementos, 5);
-    ASSERT_EQ(t.gElementosApuesta.Filas(), 1);
-    EXPECT_TRUE(TablasTemporalesBorradas(t));
-    ASSERT_TRUE(SinReduccion("100", 0, false));
-    CopiarCondicionadosAResultado(t);
-    ASSERT_EQ(t.gResultado.Filas(), 1);
-    EXPECT_EQ(Numero(t.gResultado, 1), "38099");
-}
-
 TEST(CondicionarBase, RejillaCompletaCompactaEnOrdenNumerico) {
     RejillaBase todas;
     for (int c = 1; c <= kCasillas; ++c) todas.Fijar(static_cast<Casilla>(c), true);
     TablasSesion t;
     t.gTodasValidas = true;
-    const ResultadoCondicionar r = CondicionarBase(t, todas, AjustesFiltros(), FiltrosMarcados{}, true, {}, Cesion());
+    ResultadoCondicionar r = CondicionarBase(t, todas, AjustesFiltros(), FiltrosMarcados{}, true, {}, Cesion());
     EXPECT_EQ(r.candidatos, 2118760);
     EXPECT_EQ(r.eliminadasComprobacion, 2018760);
     EXPECT_EQ(r.condicionados, 100000);
     EXPECT_FALSE(t.gTodasValidas);
     EXPECT_TRUE(TablasTemporalesBorradas(t));
-    CopiarCondicionadosAResultado(t);
-    ASSERT_EQ(t.gResultado.Filas(), 100000);
-    for (int j = 1; j <= 100000; ++j) {
-        int valor = 0;
-        for (int p = 1; p <= 5; ++p) valor = valor * 10 + DigitoDeCasilla(t.gResultado(j, p));
-        ASSERT_EQ(valor, j - 1);  // 00000, 00001, ... 99999
-    }
+    const std::vector<std::string> numeros = Resultado(t);
+    ASSERT_EQ(numeros.size(), 100000u);
+    for (int j = 0; j < 100000; ++j) ASSERT_EQ(std::stoi(numeros[j]), j);  // 00000, 00001, ... 99999
+
+    // One cell per position: one number, nothing eliminated, all valid.
+    r = CondicionarBase(t, prueba::RejillaCon({4, 19, 21, 40, 50}), AjustesFiltros(), FiltrosMarcados{}, true, {}, Cesion());
+    EXPECT_EQ(r.candidatos, 1);
+    EXPECT_EQ(r.condicionados, 1);
+    EXPECT_TRUE(t.gTodasValidas);
+    EXPECT_EQ(Resultado(t), std::vector<std::string>{"38099"});
 }
 
 TEST(CondicionarBase, FiltrosYNadaQueQuede) {
@@ -69,17 +55,17 @@ TEST(CondicionarBase, FiltrosYNadaQueQuede) {
     marcados[kFiltroParesImpares] = marcados[kFiltroSumas] = true;
     TablasSesion t;
     ResultadoCondicionar r =
-        CondicionarBase(t, RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), a, marcados, true, {}, Cesion());
+        CondicionarBase(t, prueba::RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), a, marcados, true, {}, Cesion());
     EXPECT_EQ(r.eliminadasComprobacion, 220);
     EXPECT_EQ(r.EliminadasFiltro, (EliminadasPorFiltro{0, 0, 0, 0, 22, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(r.eliminadasFiltros, 22);
     EXPECT_EQ(r.condicionados, 10);  // C(5,2) numbers have two zeros
-    CopiarCondicionadosAResultado(t);
-    EXPECT_EQ(Numero(t.gResultado, 1), "00111");
-    EXPECT_EQ(Numero(t.gResultado, 10), "11100");
+    const std::vector<std::string> numeros = Resultado(t);
+    EXPECT_EQ(numeros.front(), "00111");
+    EXPECT_EQ(numeros.back(), "11100");
 
     // Cells in two positions only: nothing is left, and the tables are still freed.
-    r = CondicionarBase(t, RejillaCon({1, 2, 3, 11, 12, 13}), a, FiltrosMarcados{}, true, {}, Cesion());
+    r = CondicionarBase(t, prueba::RejillaCon({1, 2, 3, 11, 12, 13}), a, FiltrosMarcados{}, true, {}, Cesion());
     EXPECT_EQ(r.candidatos, 6);
     EXPECT_EQ(r.condicionados, 0);
     EXPECT_EQ(t.gElementosApuesta.Filas(), 0);
@@ -104,24 +90,16 @@ TEST(CondicionarBase, ModoFicheroMapeaCadaCasillaASuElemento) {
         CondicionarBase(t, rejilla, AjustesFiltros(), FiltrosMarcados{}, false, {}, Cesion([&] { ++cesiones; }));
     EXPECT_EQ(r.candidatos, 4);
     EXPECT_EQ(r.eliminadasComprobacion, 1);
-    EXPECT_EQ(r.condicionados, 3);
-    EXPECT_FALSE(t.gTodasValidas);  // never in file mode
-    EXPECT_EQ(cesiones, 0);         // no generation
-    ASSERT_EQ(t.gElementosApuesta.Filas(), 3);
+    EXPECT_FALSE(t.gTodasValidas);
+    EXPECT_EQ(cesiones, 0);  // no generation
     // Grid cells 1 6 12 23 34 40 45 50: 01234 is elements 1 3 4 5 7.
     EXPECT_EQ((std::vector<uint8_t>(t.gElementosApuesta.Fila(1), t.gElementosApuesta.Fila(1) + 5)),
               (std::vector<uint8_t>{1, 3, 4, 5, 7}));
-    CopiarCondicionadosAResultado(t);
-    EXPECT_EQ(Numero(t.gResultado, 1), "01234");
-    EXPECT_EQ(Numero(t.gResultado, 2), "01299");
-    EXPECT_EQ(Numero(t.gResultado, 3), "51234");
-
-    // Nothing eliminated in file mode still leaves gTodasValidas false.
-    TablasSesion u = t;
-    u.gNumImportados = 1;
-    CondicionarBase(u, b.rejilla, AjustesFiltros(), FiltrosMarcados{}, false, {}, Cesion());
-    EXPECT_EQ(u.gElementosApuesta.Filas(), 1);
-    EXPECT_FALSE(u.gTodasValidas);
+    EXPECT_EQ(Resultado(t), (std::vector<std::string>{"01234", "01299", "51234"}));
+    // Never all valid in file mode, even with nothing eliminated.
+    t.gTodasValidas = true;
+    EXPECT_EQ(CondicionarBase(t, b.rejilla, AjustesFiltros(), FiltrosMarcados{}, false, {}, Cesion()).condicionados, 4);
+    EXPECT_FALSE(t.gTodasValidas);
 }
 
 TEST(CondicionarBase, SinReduccionComparaElTextoExacto) {

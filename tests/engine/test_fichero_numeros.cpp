@@ -32,10 +32,6 @@ LecturaNumeros Leer(const std::string& texto, const OpcionesLecturaNumeros& o = 
     return LeerTextoNumeros(texto, o);
 }
 
-std::string RutaTemporal(const std::string& nombre) {
-    return (fs::temp_directory_path() / ("vortesalin_num_" + std::to_string(::getpid()) + "_" + nombre)).string();
-}
-
 // n numbers of five digits each, with the given line end.
 std::string Fichero(int32_t n, const std::string& fin, uint32_t semilla = 1) {
     std::string t;
@@ -53,55 +49,50 @@ std::string Fichero(int32_t n, const std::string& fin, uint32_t semilla = 1) {
 
 }  // namespace
 
-TEST(FicheroNumeros, FormaCompactaQuitaSeparadores) {
-    const auto l = Leer("12345\r\n1-2-3-4-6\r\n1,2,3,4,7\r\n6 7 8 9 0\r\n*1+2-3,4 8\r\n123456789\r\n");
-    EXPECT_TRUE(l.Correcta()) << l.error;
-    EXPECT_EQ(l.forma, FormaFichero::Compacta);
-    EXPECT_EQ(Numeros(l), (std::vector<std::string>{"12345", "12346", "12347", "67890", "12348", "12345"}));
-    EXPECT_FALSE(l.limiteAlcanzado);
-}
-
-TEST(FicheroNumeros, FormaSeparadaPorBlancos) {
-    const auto l = Leer("1 2 3 4 5\n  6  7 8 9 0 x y\n1.4 2 3 4 8.6\n8.5 7.5 0.5 +3 -0\n\n1 2\n");
-    EXPECT_TRUE(l.Correcta()) << l.error;
-    EXPECT_EQ(l.forma, FormaFichero::Separada);
-    EXPECT_EQ(Numeros(l), (std::vector<std::string>{"12345", "67890", "12349", "88030"}));
-}
-
-TEST(FicheroNumeros, LineasSaltadasYFinesDeLinea) {
-    // Empty and short lines are skipped; CR, LF or CR LF end a line; the last may have no end.
-    const auto l = Leer("\xEF\xBB\xBF" "11111\r\n\r\n123\n1-2\r22222\n\n33333");
-    EXPECT_TRUE(l.Correcta()) << l.error;
-    EXPECT_EQ(Numeros(l), (std::vector<std::string>{"11111", "22222", "33333"}));
-    EXPECT_EQ(Leer("").total, 0);
-    EXPECT_TRUE(Leer("").Correcta());
-    EXPECT_EQ(Leer("\r\n\r\n12\r\n").total, 0);
+TEST(FicheroNumeros, FormasDeLinea) {
+    using V = std::vector<std::string>;
+    const struct {
+        const char* texto;
+        FormaFichero forma;
+        V numeros;
+    } casos[] = {
+        // Packed: separators dropped, digits after the fifth ignored.
+        {"12345\r\n1-2-3-4-6\r\n1,2,3,4,7\r\n6 7 8 9 0\r\n*1+2-3,4 8\r\n123456789\r\n", FormaFichero::Compacta,
+         V{"12345", "12346", "12347", "67890", "12348", "12345"}},
+        // Separated by blanks: items rounded half to even, signs taken, extra items ignored.
+        {"1 2 3 4 5\n  6  7 8 9 0 x y\n1.4 2 3 4 8.6\n8.5 7.5 0.5 +3 -0\n\n1 2\n", FormaFichero::Separada,
+         V{"12345", "67890", "12349", "88030"}},
+        // A byte-order mark; empty and short lines skipped; CR, LF or CR LF; no final end.
+        {"\xEF\xBB\xBF" "11111\r\n\r\n123\n1-2\r22222\n\n33333", FormaFichero::Compacta, V{"11111", "22222", "33333"}},
+        {"", FormaFichero::Compacta, V{}},
+        {"\r\n\r\n12\r\n", FormaFichero::Compacta, V{}}};
+    for (const auto& c : casos) {
+        const auto l = Leer(c.texto);
+        EXPECT_TRUE(l.Correcta()) << l.error;
+        if (!c.numeros.empty()) {
+            EXPECT_EQ(l.forma, c.forma) << c.texto;
+        }
+        EXPECT_EQ(Numeros(l), c.numeros) << c.texto;
+        EXPECT_FALSE(l.limiteAlcanzado);
+    }
 }
 
 TEST(FicheroNumeros, ErroresDeLineaConSuNumero) {
-    // The form is the first line's: a packed line in a separated file has one item.
-    auto l = Leer("1 2 3 4 5\r\n12345\r\n");
-    EXPECT_EQ(l.error, kPrefijoError + " Línea con menos de 5 dígitos (Línea 2))");
-    EXPECT_EQ(l.total, 0);
-    EXPECT_TRUE(l.digitos.empty());
-    EXPECT_EQ(l.CasillasUsadas().Contar(), 0);
-
-    // Skipped lines do not count.
-    l = Leer("1 2 3 4 5\r\n\r\n1 2\r\n1 2 10 4 5\r\n");
-    EXPECT_EQ(l.error, kPrefijoError + " Línea con números fuera del intervalo 0-9 (Línea 2))");
-    l = Leer("1 2 3 4 5\r\n9.5 1 1 1 1\r\n");
-    EXPECT_EQ(l.error, kPrefijoError + " Línea con números fuera del intervalo 0-9 (Línea 2))");
-    l = Leer("1 2 3 4 5\r\n1 -1 1 1 1\r\n");
-    EXPECT_EQ(l.error, kPrefijoError + " Línea con números fuera del intervalo 0-9 (Línea 2))");
-
-    // A character that is not a number is a conversion error, with an empty line message.
-    l = Leer("12345\r\n\r\n123\r\n1-2\r\n12a45\r\n");
-    EXPECT_EQ(l.error, kPrefijoError + "'a' no es un número (Línea 2) )");
-    EXPECT_EQ(l.total, 0);
-    l = Leer("1 2 3 4 5\r\n1 2 tres 4 5\r\n");
-    EXPECT_EQ(l.error, kPrefijoError + "'tres' no es un número (Línea 2) )");
-    // Items after the fifth are never looked at.
-    EXPECT_TRUE(Leer("1 2 3 4 5 basura\r\n").Correcta());
+    // The form is the first line's; skipped lines are not counted.
+    const std::pair<const char*, std::string> casos[] = {
+        {"1 2 3 4 5\r\n12345\r\n", " Línea con menos de 5 dígitos (Línea 2))"},
+        {"1 2 3 4 5\r\n\r\n1 2\r\n1 2 10 4 5\r\n", " Línea con números fuera del intervalo 0-9 (Línea 2))"},
+        {"1 2 3 4 5\r\n9.5 1 1 1 1\r\n", " Línea con números fuera del intervalo 0-9 (Línea 2))"},
+        {"1 2 3 4 5\r\n1 -1 1 1 1\r\n", " Línea con números fuera del intervalo 0-9 (Línea 2))"},
+        {"12345\r\n\r\n123\r\n1-2\r\n12a45\r\n", "'a' no es un número (Línea 2) )"},
+        {"1 2 3 4 5\r\n1 2 tres 4 5\r\n", "'tres' no es un número (Línea 2) )"}};
+    for (const auto& [texto, error] : casos) {
+        const auto l = Leer(texto);
+        EXPECT_EQ(l.error, kPrefijoError + error);
+        EXPECT_EQ(l.total, 0);
+        EXPECT_TRUE(l.digitos.empty());
+        EXPECT_EQ(l.CasillasUsadas().Contar(), 0);
+    }
 }
 
 TEST(FicheroNumeros, LimiteDeNumeros) {
@@ -142,26 +133,13 @@ TEST(FicheroNumeros, CesionesYProgresoSegunElImportador) {
 }
 
 TEST(FicheroNumeros, RepetidosSegunElImportador) {
-    const std::string texto = "99999\n00000\n00000\n00000\n";
-    // Scrutiny and selector: file order, repeats kept.
-    const auto l = Leer(texto, kLecturaSelector);
+    // Scrutiny and selector: file order, repeats kept; the cells used and their counts.
+    const auto l = Leer("99999\n00000\n00000\n00000\n", kLecturaSelector);
     EXPECT_EQ(Numeros(l), (std::vector<std::string>{"99999", "00000", "00000", "00000"}));
-    // Main window: distinct numbers, ascending, as cells.
-    TablaNumeros importados;
-    const auto r = QuitarRepetidosYOrdenar(l, importados);
-    EXPECT_EQ(r.unicos, 2);
-    EXPECT_EQ(r.repetidos, 2);
-    ASSERT_EQ(importados.Filas(), 2);
-    for (int p = 1; p <= 5; ++p) {
-        EXPECT_EQ(importados(1, p), CasillaDeDigito(0, static_cast<int16_t>(p)));
-        EXPECT_EQ(importados(2, p), CasillaDeDigito(9, static_cast<int16_t>(p)));
-    }
-    const RejillaBase usadas = l.CasillasUsadas();
-    EXPECT_EQ(usadas.Contar(), 10);
-    for (int p = 1; p <= 5; ++p)
-        EXPECT_TRUE(usadas.Seleccionada(CasillaDeDigito(0, static_cast<int16_t>(p))) &&
-                    usadas.Seleccionada(CasillaDeDigito(9, static_cast<int16_t>(p))));
+    EXPECT_EQ(l.CasillasUsadas().Contar(), 10);
+    EXPECT_TRUE(l.CasillasUsadas().Seleccionada(1) && l.CasillasUsadas().Seleccionada(50));
     EXPECT_EQ(l.cuentaCasillas[1], 3);
+    EXPECT_EQ(l.cuentaCasillas[50], 1);
 }
 
 TEST(FicheroNumeros, QuitarRepetidosComoUnConjuntoOrdenado) {
@@ -203,7 +181,7 @@ TEST(FicheroNumeros, QuitarRepetidosComoUnConjuntoOrdenado) {
 TEST(FicheroNumeros, FicheroEnDiscoIgualQueEnMemoria) {
     // Lines straddle the 4 MB blocks, and one line is longer than a block.
     const std::string texto = Fichero(900000, "\r\n", 5) + std::string(5 << 20, '-') + "54321\r\n" + "1 2 3 4 5";
-    const std::string ruta = RutaTemporal("grande.txt");
+    const std::string ruta = (fs::temp_directory_path() / ("vortesalin_num_" + std::to_string(::getpid()))).string();
     {
         std::ofstream f(ruta, std::ios::binary);
         f << texto;
@@ -226,7 +204,7 @@ TEST(FicheroNumeros, FicheroEnDiscoIgualQueEnMemoria) {
     fs::remove(ruta);
     EXPECT_EQ(larga.error, kPrefijoError + "Línea demasiado larga (Línea 2) )");
 
-    const auto falta = LeerFicheroNumeros(RutaTemporal("no_existe.txt"), kLecturaPrincipal);
+    const auto falta = LeerFicheroNumeros(ruta + "_no_existe.txt", kLecturaPrincipal);
     EXPECT_EQ(falta.error, kPrefijoError + "No se puede abrir el fichero )");
     EXPECT_EQ(falta.total, 0);
 }

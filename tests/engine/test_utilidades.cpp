@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,53 +11,46 @@
 #include "config_impresion.h"
 #include "texto.h"
 
-TEST(FuenteAleatoria, ReiniciarYSembrarRepiteLaSecuencia) {
+TEST(FuenteAleatoria, SemillaRepiteLaSecuenciaEnElIntervaloSemiabierto) {
     FuenteAleatoria f;
     f.Reiniciar();
     f.Sembrar(1235);
     std::vector<double> primera;
-    for (int i = 0; i < 100; ++i) primera.push_back(f.Siguiente());
+    int cuenta[10] = {};
+    for (int i = 0; i < 100000; ++i) {
+        primera.push_back(f.Siguiente());
+        ASSERT_GE(primera.back(), 0.0);
+        ASSERT_LT(primera.back(), 1.0);
+        ++cuenta[static_cast<int>(primera.back() * 10)];
+    }
+    for (int c : cuenta) EXPECT_GT(c, 9000);  // roughly uniform
     f.SembrarConReloj();
     f.Siguiente();
     f.Reiniciar();
     f.Sembrar(1235);
-    for (double x : primera) EXPECT_EQ(f.Siguiente(), x);
+    for (double x : primera) ASSERT_EQ(f.Siguiente(), x);
     f.Reiniciar();
     f.Sembrar(1236);
     EXPECT_NE(f.Siguiente(), primera[0]);
 }
 
-TEST(FuenteAleatoria, ValoresEnIntervaloSemiabierto) {
-    FuenteAleatoria f;
-    f.SembrarConReloj();
-    int cuenta[10] = {};
-    for (int i = 0; i < 100000; ++i) {
-        const double x = f.Siguiente();
-        ASSERT_GE(x, 0.0);
-        ASSERT_LT(x, 1.0);
-        ++cuenta[static_cast<int>(x * 10)];
-    }
-    for (int c : cuenta) EXPECT_GT(c, 9000);  // roughly uniform
-}
-
 TEST(FiltrarTecla, Modos) {
-    bool pitar = false;
-    EXPECT_EQ(FiltrarTecla("", '7', 1, &pitar), '7');
-    for (int tecla : {int{'a'}, int{'.'}, int{'-'}, kTeclaIntro}) {
-        EXPECT_EQ(FiltrarTecla("", tecla, 1, &pitar), 0);
-        EXPECT_TRUE(pitar);
+    const struct {
+        const char* caja;
+        int tecla, modo, devuelta;
+        bool pita;
+    } casos[] = {{"", '7', 1, '7', false},           {"", 'a', 1, 0, true},
+                 {"", '.', 1, 0, true},             {"", '-', 1, 0, true},
+                 {"", kTeclaIntro, 1, 0, true},     {"1", kTeclaRetroceso, 1, kTeclaRetroceso, false},
+                 {"1", kTeclaEscape, 1, kTeclaEscape, false}, {"1", kTeclaIntro, 17, kTeclaIntro, false},
+                 {"", '-', 8, '-', false},          {"-", '-', 8, 0, false},  // a second sign: dropped quietly
+                 {"5", '+', 8, 0, false},           {"", '.', 8, 0, true},
+                 {"", kTeclaIntro, 8, 0, true}};
+    for (const auto& c : casos) {
+        bool pitar = !c.pita;
+        EXPECT_EQ(FiltrarTecla(c.caja, c.tecla, c.modo, &pitar), c.devuelta) << c.caja << " " << c.tecla << " " << c.modo;
+        EXPECT_EQ(pitar, c.pita) << c.caja << " " << c.tecla << " " << c.modo;
     }
-    EXPECT_EQ(FiltrarTecla("1", kTeclaRetroceso, 1, &pitar), kTeclaRetroceso);
-    EXPECT_EQ(FiltrarTecla("1", kTeclaEscape, 1, &pitar), kTeclaEscape);
-    EXPECT_EQ(FiltrarTecla("1", kTeclaIntro, 17, &pitar), kTeclaIntro);
-    EXPECT_EQ(FiltrarTecla("", '-', 8, &pitar), '-');
-    EXPECT_EQ(FiltrarTecla("-", '-', 8, &pitar), 0);
-    EXPECT_FALSE(pitar);
-    EXPECT_EQ(FiltrarTecla("5", '+', 8, &pitar), 0);
-    EXPECT_FALSE(pitar);
-    EXPECT_EQ(FiltrarTecla("", '.', 8, &pitar), 0);
-    EXPECT_TRUE(pitar);
-    EXPECT_EQ(FiltrarTecla("", kTeclaIntro, 8, &pitar), 0);
     EXPECT_TRUE(TextoValidoParaModo("-12", 8));
     EXPECT_FALSE(TextoValidoParaModo("-12", 1));
     EXPECT_FALSE(TextoValidoParaModo("1 2", 17));
@@ -82,36 +76,20 @@ protected:
     void Escribir(const std::string& texto) { std::ofstream(ruta, std::ios::binary) << texto; }
 };
 
-TEST_F(ConfigImpresion, SinFicheroValoresPorDefecto) {
+TEST_F(ConfigImpresion, LeeTresLineasYLasMalasQuedanPorDefecto) {
     AjustesImpresion a;
     a.gMargenSuperior = 5;
-    LeerConfigImpresion(a, ruta);
-    EXPECT_EQ(a.gMargenSuperior, 1000);
-    EXPECT_EQ(a.gMargenIzquierdo, 1000);
-    EXPECT_EQ(a.gOrientacion, 0);
-}
-
-TEST_F(ConfigImpresion, LeeTresLineasEIgnoraElResto) {
+    LeerConfigImpresion(a, ruta);  // no file
+    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{1000, 1000, 0}));
     Escribir(" 800 \r\n-50\r\n 1\r\n99\r\n");
-    AjustesImpresion a;
     LeerConfigImpresion(a, ruta);
-    EXPECT_EQ(a.gMargenSuperior, 800);
-    EXPECT_EQ(a.gMargenIzquierdo, -50);
-    EXPECT_EQ(a.gOrientacion, 1);
-}
-
-TEST_F(ConfigImpresion, UnaLineaMalaDejaLoDemasPorDefecto) {
+    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{800, -50, 1}));
     Escribir("700\r\nabc\r\n1\r\n");
-    AjustesImpresion a;
     LeerConfigImpresion(a, ruta);
-    EXPECT_EQ(a.gMargenSuperior, 700);
-    EXPECT_EQ(a.gMargenIzquierdo, 1000);
-    EXPECT_EQ(a.gOrientacion, 0);
+    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{700, 1000, 0}));
     Escribir("12.5\r\n13.5\r\n");  // halves to even; a short file stops early
     LeerConfigImpresion(a, ruta);
-    EXPECT_EQ(a.gMargenSuperior, 12);
-    EXPECT_EQ(a.gMargenIzquierdo, 14);
-    EXPECT_EQ(a.gOrientacion, 0);
+    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{12, 14, 0}));
     EXPECT_FALSE(LeerEnteroRedondeado("0x10"));
     EXPECT_FALSE(LeerEnteroRedondeado("99999999999"));
 }
@@ -122,14 +100,11 @@ TEST_F(ConfigImpresion, GuardarYLeerDeVuelta) {
     a.gMargenIzquierdo = 300;
     a.gOrientacion = 1;
     ASSERT_TRUE(GuardarConfigImpresion(a, ruta));
-    std::ifstream f(ruta, std::ios::binary);
     std::stringstream contenido;
-    contenido << f.rdbuf();
+    contenido << std::ifstream(ruta, std::ios::binary).rdbuf();
     EXPECT_EQ(contenido.str(), "-20 \r\n 300 \r\n 1 \r\n");
     AjustesImpresion b;
     LeerConfigImpresion(b, ruta);
-    EXPECT_EQ(b.gMargenSuperior, -20);
-    EXPECT_EQ(b.gMargenIzquierdo, 300);
-    EXPECT_EQ(b.gOrientacion, 1);
+    EXPECT_EQ((std::array{b.gMargenSuperior, b.gMargenIzquierdo, b.gOrientacion}), (std::array{-20, 300, 1}));
     EXPECT_FALSE(GuardarConfigImpresion(a, "/nonexistent-dir/config_imp.txt"));
 }

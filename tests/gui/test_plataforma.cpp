@@ -50,39 +50,30 @@ private slots:
         QVERIFY(PruebaDialogos::Mostrados().last().guardar);
     }
 
-    void filtroDeTeclasModoUno() {
-        QLineEdit caja;
-        InstalarFiltroTecla(&caja, 1);
-        caja.show();
-        QTest::keyClicks(&caja, "1a2.-3");
-        QCOMPARE(caja.text(), QString("123"));
-        QTest::keyClick(&caja, Qt::Key_Backspace);
-        QCOMPARE(caja.text(), QString("12"));
-    }
+    void filtroDeTeclasYPegado() {
+        QLineEdit uno, ocho;
+        InstalarFiltroTecla(&uno, 1);
+        InstalarFiltroTecla(&ocho, 8);
+        uno.show();
+        ocho.show();
+        QTest::keyClicks(&uno, "1a2.-3");
+        QCOMPARE(uno.text(), QString("123"));
+        QTest::keyClick(&uno, Qt::Key_Backspace);
+        QCOMPARE(uno.text(), QString("12"));
+        QTest::keyClicks(&ocho, "-5-+");
+        QCOMPARE(ocho.text(), QString("-5"));
 
-    void filtroDeTeclasModoOchoAceptaSigno() {
-        QLineEdit caja;
-        InstalarFiltroTecla(&caja, 8);
-        caja.show();
-        QTest::keyClicks(&caja, "-5-+");
-        QCOMPARE(caja.text(), QString("-5"));
-    }
-
-    void pegarTextoNoNumericoSeRechaza() {
-        QLineEdit caja;
-        InstalarFiltroTecla(&caja, 1);
-        caja.show();
-        caja.setText("42");
+        // Pasted text that is not a number is refused with a message.
         QApplication::clipboard()->setText("abc");
-        caja.selectAll();
-        caja.paste();
-        QCOMPARE(caja.text(), QString("42"));
+        uno.selectAll();
+        uno.paste();
+        QCOMPARE(uno.text(), QString("12"));
         QCOMPARE(PruebaMensajes::Mostrados().size(), 1);
         QCOMPARE(PruebaMensajes::Mostrados().first().estilo, EstiloMensaje::Critico);
         QApplication::clipboard()->setText("77");
-        caja.selectAll();
-        caja.paste();
-        QCOMPARE(caja.text(), QString("77"));
+        uno.selectAll();
+        uno.paste();
+        QCOMPARE(uno.text(), QString("77"));
     }
 
     void ventanaQueRechazaElCierreDelUsuario() {

@@ -46,37 +46,27 @@ private slots:
     }
     void cleanup() { PruebaSistema::Desactivar(); }
 
-    void acercaDeMuestraNombreVersionFechaYEstrellasEnSuArea() {
+    void acercaDeMuestraSusDatosYSuEnlaceAbreLaWebSinMensajes() {
         FuenteAleatoria azar;
         frmAcercaDe ventana(QStringLiteral("2.5 beta"), azar);
         QCOMPARE(ventana.windowTitle(), QString("Acerca de ..."));
         QVERIFY(ventana.isModal());
         QCOMPARE(Control<QLabel>(ventana, "lblPrograma")->text(), QString("VORTESALIN 2.5 beta"));
         QCOMPARE(Control<QLabel>(ventana, "lblFecha")->text(), QString("02/01/2024"));
-        QCOMPARE(Control<QLabel>(ventana, "lblLinkMaltrexo")->text(), kDireccionWeb);
-        for (const char* nombre : {"picDecorado_0", "picDecorado_1", "picDecorado_2", "picDecorado_3"})
-            QVERIFY(!Control<QLabel>(ventana, nombre)->pixmap().isNull());
-        QCOMPARE(ventana.palette().color(QPalette::Window), QColor(Qt::black));
-        // The stars are placed with the window's own size and start at or left of its left edge.
+        // The stars are placed with the window's own size, at or left of its left edge.
         for (int i = 0; i < CampoEstrellas::kEstrellas; ++i) {
             QVERIFY(ventana.Estrellas().X(i) <= 0 && ventana.Estrellas().X(i) >= -ventana.width());
             QVERIFY(ventana.Estrellas().Y(i) >= 0 && ventana.Estrellas().Y(i) < ventana.height());
         }
-    }
-
-    void acercaDeEnlaceAbreLaWebDelFabricanteSinMensajes() {
-        FuenteAleatoria azar;
-        frmAcercaDe ventana(QStringLiteral("1.0"), azar);
         ventana.show();
         auto* enlace = Control<QLabel>(ventana, "lblLinkMaltrexo");
+        QCOMPARE(enlace->text(), kDireccionWeb);
         QTest::mouseClick(enlace, Qt::RightButton);
         QVERIFY(PruebaSistema::Abiertos().isEmpty());
         QTest::mouseClick(enlace, Qt::LeftButton);
         QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({kDireccionWeb}));
-
         PruebaSistema::Activar(false);  // the desktop cannot open it: still no message
         QTest::mouseClick(enlace, Qt::LeftButton);
-        QCOMPARE(PruebaSistema::Abiertos().size(), 1);
         QVERIFY(PruebaMensajes::Mostrados().isEmpty());
         QVERIFY(ventana.isVisible());
     }
@@ -110,22 +100,15 @@ private slots:
         frmAutor ventana;
         QCOMPARE(ventana.windowTitle(), QString("AUTOR"));
         QVERIFY(ventana.isModal());
-        QVERIFY(!Control<QLabel>(ventana, "Image1")->pixmap().isNull());
         auto* volver = Control<QLabel>(ventana, "cmdVolver_0");
-        auto* fondo = Control<QWidget>(ventana, "picICONOS");
-        QCOMPARE(volver->toolTip(), QString("Vuelve al Menú anterior"));
         QVERIFY(ventana.AspectoNormal().toImage() != ventana.AspectoEncima().toImage());
         ventana.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ventana));
         QCOMPARE(volver->pixmap().toImage(), ventana.AspectoNormal().toImage());
-
         MoverRaton(volver, volver->rect().center());
         QTRY_COMPARE(volver->pixmap().toImage(), ventana.AspectoEncima().toImage());
-        MoverRaton(fondo, QPoint(3, 3));
+        MoverRaton(Control<QWidget>(ventana, "picICONOS"), QPoint(3, 3));
         QTRY_COMPARE(volver->pixmap().toImage(), ventana.AspectoNormal().toImage());
-        MoverRaton(volver, QPoint(5, 5));
-        QTRY_COMPARE(volver->pixmap().toImage(), ventana.AspectoEncima().toImage());
-
         QTest::mouseClick(volver, Qt::RightButton);
         QVERIFY(ventana.isVisible());
         QTest::mouseClick(volver, Qt::LeftButton);
@@ -147,21 +130,18 @@ private slots:
             QStringList elementos;
             for (int i = 0; i < combo->count(); ++i) elementos << combo->itemText(i);
             QCOMPARE(elementos, QStringList({"12345", "1 2 3 4 5", "1,2,3,4,5", "1-2-3-4-5"}));
-            QCOMPARE(Control<QLabel>(ventana, "lblFormato")->text(), QString("Formato :"));
-            auto* continuar = Control<QPushButton>(ventana, "cmdContinuar");
-            QCOMPARE(continuar->text(), QString("&Continuar"));
             QCOMPARE(combo->currentIndex(), 0);
             ventana.show();
             combo->setCurrentIndex(3);
             QCOMPARE(formato, int16_t(0));  // nothing is stored before "Continuar"
-            QTest::mouseClick(continuar, Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(ventana, "cmdContinuar"), Qt::LeftButton);
             QCOMPARE(formato, int16_t(3));
             QVERIFY(!ventana.isVisible());
         }
         {
             frmOpcionesGuardar ventana(formato);
             auto* combo = Control<QComboBox>(ventana, "cboFormatoNumero");
-            QCOMPARE(combo->currentText(), QString("1-2-3-4-5"));
+            QCOMPARE(combo->currentIndex(), 3);
             ventana.show();
             QVERIFY(QTest::qWaitForWindowExposed(&ventana));
             combo->setCurrentIndex(1);
