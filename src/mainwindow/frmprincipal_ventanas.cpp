@@ -1,4 +1,7 @@
 // The small windows the main window opens.
+#include <QCheckBox>
+
+#include "editores.h"
 #include "frmAcercaDe.h"
 #include "frmAutor.h"
 #include "frmprincipal.h"
@@ -11,4 +14,9 @@ void frmPrincipal::MostrarAcercaDe() {
 void frmPrincipal::MostrarAutor() {
     frmAutor ventana(this);
     ventana.exec();
+}
+
+void frmPrincipal::AbrirEditorFiltro(int indice) {
+    ContextoEditor contexto{Sesion(), [this](int i) { chkFiltros(i)->setChecked(true); }};
+    ::AbrirEditorFiltro(indice, contexto, this);
 }
