@@ -59,7 +59,8 @@ QString Mostrar(RegistroDialogo& d, bool guardar) {
             if (elegido >= 0) d.FilterIndex = elegido + 1;
         }
     }
-    ruta = QuitarNulos(ruta).trimmed();
+    // Qt pads nothing: a name may really end in a blank, so no trimming.
+    ruta = QuitarNulos(ruta);
     d.gResultadoDialogo = ruta.isEmpty() ? 0 : 1;
     if (ruta.isEmpty()) {
         d.FileName.clear();
