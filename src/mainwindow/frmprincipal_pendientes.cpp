@@ -3,7 +3,6 @@
 // until its window exists it does nothing.
 #include "frmprincipal.h"
 
-void frmPrincipal::MostrarEscrutador(int32_t) {}
 void frmPrincipal::MostrarAnalisis(int32_t) {}
 void frmPrincipal::MostrarImprimir(int32_t) {}
 void frmPrincipal::MostrarSelector() {}
