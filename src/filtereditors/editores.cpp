@@ -1,9 +1,14 @@
 #include "editores.h"
 
+#include "frmFiltroPARESIMPARES.h"
+
 void AbrirEditorFiltro(int indiceFiltro, ContextoEditor& contexto, QWidget* padre) {
-    (void)contexto;
-    (void)padre;
     switch (indiceFiltro) {
+        case kFiltroParesImpares: {
+            frmFiltroPARESIMPARES v(contexto, padre);
+            v.exec();
+            break;
+        }
         default: break;  // editors not built yet
     }
 }
