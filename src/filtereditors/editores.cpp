@@ -1,11 +1,17 @@
 #include "editores.h"
 
 #include "frmFiltroPARESIMPARES.h"
+#include "frmFiltroSUMAS.h"
 
 void AbrirEditorFiltro(int indiceFiltro, ContextoEditor& contexto, QWidget* padre) {
     switch (indiceFiltro) {
         case kFiltroParesImpares: {
             frmFiltroPARESIMPARES v(contexto, padre);
+            v.exec();
+            break;
+        }
+        case kFiltroSumas: {
+            frmFiltroSUMAS v(contexto, padre);
             v.exec();
             break;
         }
