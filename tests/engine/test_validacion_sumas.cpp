@@ -67,15 +67,6 @@ TEST(ValidacionSumas, CadaFalloDaSuMensajeYNoCambiaNada) {
     EXPECT_EQ(ValidarIntervalosSuma(minimos, maximos, leidos), "");
 }
 
-TEST(ValidacionSumas, SoloSeInformaElPrimerFallo) {
-    Textos minimos = Ceros(), maximos = Ceros();
-    minimos[2] = "30";
-    maximos[2] = "20";
-    minimos[7] = "";
-    IntervalosSuma leidos;
-    EXPECT_EQ(ValidarIntervalosSuma(minimos, maximos, leidos), kOrden);
-}
-
 TEST(ValidacionSumas, LecturaDeEnteros) {
     int16_t v = 99;
     EXPECT_TRUE(LeerEnteroCaja("+12", v));
