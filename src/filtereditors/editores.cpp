@@ -1,9 +1,10 @@
 #include "editores.h"
 
+#include "frmfiltrogrupos.h"
+
 void AbrirEditorFiltro(int indiceFiltro, ContextoEditor& contexto, QWidget* padre) {
-    (void)contexto;
-    (void)padre;
     switch (indiceFiltro) {
+        case kFiltroGrupos: { frmFiltroGRUPOS v(contexto, padre); v.exec(); break; }
         default: break;  // editors not built yet
     }
 }
