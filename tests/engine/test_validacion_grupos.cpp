@@ -29,23 +29,6 @@ TEST(ValidacionGrupos, GruposInformaSoloDelPrimeroQueFalla) {
     f.AciertosGrupo(2, 0) = 0;
     f.AciertosGrupo(5, 3) = 2;
     EXPECT_EQ(ValidarGrupos(f), "ERROR en GRUPO5 : Debe rellenar al menos un acierto");
-    f.AciertosGrupo(5, 3) = 1;
-    f.NumerosGrupo(360, 50) = 1;
-    EXPECT_EQ(ValidarGrupos(f), "ERROR en GRUPO360 : Debe rellenar al menos un acierto");
-}
-
-TEST(ValidacionGrupos, ListasYCuentasDeReservas) {
-    AjustesFiltros f;
-    f.IdGrupoReserva[4] = 2;
-    f.IdGrupoReserva[17] = 2;
-    f.IdGrupoReserva[200] = 2;
-    f.IdGrupoReserva[9] = 8;
-    EXPECT_EQ(ListaGruposReserva(f.IdGrupoReserva, 2), "Nº de los Grupos incluidos en Grupo Reserva B : 4,17,200");
-    EXPECT_EQ(ListaGruposReserva(f.IdGrupoReserva, 8), "Nº de los Grupos incluidos en Grupo Reserva H : 9");
-    EXPECT_EQ(ListaGruposReserva(f.IdGrupoReserva, 3), "No hay Grupos incluidos en Grupo Reserva C");
-    const auto cuenta = ContarGruposReserva(f.IdGrupoReserva);
-    const std::array<int, 9> esperada{356, 0, 3, 0, 0, 0, 0, 0, 1};
-    EXPECT_EQ(cuenta, esperada);
 }
 
 TEST(ValidacionGrupos, ReservasGruposAntesQueReservas) {
