@@ -3,24 +3,24 @@
 #include "frmFiltroPARESIMPARES.h"
 #include "frmFiltroSEGUIDOS.h"
 #include "frmFiltroSUMAS.h"
+#include "frmfiltrogrupos.h"
+#include "frmfiltrogruposenreservas.h"
+
+namespace {
+template <class Editor>
+void Mostrar(ContextoEditor& contexto, QWidget* padre) {
+    Editor ventana(contexto, padre);
+    ventana.exec();
+}
+}  // namespace
 
 void AbrirEditorFiltro(int indiceFiltro, ContextoEditor& contexto, QWidget* padre) {
     switch (indiceFiltro) {
-        case kFiltroParesImpares: {
-            frmFiltroPARESIMPARES v(contexto, padre);
-            v.exec();
-            break;
-        }
-        case kFiltroSeguidos: {
-            frmFiltroSEGUIDOS v(contexto, padre);
-            v.exec();
-            break;
-        }
-        case kFiltroSumas: {
-            frmFiltroSUMAS v(contexto, padre);
-            v.exec();
-            break;
-        }
+        case kFiltroGrupos: Mostrar<frmFiltroGRUPOS>(contexto, padre); break;
+        case kFiltroParesImpares: Mostrar<frmFiltroPARESIMPARES>(contexto, padre); break;
+        case kFiltroSeguidos: Mostrar<frmFiltroSEGUIDOS>(contexto, padre); break;
+        case kFiltroSumas: Mostrar<frmFiltroSUMAS>(contexto, padre); break;
+        case kFiltroGruposEnReservas: Mostrar<frmFiltroGRUPOSENRESERVAS>(contexto, padre); break;
         default: break;  // editors not built yet
     }
 }
