@@ -1,9 +1,12 @@
 #include "editores.h"
 
+#include "frmFiltroPOSICIONES.h"
+#include "frmFiltroTERMINACIONES.h"
+
 void AbrirEditorFiltro(int indiceFiltro, ContextoEditor& contexto, QWidget* padre) {
-    (void)contexto;
-    (void)padre;
     switch (indiceFiltro) {
+        case kFiltroTerminaciones: { frmFiltroTERMINACIONES v(contexto, padre); v.exec(); break; }
+        case kFiltroPosiciones: { frmFiltroPOSICIONES v(contexto, padre); v.exec(); break; }
         default: break;  // editors not built yet
     }
 }
