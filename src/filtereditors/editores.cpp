@@ -1,8 +1,11 @@
 #include "editores.h"
 
+#include "frmFiltroGRURELACIONADOS.h"
 #include "frmFiltroPARESIMPARES.h"
+#include "frmFiltroPOSICIONES.h"
 #include "frmFiltroSEGUIDOS.h"
 #include "frmFiltroSUMAS.h"
+#include "frmFiltroTERMINACIONES.h"
 #include "frmfiltrogrupos.h"
 #include "frmfiltrogruposenreservas.h"
 
@@ -20,7 +23,10 @@ void AbrirEditorFiltro(int indiceFiltro, ContextoEditor& contexto, QWidget* padr
         case kFiltroParesImpares: Mostrar<frmFiltroPARESIMPARES>(contexto, padre); break;
         case kFiltroSeguidos: Mostrar<frmFiltroSEGUIDOS>(contexto, padre); break;
         case kFiltroSumas: Mostrar<frmFiltroSUMAS>(contexto, padre); break;
+        case kFiltroTerminaciones: Mostrar<frmFiltroTERMINACIONES>(contexto, padre); break;
+        case kFiltroGruposRelacionados: Mostrar<frmFiltroGRURELACIONADOS>(contexto, padre); break;
+        case kFiltroPosiciones: Mostrar<frmFiltroPOSICIONES>(contexto, padre); break;
         case kFiltroGruposEnReservas: Mostrar<frmFiltroGRUPOSENRESERVAS>(contexto, padre); break;
-        default: break;  // editors not built yet
+        default: break;  // indices 0..2 have no filter
     }
 }

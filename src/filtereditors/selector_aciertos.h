@@ -18,6 +18,8 @@ struct ContextoEditor {
     EstadoSesion& sesion;
     // Ticks the main window's check box of filter 3..10.
     std::function<void(int indiceFiltro)> MarcarFiltro;
+    // Unticks it (an editor whose clear command empties the filter).
+    std::function<void(int indiceFiltro)> DesmarcarFiltro = {};
 };
 
 // The list text of a row: ascending counts with flag 1, joined by ",".

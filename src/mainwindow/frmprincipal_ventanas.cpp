@@ -17,6 +17,7 @@ void frmPrincipal::MostrarAutor() {
 }
 
 void frmPrincipal::AbrirEditorFiltro(int indice) {
-    ContextoEditor contexto{Sesion(), [this](int i) { chkFiltros(i)->setChecked(true); }};
+    ContextoEditor contexto{Sesion(), [this](int i) { chkFiltros(i)->setChecked(true); },
+                            [this](int i) { chkFiltros(i)->setChecked(false); }};
     ::AbrirEditorFiltro(indice, contexto, this);
 }

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "grupos_relacionados.h"
+
+namespace {
+// Fills subgroup s of group g with one cell, distinct per row, and marks
+// condition j of group g with one count.
+void Subgrupo(AjustesFiltros& f, int g, int s, int celda) { f.NumerosSubgrupo((g - 1) * 6 + s, celda) = 1; }
+void Condicion(AjustesFiltros& f, int g, int j, int cuenta = 2) { f.AciertosCondicion((g - 1) * 6 + j, cuenta) = 1; }
+
+// The single chosen cell of each row of group g, 0 for an empty row.
+std::vector<int> CeldasDeGrupo(const AjustesFiltros& f, int g) {
+    std::vector<int> celdas;
+    for (int s = 1; s <= 6; ++s) {
+        int celda = 0;
+        for (int c = 1; c <= 50; ++c)
+            if (f.NumerosSubgrupo((g - 1) * 6 + s, c) != 0) celda = c;
+        celdas.push_back(celda);
+    }
+    return celdas;
+}
+}  // namespace
+
+TEST(GruposRelacionados, ValidacionPorGrupoEnOrden) {
+    struct Caso {
+        std::initializer_list<int> subgrupos;
+        std::initializer_list<int> condiciones;
+        MotivoGrupoRelacionado motivo;
+    };
+    const Caso casos[] = {
+        {{}, {}, MotivoGrupoRelacionado::Ninguno},
+        {{2, 4}, {1, 6}, MotivoGrupoRelacionado::Ninguno},  // rows are independent
+        {{1, 2, 3}, {1, 2, 3}, MotivoGrupoRelacionado::Ninguno},
+        {{1, 2, 3}, {1, 2, 3, 4}, MotivoGrupoRelacionado::MasCondicionesQueSubgrupos},
+        {{}, {5}, MotivoGrupoRelacionado::MasCondicionesQueSubgrupos},
+        {{6}, {}, MotivoGrupoRelacionado::SubgrupoSinCondicion},
+    };
+    for (const Caso& caso : casos) {
+        for (int g : {1, 60}) {
+            AjustesFiltros f;
+            for (int s : caso.subgrupos) Subgrupo(f, g, s, 10 + s);
+            for (int j : caso.condiciones) Condicion(f, g, j);
+            const FalloGrupoRelacionado fallo = ValidarGruposRelacionados(f);
+            EXPECT_EQ(fallo.motivo, caso.motivo) << "group " << g;
+            EXPECT_EQ(fallo.grupo, caso.motivo == MotivoGrupoRelacionado::Ninguno ? 0 : g);
+        }
+    }
+}
+
+TEST(GruposRelacionados, PrimerGrupoQueFallaYSuMensaje) {
+    AjustesFiltros f;
+    Subgrupo(f, 1, 1, 5);
+    Condicion(f, 1, 1);
+    Condicion(f, 7, 2, 0);  // count 0 alone is a marked condition
+    Subgrupo(f, 12, 3, 5);
+    FalloGrupoRelacionado fallo = ValidarGruposRelacionados(f);
+    EXPECT_EQ(fallo.grupo, 7);
+    EXPECT_EQ(MensajeFalloGrupoRelacionado(fallo),
+              "ERROR en GRUPO7 : No puede haber más condiciones que subgrupos activados");
+    Subgrupo(f, 7, 6, 1);
+    fallo = ValidarGruposRelacionados(f);
+    EXPECT_EQ(fallo.grupo, 12);
+    EXPECT_EQ(MensajeFalloGrupoRelacionado(fallo),
+              "ERROR en GRUPO12 : Si activa un subgrupo, debe de haber al menos una condición marcada");
+    EXPECT_EQ(MensajeFalloGrupoRelacionado({}), "");
+}
+
+TEST(GruposRelacionados, EmpaquetarMueveLosActivosAlPrincipioEnOrden) {
+    AjustesFiltros f;
+    Subgrupo(f, 1, 2, 20);
+    Subgrupo(f, 1, 4, 40);
+    Subgrupo(f, 1, 4, 41);
+    for (int s : {1, 2, 3, 5}) Subgrupo(f, 2, s, s);
+    for (int s = 1; s <= 6; ++s) Subgrupo(f, 60, s, 44 + s);
+    f.NumerosSubgrupo(19, 7) = 2;  // group 4, row 1: no cell is 1, so not active
+    Subgrupo(f, 4, 3, 9);
+    Condicion(f, 1, 5);
+    const Matriz<uint8_t> condiciones = f.AciertosCondicion;
+
+    EmpaquetarSubgrupos(f);
+    EXPECT_EQ(CeldasDeGrupo(f, 1), (std::vector<int>{20, 41, 0, 0, 0, 0}));
+    EXPECT_EQ(f.NumerosSubgrupo(2, 40), 1);  // the whole row moved
+    EXPECT_EQ(CeldasDeGrupo(f, 2), (std::vector<int>{1, 2, 3, 5, 0, 0}));
+    EXPECT_EQ(CeldasDeGrupo(f, 60), (std::vector<int>{45, 46, 47, 48, 49, 50}));
+    EXPECT_EQ(CeldasDeGrupo(f, 4), (std::vector<int>{9, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(CeldasDeGrupo(f, 3), (std::vector<int>(6, 0)));
+    EXPECT_TRUE(f.AciertosCondicion == condiciones);
+    EXPECT_EQ(SubgruposActivos(f, 2), 4);
+}
