@@ -6,8 +6,8 @@
 #include "frmFiltroSEGUIDOS.h"
 #include "frmFiltroSUMAS.h"
 #include "frmFiltroTERMINACIONES.h"
-#include "frmfiltrogrupos.h"
-#include "frmfiltrogruposenreservas.h"
+#include "frmFiltroGRUPOS.h"
+#include "frmFiltroGRUPOSENRESERVAS.h"
 
 namespace {
 template <class Editor>

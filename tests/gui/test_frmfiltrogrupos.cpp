@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "ayuda_gui.h"
-#include "frmfiltrogrupos.h"
+#include "frmFiltroGRUPOS.h"
 
 namespace {
 struct Entorno {

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "ayuda_gui.h"
-#include "frmfiltrogruposenreservas.h"
+#include "frmFiltroGRUPOSENRESERVAS.h"
 
 namespace {
 struct Entorno {

@@ -1,4 +1,4 @@
-#include "frmfiltrogrupos.h"
+#include "frmFiltroGRUPOS.h"
 
 #include "validacion_grupos.h"
 

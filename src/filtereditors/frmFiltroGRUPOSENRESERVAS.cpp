@@ -1,4 +1,4 @@
-#include "frmfiltrogruposenreservas.h"
+#include "frmFiltroGRUPOSENRESERVAS.h"
 
 #include <QComboBox>
 #include <QGridLayout>
