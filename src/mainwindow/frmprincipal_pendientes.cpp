@@ -4,5 +4,4 @@
 #include "frmprincipal.h"
 
 void frmPrincipal::MostrarImprimir(int32_t) {}
-void frmPrincipal::MostrarSelector() {}
 void frmPrincipal::MostrarNumerosTerminal() {}
