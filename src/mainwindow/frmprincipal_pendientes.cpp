@@ -3,7 +3,5 @@
 // until its window exists it does nothing.
 #include "frmprincipal.h"
 
-void frmPrincipal::MostrarAnalisis(int32_t) {}
 void frmPrincipal::MostrarImprimir(int32_t) {}
-void frmPrincipal::MostrarSelector() {}
 void frmPrincipal::MostrarNumerosTerminal() {}

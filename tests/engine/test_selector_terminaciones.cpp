@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "selector_terminaciones.h"
+
+namespace {
+
+LecturaNumeros Leer(const std::string& texto) { return LeerTextoNumeros(texto, kLecturaSelector); }
+
+std::string Serie(int desde, int hasta) {
+    std::string s;
+    char n[8];
+    for (int v = desde; v <= hasta; ++v) {
+        std::snprintf(n, sizeof n, "%05d\r\n", v);
+        s += n;
+    }
+    return s;
+}
+
+}  // namespace
+
+TEST(SelectorTerminaciones, RepeatsCountAndListsAscend) {
+    const LecturaNumeros l = Leer("99945\r\n12345\r\n12345\r\n");
+    ASSERT_EQ(l.total, 3);
+    const CuentasTerminaciones c = ContarTerminaciones(l);
+    const ListaCuentas tres = ListarCuentas(c.CuentaCentenas, 3);
+    const ListaCuentas dos = ListarCuentas(c.CuentaDecenas, 2);
+    const ListaCuentas una = ListarCuentas(c.CuentaUnidades, 1);
+    EXPECT_EQ(tres.texto, "345: 2\r\n945: 1\r\n");
+    EXPECT_EQ(tres.distintos, 2);
+    EXPECT_EQ(dos.texto, "45: 3\r\n");
+    EXPECT_EQ(una.texto, "5: 3\r\n");
+    EXPECT_EQ(una.distintos, 1);
+}
+
+TEST(SelectorTerminaciones, CompleteKindsOfEndings) {
+    const CuentasTerminaciones diez = ContarTerminaciones(Leer(Serie(0, 9)));
+    EXPECT_EQ(ListarCuentas(diez.CuentaUnidades, 1).distintos, 10);
+    EXPECT_EQ(ListarCuentas(diez.CuentaDecenas, 2).distintos, 10);
+    EXPECT_EQ(ListarCuentas(diez.CuentaDecenas, 2).texto.substr(0, 14), "00: 1\r\n01: 1\r\n");
+    EXPECT_EQ(ListarCuentas(diez.CuentaCentenas, 3).distintos, 10);
+
+    const CuentasTerminaciones mil = ContarTerminaciones(Leer(Serie(0, 999)));
+    EXPECT_EQ(ListarCuentas(mil.CuentaCentenas, 3).distintos, 1000);
+    EXPECT_EQ(ListarCuentas(mil.CuentaDecenas, 2).distintos, 100);
+    EXPECT_EQ(ListarCuentas(mil.CuentaUnidades, 1).distintos, 10);
+    EXPECT_EQ(mil.CuentaUnidades[7], 100);
+    EXPECT_EQ(mil.CuentaDecenas[7], 10);
+    EXPECT_EQ(ContarTerminaciones(LecturaNumeros{}).CuentaUnidades, (std::array<int32_t, 10>{}));
+}
+
+TEST(SelectorTerminaciones, OneNumberPerEndingAndWhatIsMissing) {
+    FuenteAleatoria azar;
+    const LecturaNumeros l = Leer("54321\r\n11111\r\n22221\r\n33333\r\n11111\r\n");
+    const GeneracionTerminaciones g = GenerarTerminaciones(l, TipoTerminacion::Diez, false, azar, false);
+    EXPECT_EQ(g.elegidos, (std::vector<int32_t>{54321, 33333}));  // first of ending 1, then ending 3
+    EXPECT_EQ(g.terminacionesFaltantes, (std::vector<int32_t>{0, 2, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(g.comienzosFaltantes, (std::vector<int32_t>{0, 1, 2, 4, 6, 7, 8, 9}));
+    EXPECT_EQ(ListaValores(g.terminacionesFaltantes, g.cifras).substr(0, 6), "0\r\n2\r\n");
+
+    const GeneracionTerminaciones porNumero = GenerarTerminaciones(l, TipoTerminacion::Diez, false, azar, true);
+    EXPECT_EQ(porNumero.elegidos, (std::vector<int32_t>{33333, 54321}));
+
+    // At random every pick still has its ending, and each candidate turns up.
+    std::set<int32_t> vistos;
+    for (int i = 0; i < 200; ++i) {
+        const GeneracionTerminaciones a = GenerarTerminaciones(l, TipoTerminacion::Diez, true, azar, false);
+        ASSERT_EQ(a.elegidos.size(), 2u);
+        EXPECT_EQ(a.elegidos[0] % 10, 1);
+        EXPECT_EQ(a.elegidos[1], 33333);
+        vistos.insert(a.elegidos[0]);
+    }
+    EXPECT_EQ(vistos, (std::set<int32_t>{11111, 22221, 54321}));
+
+    const GeneracionTerminaciones diezMil = GenerarTerminaciones(Leer(Serie(0, 999)), TipoTerminacion::DiezMil, false, azar, false);
+    EXPECT_EQ(diezMil.elegidos.size(), 1000u);
+    EXPECT_EQ(diezMil.terminacionesFaltantes.size(), 9000u);
+    EXPECT_EQ(ListaValores({7}, diezMil.cifras), "0007\r\n");
+}
+
+TEST(SelectorTerminaciones, OptimalEndingsSpreadTheBeginnings) {
+    FuenteAleatoria azar;
+    // Ending 01: 00001 and 10001; ending 02: 00002 and 50002. The plain pick
+    // repeats beginning 00, the optimal one does not.
+    const LecturaNumeros l = Leer("00001\r\n10001\r\n00002\r\n50002\r\n");
+    const GeneracionTerminaciones simple = GenerarTerminaciones(l, TipoTerminacion::Cien, false, azar, false);
+    EXPECT_EQ(simple.elegidos, (std::vector<int32_t>{1, 2}));
+    const GeneracionTerminaciones optima = GenerarTerminaciones(l, TipoTerminacion::CienOptimas, false, azar, false);
+    EXPECT_EQ(optima.elegidos, (std::vector<int32_t>{1, 50002}));
+    EXPECT_EQ(optima.comienzosFaltantes.size(), 98u);
+    EXPECT_EQ(simple.comienzosFaltantes.size(), 99u);
+}
+
+TEST(SelectorTerminaciones, CapicuasAreDistinctAndAscending) {
+    const LecturaNumeros l = Leer("12321\r\n12345\r\n00000\r\n12321\r\n98089\r\n10001\r\n");
+    EXPECT_EQ(GenerarCapicuas(l), (std::vector<int32_t>{0, 10001, 12321, 98089}));
+    EXPECT_EQ(ListaValores(GenerarCapicuas(l), 5).substr(0, 14), "00000\r\n10001\r\n");
+    EXPECT_TRUE(GenerarCapicuas(Leer("12345\r\n")).empty());
+}
