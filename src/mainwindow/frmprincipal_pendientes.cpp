@@ -4,6 +4,5 @@
 #include "frmprincipal.h"
 
 void frmPrincipal::MostrarAnalisis(int32_t) {}
-void frmPrincipal::MostrarImprimir(int32_t) {}
 void frmPrincipal::MostrarSelector() {}
 void frmPrincipal::MostrarNumerosTerminal() {}
