@@ -1,5 +1,6 @@
 // The print panel and the draw-data window, opened from the main window.
 #include "frmImprimir.h"
+#include "frmNumerosTerminal.h"
 #include "frmprincipal.h"
 
 #include <QLineEdit>
@@ -9,5 +10,12 @@ void frmPrincipal::MostrarImprimir(int32_t totalDecimos) {
     ventana.RutaBase = ModoFichero() ? txtFicheroASCII()->text() : txtFicheroBASE()->text();
     ventana.ParametroAuxiliar = 0;
     ventana.TotalDecimos = totalDecimos;
+    ventana.exec();
+}
+
+void frmPrincipal::MostrarNumerosTerminal() {
+    // No draw source is configured in this build: a lookup reports that the
+    // data could not be obtained.
+    frmNumerosTerminal ventana;
     ventana.exec();
 }

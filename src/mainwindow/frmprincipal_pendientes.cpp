@@ -5,4 +5,3 @@
 
 void frmPrincipal::MostrarAnalisis(int32_t) {}
 void frmPrincipal::MostrarSelector() {}
-void frmPrincipal::MostrarNumerosTerminal() {}
