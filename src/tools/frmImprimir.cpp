@@ -1,0 +1,752 @@
+#include "frmImprimir.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <qrencode.h>
+#include <stdexcept>
+
+#include "config_impresion.h"
+#include "dialogos_archivo.h"
+#include "mensajes.h"
+#include "sistema.h"
+#include "teclado.h"
+
+namespace {
+
+const QString kErrorDatosSorteo = QStringLiteral("ERROR: DATOS DEL SORTEO INCORRECTOS");
+const char* const kMeses[12] = {"ENE", "FEB", "MAR", "ABR", "MAY", "JUN", "JUL", "AGO", "SEP", "OCT", "NOV", "DIC"};
+const char* const kDiasSemana[7] = {"L", "M", "X", "J", "V", "S", "D"};
+constexpr int kHuecosPagina = 10;  // two columns of five
+
+// An error of the load, with the number the message shows.
+struct ErrorCarga : std::runtime_error {
+    int numero;
+    ErrorCarga(const char* descripcion, int n) : std::runtime_error(descripcion), numero(n) {}
+};
+
+std::string Std(const QString& s) { return s.toStdString(); }
+
+QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto) {
+    auto* e = new QLabel(texto, padre);
+    e->setObjectName(nombre);
+    return e;
+}
+
+QLineEdit* Caja(QWidget* padre, const QString& nombre, int maximo, const QString& texto = QString()) {
+    auto* c = new QLineEdit(texto, padre);
+    c->setObjectName(nombre);
+    c->setMaxLength(maximo);
+    return c;
+}
+
+QComboBox* Combo(QWidget* padre, const QString& nombre, std::initializer_list<QString> elementos) {
+    auto* c = new QComboBox(padre);
+    c->setObjectName(nombre);
+    for (const QString& e : elementos) c->addItem(e);
+    return c;
+}
+
+QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString()) {
+    auto* b = new QPushButton(texto, padre);
+    b->setObjectName(nombre);
+    if (!ayuda.isEmpty()) b->setToolTip(ayuda);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const QIcon& icono) {
+    auto* b = new QToolButton(padre);
+    b->setObjectName(nombre);
+    b->setToolTip(ayuda);
+    b->setIcon(icono);
+    b->setIconSize(QSize(24, 24));
+    b->setAutoRaise(true);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+QIcon Icono(const QWidget* w, std::initializer_list<const char*> nombres, QStyle::StandardPixmap reserva) {
+    for (const char* nombre : nombres) {
+        const QIcon icono = QIcon::fromTheme(QString::fromLatin1(nombre));
+        if (!icono.isNull()) return icono;
+    }
+    return w->style()->standardIcon(reserva);
+}
+
+QGroupBox* Grupo(QWidget* padre, const QString& titulo) {
+    auto* g = new QGroupBox(titulo, padre);
+    QFont f = g->font();
+    f.setBold(true);
+    g->setFont(f);
+    return g;
+}
+
+// Children of a bold group box keep the ordinary weight.
+void FuenteNormal(QWidget* w, const QFont& normal) {
+    for (QWidget* hijo : w->findChildren<QWidget*>())
+        if (hijo->objectName() != QLatin1String("lblBoletos")) hijo->setFont(normal);
+}
+
+// Draws a QR code of `texto` filling the square `zona`.
+void DibujarQR(QPainter& p, const QRectF& zona, const QString& texto, int nivel) {
+    const QImage qr = ImagenQR(texto.toUtf8(), nivel);
+    if (qr.isNull()) return;
+    const bool suave = p.testRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(zona, qr);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, suave);
+}
+
+}  // namespace
+
+QImage ImagenQR(const QByteArray& texto, int nivel) {
+    static const QRecLevel niveles[4] = {QR_ECLEVEL_L, QR_ECLEVEL_M, QR_ECLEVEL_Q, QR_ECLEVEL_H};
+    QRcode* codigo = QRcode_encodeString8bit(texto.constData(), 0, niveles[std::clamp(nivel, 0, 3)]);
+    if (codigo == nullptr) return {};
+    constexpr int kMargen = 4;
+    const int lado = codigo->width + 2 * kMargen;
+    QImage imagen(lado, lado, QImage::Format_Mono);
+    imagen.fill(0);  // index 0 = white below
+    imagen.setColor(0, qRgb(255, 255, 255));
+    imagen.setColor(1, qRgb(0, 0, 0));
+    for (int y = 0; y < codigo->width; ++y)
+        for (int x = 0; x < codigo->width; ++x)
+            if (codigo->data[y * codigo->width + x] & 1) imagen.setPixel(x + kMargen, y + kMargen, 1);
+    QRcode_free(codigo);
+    return imagen;
+}
+
+frmImprimir::frmImprimir(EstadoSesion& sesion, QWidget* padre)
+    : VentanaSecundaria(padre), sesion_(sesion) {
+    RutaConfig = CarpetaPrograma() + QLatin1Char('/') + QString::fromLatin1(kNombreConfigImpresion);
+    setObjectName(QStringLiteral("frmImprimir"));
+    setWindowTitle(QStringLiteral("PANEL DE IMPRESION"));
+    ConstruirControles();
+    ConectarControles();
+    // Before the first show: the close item goes whatever the load meets.
+    QuitarCerrarMenuSistema(this, 1);
+}
+
+void frmImprimir::ConstruirControles() {
+    QFont normal = font();
+    normal.setBold(false);  // marked as set, so it does not inherit the groups' bold
+    QFont fija = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fija.setBold(false);
+    auto* exterior = new QVBoxLayout(this);
+    exterior->setContentsMargins(10, 10, 10, 10);
+    exterior->setSpacing(8);
+    auto* columnas = new QHBoxLayout();
+    columnas->setSpacing(10);
+    auto* izquierda = new QVBoxLayout();
+    auto* derecha = new QVBoxLayout();
+    columnas->addLayout(izquierda, 1);
+    columnas->addLayout(derecha, 1);
+    exterior->addLayout(columnas);
+
+    // General information.
+    auto* info = Grupo(this, QStringLiteral("Información General"));
+    auto* gi = new QGridLayout(info);
+    txtNombreQuinielaBase_ = Caja(info, QStringLiteral("txtNombreQuinielaBase"), 30);
+    txtNombreQuinielaBase_->setReadOnly(true);
+    lblBoletos_ = Etiqueta(info, QStringLiteral("lblBoletos"), QStringLiteral("0"));
+    QPalette azul = lblBoletos_->palette();
+    azul.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblBoletos_->setPalette(azul);
+    txtTitulo_ = Caja(info, QStringLiteral("txtTitulo"), 35);
+    txtPie_ = Caja(info, QStringLiteral("txtPie"), 35);
+    gi->addWidget(new QLabel(QStringLiteral("BASE ..... :"), info), 0, 0);
+    gi->addWidget(txtNombreQuinielaBase_, 0, 1);
+    gi->addWidget(new QLabel(QStringLiteral("DECIMOS :"), info), 1, 0);
+    gi->addWidget(lblBoletos_, 1, 1);
+    gi->addWidget(new QLabel(QStringLiteral("TITULO .. :"), info), 2, 0);
+    gi->addWidget(txtTitulo_, 2, 1);
+    gi->addWidget(new QLabel(QStringLiteral("PIE ........ :"), info), 3, 0);
+    gi->addWidget(txtPie_, 3, 1);
+    FuenteNormal(info, normal);
+    izquierda->addWidget(info);
+
+    // Draw data.
+    auto* sorteo = Grupo(this, QStringLiteral("Datos del Sorteo"));
+    auto* gs = new QGridLayout(sorteo);
+    txtNombreSorteo_ = Caja(sorteo, QStringLiteral("txtNombreSorteo"), 30, QStringLiteral("Nombre Sorteo"));
+    txtNumeroSorteo_ = Caja(sorteo, QStringLiteral("txtNumeroSorteo"), 3, QStringLiteral("102"));
+    txtPrecioSorteo_ = Caja(sorteo, QStringLiteral("txtPrecioSorteo"), 3, QStringLiteral("20"));
+    txtDiaSorteo_ = Caja(sorteo, QStringLiteral("txtDiaSorteo"), 2);
+    cboMesSorteo_ = Combo(sorteo, QStringLiteral("cboMesSorteo"), {});
+    for (const char* m : kMeses) cboMesSorteo_->addItem(QString::fromLatin1(m));
+    txtAnioSorteo_ = Caja(sorteo, QStringLiteral("txtAnioSorteo"), 4);
+    cboDiaSorteo_ = Combo(sorteo, QStringLiteral("cboDiaSorteo"), {});
+    for (const char* d : kDiasSemana) cboDiaSorteo_->addItem(QString::fromLatin1(d));
+    const int ancho4 = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12;
+    for (QLineEdit* c : {txtNumeroSorteo_, txtPrecioSorteo_, txtDiaSorteo_, txtAnioSorteo_}) c->setFixedWidth(ancho4);
+    gs->addWidget(new QLabel(QStringLiteral("Nombre :"), sorteo), 0, 0);
+    gs->addWidget(txtNombreSorteo_, 0, 1, 1, 6);
+    gs->addWidget(new QLabel(QStringLiteral("Número :"), sorteo), 1, 0);
+    gs->addWidget(txtNumeroSorteo_, 1, 1);
+    gs->addWidget(new QLabel(QStringLiteral("Precio :"), sorteo), 1, 2, Qt::AlignRight);
+    gs->addWidget(txtPrecioSorteo_, 1, 3);
+    gs->addWidget(new QLabel(QStringLiteral("euros"), sorteo), 1, 4);
+    gs->addWidget(new QLabel(QStringLiteral("Fecha .. :"), sorteo), 2, 0);
+    gs->addWidget(txtDiaSorteo_, 2, 1);
+    gs->addWidget(cboMesSorteo_, 2, 2);
+    gs->addWidget(txtAnioSorteo_, 2, 3);
+    gs->addWidget(new QLabel(QStringLiteral("Día :"), sorteo), 2, 4, Qt::AlignRight);
+    gs->addWidget(cboDiaSorteo_, 2, 5);
+    gs->setColumnStretch(6, 1);
+    FuenteNormal(sorteo, normal);
+    izquierda->addWidget(sorteo);
+
+    // Printer, paper and orientation.
+    auto* config = Grupo(this, QStringLiteral("Configuración General"));
+    auto* gc = new QGridLayout(config);
+    cboNombreImpresora_ = Combo(config, QStringLiteral("cboNombreImpresora"), {});
+    cboNombreImpresora_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboNombreImpresora_->setMinimumContentsLength(20);
+    cboTipoPapel_ = Combo(config, QStringLiteral("cboTipoPapel"),
+                          {QStringLiteral("Sólo códigos QR"), QStringLiteral("Décimos y códigos QR")});
+    cboOrientacion_ = Combo(config, QStringLiteral("cboOrientacion"), {QStringLiteral("Vertical"), QStringLiteral("Horizontal")});
+    gc->addWidget(new QLabel(QStringLiteral("IMPRESORA :"), config), 0, 0);
+    gc->addWidget(cboNombreImpresora_, 0, 1);
+    gc->addWidget(new QLabel(QStringLiteral("TIPO DE PAPEL :"), config), 1, 0);
+    gc->addWidget(cboTipoPapel_, 1, 1);
+    gc->addWidget(new QLabel(QStringLiteral("ORIENTACION :"), config), 2, 0);
+    gc->addWidget(cboOrientacion_, 2, 1);
+    gc->setColumnStretch(1, 1);
+    FuenteNormal(config, normal);
+    izquierda->addWidget(config);
+
+    // Margins.
+    auto* margenes = Grupo(this, QStringLiteral("Márgenes"));
+    auto* gm = new QGridLayout(margenes);
+    txtAnchuraREVERSOBOLETOS_ = Caja(margenes, QStringLiteral("txtAnchuraREVERSOBOLETOS"), 7, QStringLiteral("900"));
+    txtAlturaREVERSOBOLETOS_ = Caja(margenes, QStringLiteral("txtAlturaREVERSOBOLETOS"), 7, QStringLiteral("1000"));
+    auto* lblIzq = new QLabel(QStringLiteral("1. Margen Izquierdo :"), margenes);
+    auto* lblSup = new QLabel(QStringLiteral("2. Margen Superior  :"), margenes);
+    lblIzq->setToolTip(QStringLiteral("Distancia desde el borde izquierdo del décimo hasta la primera cruz"));
+    lblSup->setToolTip(QStringLiteral("Distancia desde el borde superior del décimo hasta la primera cruz"));
+    auto* nota = new QLabel(QStringLiteral("(Los márgenes permiten valores negativos)"), margenes);
+    nota->setToolTip(QStringLiteral("Borre todo el número para poner el signo -"));
+    gm->addWidget(lblIzq, 0, 0);
+    gm->addWidget(txtAnchuraREVERSOBOLETOS_, 0, 1);
+    gm->addWidget(lblSup, 1, 0);
+    gm->addWidget(txtAlturaREVERSOBOLETOS_, 1, 1);
+    gm->addWidget(nota, 2, 0, 1, 3);
+    gm->setColumnStretch(2, 1);
+    FuenteNormal(margenes, normal);
+    for (QLineEdit* c : {txtAnchuraREVERSOBOLETOS_, txtAlturaREVERSOBOLETOS_}) {
+        c->setFont(fija);
+        c->setToolTip(QStringLiteral("Permite valores negativos"));
+        c->setFixedWidth(QFontMetrics(fija).horizontalAdvance(QStringLiteral("-0000000")) + 12);
+    }
+    izquierda->addWidget(margenes);
+    izquierda->addStretch(1);
+
+    // Which tickets and how.
+    auto* opciones = Grupo(this, QStringLiteral("Opciones de Impresión"));
+    auto* go = new QVBoxLayout(opciones);
+    const char* const textosOpt[3] = {"IMPRIMIR TODOS LOS DECIMOS", "IMPRIMIR UN INTERVALO DE DECIMOS",
+                                      "IMPRIMIR UN SOLO DECIMO"};
+    for (int i = 0; i < 3; ++i) {
+        optImBoletos_[i] = new QRadioButton(QString::fromLatin1(textosOpt[i]), opciones);
+        optImBoletos_[i]->setObjectName(QStringLiteral("optImBoletos_%1").arg(i));
+        go->addWidget(optImBoletos_[i]);
+    }
+    optImBoletos_[0]->setChecked(true);
+    picIntervalo_ = new QFrame(opciones);
+    picIntervalo_->setObjectName(QStringLiteral("picIntervalo"));
+    auto* hi = new QHBoxLayout(picIntervalo_);
+    hi->setContentsMargins(20, 0, 0, 0);
+    txtPriBoleto_ = Caja(picIntervalo_, QStringLiteral("txtPriBoleto"), 9, QStringLiteral("1"));
+    txtUltBoleto_ = Caja(picIntervalo_, QStringLiteral("txtUltBoleto"), 9, QStringLiteral("1"));
+    hi->addWidget(new QLabel(QStringLiteral("INTERVALO :"), picIntervalo_));
+    hi->addWidget(txtPriBoleto_);
+    hi->addWidget(new QLabel(QStringLiteral("-"), picIntervalo_));
+    hi->addWidget(txtUltBoleto_);
+    hi->addStretch(1);
+    picNBoleto_ = new QFrame(opciones);
+    picNBoleto_->setObjectName(QStringLiteral("picNBoleto"));
+    auto* hn = new QHBoxLayout(picNBoleto_);
+    hn->setContentsMargins(20, 0, 0, 0);
+    txtNBoleto_ = Caja(picNBoleto_, QStringLiteral("txtNBoleto"), 9, QStringLiteral("1"));
+    hn->addWidget(new QLabel(QStringLiteral("Nº DE DECIMO A IMPRIMIR :"), picNBoleto_));
+    hn->addWidget(txtNBoleto_);
+    hn->addStretch(1);
+    const int ancho9 = fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12;
+    for (QLineEdit* c : {txtPriBoleto_, txtUltBoleto_, txtNBoleto_}) c->setFixedWidth(ancho9);
+    picIntervalo_->hide();
+    picNBoleto_->hide();
+    go->addWidget(picIntervalo_);
+    go->addWidget(picNBoleto_);
+
+    auto* gp = new QGridLayout();
+    lblCabeceraBoleto_ = Etiqueta(opciones, QStringLiteral("lblCabeceraBoleto"),
+                                  QStringLiteral("Imprimir Cabecera y Número ..................... :"));
+    chkCabeceraBoleto_ = new QCheckBox(opciones);
+    chkCabeceraBoleto_->setObjectName(QStringLiteral("chkCabeceraBoleto"));
+    chkCabeceraBoleto_->setChecked(true);
+    lblFondoDecimo_ = Etiqueta(opciones, QStringLiteral("lblFondoDecimo"),
+                               QStringLiteral("Imprimir fondo del décimo ......................... :"));
+    chkFondoDecimo_ = new QCheckBox(opciones);
+    chkFondoDecimo_->setObjectName(QStringLiteral("chkFondoDecimo"));
+    chkFondoDecimo_->setChecked(true);
+    cboNumeroDecimos_ = Combo(opciones, QStringLiteral("cboNumeroDecimos"), {});
+    for (int n = 1; n <= 10; ++n) cboNumeroDecimos_->addItem(QString::number(n));
+    cboTipoGeneradorQR_ = Combo(opciones, QStringLiteral("cboTipoGeneradorQR"),
+                                {QStringLiteral("Rápido (G)"), QStringLiteral("Normal (C)"), QStringLiteral("Optimo (T)")});
+    gp->addWidget(lblCabeceraBoleto_, 0, 0);
+    gp->addWidget(chkCabeceraBoleto_, 0, 1);
+    gp->addWidget(lblFondoDecimo_, 1, 0);
+    gp->addWidget(chkFondoDecimo_, 1, 1);
+    gp->addWidget(new QLabel(QStringLiteral("Número de décimos en cada QR :"), opciones), 2, 0);
+    gp->addWidget(cboNumeroDecimos_, 2, 1);
+    gp->addWidget(new QLabel(QStringLiteral("Tipo generador de códigos QR :"), opciones), 3, 0);
+    gp->addWidget(cboTipoGeneradorQR_, 3, 1);
+    gp->setColumnStretch(2, 1);
+    go->addLayout(gp);
+    FuenteNormal(opciones, normal);
+    derecha->addWidget(opciones);
+
+    // The QR code viewer.
+    picVisorContenedor_ = new QFrame(this);
+    picVisorContenedor_->setObjectName(QStringLiteral("picVisorContenedor"));
+    picVisorContenedor_->setFrameShape(QFrame::StyledPanel);
+    auto* gv = new QGridLayout(picVisorContenedor_);
+    picVisorQR_ = Etiqueta(picVisorContenedor_, QStringLiteral("picVisorQR"), QString());
+    picVisorQR_->setFixedSize(180, 180);
+    picVisorQR_->setAlignment(Qt::AlignCenter);
+    lblDecimoQR_ = Etiqueta(picVisorContenedor_, QStringLiteral("lblDecimoQR"), QStringLiteral("0"));
+    lblNumeroBoletoVisorQR_ = Etiqueta(picVisorContenedor_, QStringLiteral("lblNumeroBoletoVisorQR"), QStringLiteral("Décimo 1 de X"));
+    cmdCerrarpicContenedor_ = Boton(picVisorContenedor_, QStringLiteral("cmdCerrarpicContenedor"), QStringLiteral("X"),
+                                    QStringLiteral("Cerrar cuadro"));
+    cmdCerrarpicContenedor_->setFixedWidth(28);
+    const char* const nombresNav[4] = {"cmdPRIMERBoleto", "boletoANT", "boletoSIG", "cmdULTIMOBoleto"};
+    const char* const textosNav[4] = {"|<", "<", ">", ">|"};
+    const char* const ayudasNav[4] = {"Boleto Primero", "Boleto Anterior", "Boleto Siguiente", "Boleto Ultimo"};
+    auto* nav = new QHBoxLayout();
+    for (int i = 0; i < 4; ++i) {
+        navegacionVisor_[i] = Boton(picVisorContenedor_, QString::fromLatin1(nombresNav[i]), QString::fromLatin1(textosNav[i]),
+                                    QString::fromLatin1(ayudasNav[i]));
+        nav->addWidget(navegacionVisor_[i]);
+    }
+    gv->addWidget(cmdCerrarpicContenedor_, 0, 1, Qt::AlignRight);
+    gv->addWidget(picVisorQR_, 1, 0, 1, 2, Qt::AlignHCenter);
+    gv->addWidget(lblDecimoQR_, 2, 0, 1, 2, Qt::AlignHCenter);
+    gv->addWidget(lblNumeroBoletoVisorQR_, 3, 0, 1, 2, Qt::AlignHCenter);
+    gv->addLayout(nav, 4, 0, 1, 2);
+    picVisorContenedor_->hide();
+    derecha->addWidget(picVisorContenedor_);
+    derecha->addStretch(1);
+
+    // Commands.
+    auto* abajo = new QHBoxLayout();
+    cmdVisorQR_ = BotonImagen(this, QStringLiteral("cmdVisorQR"), QStringLiteral("Visor de Códigos QR"),
+                              Icono(this, {"view-barcode-qr", "zoom-in", "document-preview"}, QStyle::SP_FileDialogContentsView));
+    cmdVerenBlocdeNotas_ = BotonImagen(this, QStringLiteral("cmdVerenBlocdeNotas"),
+                                       QStringLiteral("Ver los décimos en el Bloc de Notas"),
+                                       Icono(this, {"text-x-generic", "accessories-text-editor"}, QStyle::SP_FileIcon));
+    cmdImprimir_ = Boton(this, QStringLiteral("cmdImprimir"), QStringLiteral("&Imprimir"));
+    cmdVolver_ = Boton(this, QStringLiteral("cmdVolver"), QStringLiteral("&Volver"));
+    abajo->addWidget(cmdVisorQR_);
+    abajo->addWidget(cmdVerenBlocdeNotas_);
+    abajo->addStretch(1);
+    abajo->addWidget(cmdImprimir_);
+    abajo->addWidget(cmdVolver_);
+    exterior->addLayout(abajo);
+
+    for (QLineEdit* c : {txtAnchuraREVERSOBOLETOS_, txtAlturaREVERSOBOLETOS_}) InstalarFiltroTecla(c, 8);
+    for (QLineEdit* c : {txtNumeroSorteo_, txtPrecioSorteo_, txtDiaSorteo_, txtAnioSorteo_, txtNBoleto_, txtPriBoleto_,
+                         txtUltBoleto_})
+        InstalarFiltroTecla(c, 1);
+}
+
+void frmImprimir::ConectarControles() {
+    connect(cmdVolver_, &QPushButton::clicked, this, &frmImprimir::cmdVolver_Click);
+    connect(cmdImprimir_, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
+    connect(cmdVisorQR_, &QToolButton::clicked, this, &frmImprimir::cmdVisorQR_Click);
+    connect(cmdCerrarpicContenedor_, &QPushButton::clicked, this, &frmImprimir::cmdCerrarpicContenedor_Click);
+    connect(cmdVerenBlocdeNotas_, &QToolButton::clicked, this, &frmImprimir::cmdVerenBlocdeNotas_Click);
+    connect(cboTipoPapel_, &QComboBox::currentIndexChanged, this, &frmImprimir::cboTipoPapel_Click);
+    connect(cboNombreImpresora_, &QComboBox::currentIndexChanged, this, &frmImprimir::cboNombreImpresora_Click);
+    for (int i = 0; i < 3; ++i)
+        connect(optImBoletos_[i], &QRadioButton::toggled, this, [this, i](bool activo) {
+            if (activo) optImBoletos_Click(i);
+        });
+}
+
+void frmImprimir::showEvent(QShowEvent* evento) {
+    VentanaSecundaria::showEvent(evento);
+    if (!cargado_) {
+        cargado_ = true;
+        Form_Load();
+    }
+}
+
+void frmImprimir::Form_Load() {
+    totalDecimos_ = TotalDecimos;
+    QString nombre = RutaBase.trimmed();
+    const qsizetype barra = std::max(nombre.lastIndexOf(QLatin1Char('\\')), nombre.lastIndexOf(QLatin1Char('/')));
+    if (barra >= 0) nombre = nombre.mid(barra + 1);
+    txtNombreQuinielaBase_->setText(nombre);
+    lblBoletos_->setText(QString::number(totalDecimos_));
+
+    AjustesImpresion& a = sesion_.impresion;
+    try {
+        cboNombreImpresora_->clear();
+        const QString actual = a.gImpresoraActual.empty() ? QPrinterInfo::defaultPrinterName()
+                                                           : QString::fromStdString(a.gImpresoraActual);
+        int posicion = 0;
+        int contador = 0;
+        for (const QString& impresora : QPrinterInfo::availablePrinterNames()) {
+            ++contador;
+            cboNombreImpresora_->addItem(impresora);
+            if (impresora == actual) posicion = contador;
+        }
+        cboNombreImpresora_->setCurrentIndex(posicion - 1);
+        cboNombreImpresora_->setToolTip(cboNombreImpresora_->currentText());
+
+        cboTipoPapel_->setCurrentIndex(1);
+        cboTipoPapel_Click();  // runs even when the index did not change
+        cboOrientacion_->setCurrentIndex(0);
+        txtAnchuraREVERSOBOLETOS_->setText(QString::number(a.gMargenIzquierdo));
+        txtAlturaREVERSOBOLETOS_->setText(QString::number(a.gMargenSuperior));
+        if (a.gOrientacion != 0 && a.gOrientacion != 1) throw ErrorCarga("Valor de propiedad no válido", 380);
+        cboOrientacion_->setCurrentIndex(a.gOrientacion);
+
+        txtTitulo_->setText(QString::fromStdString(a.gTituloImpresion));
+        txtPie_->setText(QString::fromStdString(a.gPieImpresion));
+        txtNombreSorteo_->setText(QString::fromStdString(a.gNombreSorteo));
+        txtNumeroSorteo_->setText(QString::fromStdString(TextoNumeroSorteo(a.gNumeroSorteo)));
+        txtPrecioSorteo_->setText(QString::number(a.gPrecioDecimo));
+
+        const auto fecha = LeerFechaSorteo(a.gFechaSorteo);
+        if (!fecha) throw ErrorCarga("No coinciden los tipos", 13);
+        cboDiaSorteo_->setCurrentIndex(fecha->diaSemana);
+        txtDiaSorteo_->setText(QString::fromStdString(fecha->dia));
+        cboMesSorteo_->setCurrentIndex(fecha->mes - 1);
+        txtAnioSorteo_->setText(QString::fromStdString(fecha->anio));
+
+        cboNumeroDecimos_->setCurrentIndex(0);
+        cboTipoGeneradorQR_->setCurrentIndex(0);
+    } catch (const ErrorCarga& e) {
+        Mensaje(QStringLiteral("ERROR: %1 (%2)").arg(QString::fromUtf8(e.what())).arg(e.numero), EstiloMensaje::Critico, this);
+    }
+}
+
+void frmImprimir::cboTipoPapel_Click() {
+    const bool soloQR = cboTipoPapel_->currentIndex() == 0;
+    chkCabeceraBoleto_->setVisible(soloQR);
+    lblCabeceraBoleto_->setVisible(soloQR);
+    chkFondoDecimo_->setVisible(!soloQR);
+    lblFondoDecimo_->setVisible(!soloQR);
+}
+
+void frmImprimir::cboNombreImpresora_Click() { cboNombreImpresora_->setToolTip(cboNombreImpresora_->currentText()); }
+
+void frmImprimir::optImBoletos_Click(int indice) {
+    picIntervalo_->setVisible(indice == 1);
+    picNBoleto_->setVisible(indice == 2);
+}
+
+bool frmImprimir::ValidarDatosSorteo() {
+    if (::ValidarDatosSorteo(Std(txtNumeroSorteo_->text()), Std(txtPrecioSorteo_->text()), Std(txtDiaSorteo_->text()),
+                             Std(txtAnioSorteo_->text())))
+        return true;
+    Mensaje(kErrorDatosSorteo, EstiloMensaje::Critico, this);
+    return false;
+}
+
+void frmImprimir::ValidarMargenes() {
+    txtAnchuraREVERSOBOLETOS_->setText(
+        QString::fromStdString(RepararMargen(Std(txtAnchuraREVERSOBOLETOS_->text()), "900")));
+    txtAlturaREVERSOBOLETOS_->setText(QString::fromStdString(RepararMargen(Std(txtAlturaREVERSOBOLETOS_->text()), "1000")));
+}
+
+void frmImprimir::GuardarMargenes() {
+    ValidarMargenes();
+    AjustesImpresion& a = sesion_.impresion;
+    a.gMargenIzquierdo = static_cast<int32_t>(ValorTexto(Std(txtAnchuraREVERSOBOLETOS_->text())));
+    a.gMargenSuperior = static_cast<int32_t>(ValorTexto(Std(txtAlturaREVERSOBOLETOS_->text())));
+    a.gOrientacion = cboOrientacion_->currentIndex();
+}
+
+void frmImprimir::cmdVolver_Click() {
+    GuardarMargenes();
+    GuardarConfigImpresion(sesion_.impresion, RutaConfig.toStdString());
+    Form_Unload();
+    CerrarVentana();
+}
+
+void frmImprimir::Form_Unload() {
+    AjustesImpresion& a = sesion_.impresion;
+    a.gTituloImpresion = Std(txtTitulo_->text());
+    a.gPieImpresion = Std(txtPie_->text());
+    a.gNombreSorteo = Std(txtNombreSorteo_->text());
+    if (Vacio(Std(txtNumeroSorteo_->text()))) txtNumeroSorteo_->setText(QStringLiteral("102"));
+    a.gNumeroSorteo = static_cast<int16_t>(std::clamp<int64_t>(ValorTexto(Std(txtNumeroSorteo_->text())), -32768, 32767));
+    if (Vacio(Std(txtPrecioSorteo_->text()))) txtPrecioSorteo_->setText(QStringLiteral("20"));
+    a.gPrecioDecimo = static_cast<int16_t>(std::clamp<int64_t>(ValorTexto(Std(txtPrecioSorteo_->text())), -32768, 32767));
+    a.gFechaSorteo = UnirFechaSorteo(Std(txtDiaSorteo_->text()), cboMesSorteo_->currentIndex(), Std(txtAnioSorteo_->text()));
+}
+
+void frmImprimir::cmdImprimir_Click() {
+    if (!ValidarDatosSorteo()) return;
+    const QString elegida = cboNombreImpresora_->currentText();
+    if (QPrinterInfo::availablePrinterNames().contains(elegida)) sesion_.impresion.gImpresoraActual = Std(elegida);
+
+    const QString cuenta = QString::number(totalDecimos_);
+    RangoDecimos rango;
+    if (optImBoletos_[0]->isChecked()) {
+        if (Mensaje(QStringLiteral("¿ IMPRIMIR TODOS LOS DECIMOS ?"), EstiloMensaje::PreguntaSiNo, this) != RespuestaMensaje::Si)
+            return;
+        rango = RangoTodos(totalDecimos_);
+    } else if (optImBoletos_[1]->isChecked()) {
+        rango = RangoIntervalo(Std(txtPriBoleto_->text()), Std(txtUltBoleto_->text()), totalDecimos_);
+        if (rango.error == ErrorDecimos::IntervaloIncompleto) {
+            Mensaje(QStringLiteral("ERROR: DEBE COMPLETAR LOS CAMPOS INTERVALO DE DECIMOS"), EstiloMensaje::Critico, this);
+            txtPriBoleto_->setFocus();
+            return;
+        }
+        if (rango.error != ErrorDecimos::Ninguno) {
+            Mensaje(QStringLiteral("ERROR: EL INTERVALO DE DECIMOS DEBE ESTAR ENTRE 1 y ") + cuenta, EstiloMensaje::Critico, this);
+            txtPriBoleto_->setFocus();
+            txtPriBoleto_->selectAll();
+            return;
+        }
+    } else {
+        rango = RangoDecimo(Std(txtNBoleto_->text()), totalDecimos_);
+        if (rango.error != ErrorDecimos::Ninguno) {
+            Mensaje(QStringLiteral("ERROR: EL NUMERO DE DECIMOS DEBE ESTAR ENTRE 1 y ") + cuenta, EstiloMensaje::Critico, this);
+            txtNBoleto_->setFocus();
+            txtNBoleto_->selectAll();
+            return;
+        }
+    }
+    Imprimir(rango);
+}
+
+void frmImprimir::ConfigurarImpresora(QPrinter& impresora) {
+    impresora.setPageOrientation(cboOrientacion_->currentIndex() == 0 ? QPageLayout::Portrait : QPageLayout::Landscape);
+    impresora.setFullPage(true);
+    GuardarMargenes();
+}
+
+void frmImprimir::Imprimir(const RangoDecimos& rango) {
+    QPrinter impresora(QPrinter::HighResolution);
+    QString destino = SalidaPdf;
+    const QString nombre = QString::fromStdString(sesion_.impresion.gImpresoraActual);
+    if (destino.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
+        // No printer installed: the tickets go to a PDF file instead.
+        RegistroDialogo dialogo;
+        dialogo.hwndOwner = this;
+        dialogo.Filter = QStringLiteral("Documentos PDF (*.pdf)|*.pdf|");
+        dialogo.DefaultExt = QStringLiteral("pdf");
+        dialogo.FileName = QStringLiteral("decimos.pdf");
+        dialogo.DialogTitle = QStringLiteral("Guardar décimos");
+        destino = MostrarGuardar(dialogo);
+        if (destino.isEmpty()) return;
+    }
+    if (!destino.isEmpty()) {
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(destino);
+    } else if (!nombre.isEmpty()) {
+        impresora.setPrinterName(nombre);
+    }
+    impresora.setPageSize(QPageSize(QPageSize::A4));
+    ConfigurarImpresora(impresora);
+
+    QPainter p;
+    if (!p.begin(&impresora)) {
+        Mensaje(QStringLiteral("ERROR: NO SE HA PODIDO IMPRIMIR"), EstiloMensaje::Critico, this);
+        return;
+    }
+    int paginas = 0;
+    const int tipo = cboTipoPapel_->currentIndex();
+    if (tipo == 0)
+        ImprimirCodigosQR(p, impresora, rango.indice, rango.primero, rango.ultimo, paginas);
+    else
+        ImprimirDecimos(p, impresora, rango.indice, rango.primero, rango.ultimo, paginas);
+    p.end();
+    impresiones_.append({tipo, rango.indice, rango.primero, rango.ultimo, paginas});
+}
+
+QString frmImprimir::NumeroDecimo(int32_t n) const {
+    const TablaNumeros& r = sesion_.tablas.gResultado;
+    if (n < 1 || n > r.Filas()) return {};
+    QString texto;
+    for (int pos = 1; pos <= kPosiciones; ++pos) texto += QChar(u'0' + DigitoDeCasilla(r(n, pos)));
+    return texto;
+}
+
+int frmImprimir::NivelQR() const { return cboTipoGeneradorQR_->currentIndex() == 2 ? 3 : cboTipoGeneradorQR_->currentIndex(); }
+
+namespace {
+
+// The page in tenths of a millimetre, the margins (hundredths of a
+// millimetre in the boxes) moving the ten slots; title and footer take a
+// band above and below them.
+struct PaginaDecimos {
+    QRectF hueco[kHuecosPagina];
+    QRectF titulo, pie;
+};
+
+PaginaDecimos Distribuir(QPainter& p, QPrinter& impresora, int32_t margenIzq, int32_t margenSup) {
+    const double escala = impresora.resolution() / 254.0;
+    p.resetTransform();
+    p.scale(escala, escala);
+    const QSizeF hoja = impresora.pageLayout().fullRectPoints().size() * (254.0 / 72.0);
+    PaginaDecimos d;
+    const double x0 = margenIzq / 10.0, y0 = margenSup / 10.0;
+    const double banda = 80;
+    d.titulo = QRectF(x0, y0, hoja.width() - 2 * x0, banda);
+    d.pie = QRectF(x0, hoja.height() - y0 - banda, hoja.width() - 2 * x0, banda);
+    const double ancho = (hoja.width() - 2 * x0) / 2, alto = (d.pie.top() - d.titulo.bottom()) / 5;
+    for (int k = 0; k < kHuecosPagina; ++k)
+        d.hueco[k] = QRectF(x0 + (k / 5) * ancho, d.titulo.bottom() + (k % 5) * alto, ancho, alto).adjusted(15, 15, -15, -15);
+    return d;
+}
+
+void Texto(QPainter& p, const QRectF& zona, const QString& texto, double puntos, bool negrita, int alineado) {
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPixelSize(std::max(1, static_cast<int>(puntos * 254.0 / 72.0)));
+    f.setBold(negrita);
+    p.setFont(f);
+    p.drawText(zona, alineado, texto);
+}
+
+}  // namespace
+
+void frmImprimir::ImprimirDecimos(QPainter& p, QPrinter& impresora, int32_t indice, int32_t primero, int32_t ultimo,
+                                  int& paginas) {
+    const AjustesImpresion& a = sesion_.impresion;
+    const QString sorteo = QStringLiteral("Sorteo %1").arg(QString::fromStdString(TextoNumeroSorteo(a.gNumeroSorteo)));
+    const QString precio = QStringLiteral("%1 euros").arg(a.gPrecioDecimo);
+    const QString fecha = QString::fromStdString(a.gFechaSorteo);
+    const int nivel = NivelQR();
+    int32_t n = primero;
+    (void)indice;  // ticket n is row n of the result: the index is n - 1
+    while (n <= ultimo) {
+        if (paginas > 0) impresora.newPage();
+        ++paginas;
+        const PaginaDecimos d = Distribuir(p, impresora, a.gMargenIzquierdo, a.gMargenSuperior);
+        Texto(p, d.titulo, QString::fromStdString(a.gTituloImpresion), 14, true, Qt::AlignCenter);
+        Texto(p, d.pie, QString::fromStdString(a.gPieImpresion), 9, false, Qt::AlignCenter);
+        for (int k = 0; k < kHuecosPagina && n <= ultimo; ++k, ++n) {
+            const QRectF zona = d.hueco[k];
+            if (chkFondoDecimo_->isChecked()) {
+                p.setPen(QPen(QColor(120, 90, 40), 3));
+                p.setBrush(QColor(250, 240, 215));
+                p.drawRoundedRect(zona, 20, 20);
+            }
+            p.setPen(Qt::black);
+            p.setBrush(Qt::NoBrush);
+            const double lado = std::min(zona.height() - 40, zona.width() * 0.4);
+            const QRectF qr(zona.right() - lado - 20, zona.top() + (zona.height() - lado) / 2, lado, lado);
+            const QString numero = NumeroDecimo(n);
+            DibujarQR(p, qr, numero, nivel);
+            const QRectF textos(zona.left() + 25, zona.top() + 20, qr.left() - zona.left() - 40, zona.height() - 40);
+            const double fila = textos.height() / 5;
+            Texto(p, QRectF(textos.left(), textos.top(), textos.width(), fila), QString::fromStdString(a.gNombreSorteo), 9, true,
+                  Qt::AlignLeft | Qt::AlignVCenter);
+            Texto(p, QRectF(textos.left(), textos.top() + fila, textos.width(), fila * 2), numero, 22, true,
+                  Qt::AlignLeft | Qt::AlignVCenter);
+            Texto(p, QRectF(textos.left(), textos.top() + fila * 3, textos.width(), fila), sorteo + QStringLiteral("  ") + fecha,
+                  8, false, Qt::AlignLeft | Qt::AlignVCenter);
+            Texto(p, QRectF(textos.left(), textos.top() + fila * 4, textos.width(), fila), precio, 8, false,
+                  Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
+}
+
+void frmImprimir::ImprimirCodigosQR(QPainter& p, QPrinter& impresora, int32_t indice, int32_t primero, int32_t ultimo,
+                                    int& paginas) {
+    const AjustesImpresion& a = sesion_.impresion;
+    const int porQR = cboNumeroDecimos_->currentIndex() + 1;
+    const int nivel = NivelQR();
+    (void)indice;
+    int32_t n = primero;
+    while (n <= ultimo) {
+        if (paginas > 0) impresora.newPage();
+        ++paginas;
+        const PaginaDecimos d = Distribuir(p, impresora, a.gMargenIzquierdo, a.gMargenSuperior);
+        Texto(p, d.titulo, QString::fromStdString(a.gTituloImpresion), 14, true, Qt::AlignCenter);
+        Texto(p, d.pie, QString::fromStdString(a.gPieImpresion), 9, false, Qt::AlignCenter);
+        for (int k = 0; k < kHuecosPagina && n <= ultimo; ++k) {
+            const int32_t hasta = std::min<int32_t>(ultimo, n + porQR - 1);
+            QStringList numeros;
+            for (int32_t i = n; i <= hasta; ++i) numeros << NumeroDecimo(i);
+            const QRectF zona = d.hueco[k];
+            const double cabecera = chkCabeceraBoleto_->isChecked() ? 60 : 0;
+            if (cabecera > 0) {
+                const QString titulo = n == hasta ? QStringLiteral("Décimo %1: %2").arg(n).arg(numeros.first())
+                                                  : QStringLiteral("Décimos %1-%2").arg(n).arg(hasta);
+                Texto(p, QRectF(zona.left(), zona.top(), zona.width(), cabecera), titulo, 9, true, Qt::AlignCenter);
+            }
+            const double lado = std::min(zona.width(), zona.height() - cabecera);
+            DibujarQR(p, QRectF(zona.center().x() - lado / 2, zona.top() + cabecera, lado, lado), numeros.join(QLatin1Char(';')),
+                      nivel);
+            n = hasta + 1;
+        }
+    }
+}
+
+void frmImprimir::cmdVisorQR_Click() {
+    if (!ValidarDatosSorteo()) return;
+    const QString numero = NumeroDecimo(1);
+    const QImage qr = ImagenQR(numero.toUtf8(), NivelQR());
+    picVisorQR_->setPixmap(qr.isNull() ? QPixmap() : QPixmap::fromImage(qr.scaled(170, 170, Qt::KeepAspectRatio)));
+    lblDecimoQR_->setText(numero.isEmpty() ? QStringLiteral("0") : numero);
+    lblNumeroBoletoVisorQR_->setText(QStringLiteral("Décimo 1 de %1").arg(totalDecimos_));
+    picVisorContenedor_->show();
+    BloquearControles();
+}
+
+void frmImprimir::cmdCerrarpicContenedor_Click() {
+    picVisorContenedor_->hide();
+    DesbloquearControles();
+}
+
+void frmImprimir::cmdVerenBlocdeNotas_Click() {
+    const QString ruta = QDir::temp().filePath(QStringLiteral("vortesalin_decimos.txt"));
+    QFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+    QByteArray texto;
+    for (int32_t n = 1; n <= totalDecimos_; ++n)
+        texto += QStringLiteral("Décimo %1 : %2\r\n").arg(n).arg(NumeroDecimo(n)).toUtf8();
+    f.write(texto);
+    f.close();
+    AbrirEnEditorTexto(ruta);
+}
+
+void frmImprimir::BloquearControles() { FijarBloqueo(false); }
+void frmImprimir::DesbloquearControles() { FijarBloqueo(true); }
+
+void frmImprimir::FijarBloqueo(bool habilitado) {
+    const QList<QWidget*> entradas = {cmdImprimir_, cmdVolver_, cboNombreImpresora_, optImBoletos_[0], optImBoletos_[1],
+                                      optImBoletos_[2], txtAnchuraREVERSOBOLETOS_, txtAlturaREVERSOBOLETOS_, cboTipoPapel_,
+                                      cboOrientacion_, txtNombreQuinielaBase_, cmdVisorQR_, txtNombreSorteo_,
+                                      txtNumeroSorteo_, txtPrecioSorteo_, txtDiaSorteo_, cboMesSorteo_, txtAnioSorteo_,
+                                      cboDiaSorteo_, txtNBoleto_, txtPriBoleto_, txtUltBoleto_, chkCabeceraBoleto_,
+                                      chkFondoDecimo_, cmdVerenBlocdeNotas_, txtTitulo_, txtPie_, cboNumeroDecimos_,
+                                      cboTipoGeneradorQR_};
+    for (QWidget* w : entradas) w->setEnabled(habilitado);
+}
