@@ -23,6 +23,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "controles.h"
 #include "escrutinio.h"
 #include "mensajes.h"
 #include "sistema.h"
@@ -45,47 +46,6 @@ QString Texto(const std::string& s) { return QString::fromStdString(s); }
 QString TextoErrorImportar(const QString& descripcion) {
     return QStringLiteral("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (") + descripcion +
            QStringLiteral(" )");
-}
-
-void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color) {
-    QPalette paleta = w->palette();
-    paleta.setColor(rol, color);
-    w->setPalette(paleta);
-}
-
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto) {
-    auto* e = new QLabel(texto, padre);
-    e->setObjectName(nombre);
-    return e;
-}
-
-QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString()) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(nombre);
-    if (!ayuda.isEmpty()) b->setToolTip(ayuda);
-    // Enter belongs to the go-to box, never to a default button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
-QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const QIcon& icono) {
-    auto* b = new QToolButton(padre);
-    b->setObjectName(nombre);
-    b->setToolTip(ayuda);
-    b->setIcon(icono);
-    b->setIconSize(QSize(22, 22));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
-QIcon Icono(const QWidget* w, std::initializer_list<const char*> nombres, QStyle::StandardPixmap reserva) {
-    for (const char* nombre : nombres) {
-        const QIcon icono = QIcon::fromTheme(QString::fromLatin1(nombre));
-        if (!icono.isNull()) return icono;
-    }
-    return w->style()->standardIcon(reserva);
 }
 
 // A label's whole value as a count; throws the way a bad conversion fails.
@@ -156,7 +116,7 @@ void frmEscrutar::ConstruirControles() {
                        QStringLiteral("Genera automáticamente un número ganador"));
     imgININumeros_ = BotonImagen(marcoNumero, QStringLiteral("imgININumeros"),
                                  QStringLiteral("Inicializa todos los dígitos a 0"),
-                                 Icono(this, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton));
+                                 Icono(this, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton), 22);
     cmdEscrutar_ = Boton(marcoNumero, QStringLiteral("cmdEscrutar"), QStringLiteral("&Escrutar"));
     comandos->addWidget(cmdAlazar_);
     comandos->addWidget(imgININumeros_);
@@ -202,7 +162,7 @@ void frmEscrutar::ConstruirControles() {
     txtFicheroASCII_->setReadOnly(true);
     txtFicheroASCII_->setEnabled(false);
     cmdDesdeFichero_ = BotonImagen(this, QStringLiteral("cmdDesdeFichero"), QStringLiteral("Abrir una combinación en ASCII"),
-                                   Icono(this, {"document-import", "document-open"}, QStyle::SP_DirOpenIcon));
+                                   Icono(this, {"document-import", "document-open"}, QStyle::SP_DirOpenIcon), 22);
     cmdDesdeFichero_->setEnabled(false);
     filaFichero->addWidget(txtFicheroASCII_, 1);
     filaFichero->addWidget(cmdDesdeFichero_);

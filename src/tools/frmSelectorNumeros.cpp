@@ -21,6 +21,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "controles.h"
 #include "mensajes.h"
 #include "selector_terminaciones.h"
 #include "sistema.h"
@@ -50,18 +51,6 @@ QString TextoErrorImportar(const QString& descripcion) {
            QStringLiteral(" )");
 }
 
-void Colorear(QWidget* w, const QColor& color) {
-    QPalette paleta = w->palette();
-    paleta.setColor(QPalette::Window, color);
-    w->setPalette(paleta);
-}
-
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto) {
-    auto* e = new QLabel(texto, padre);
-    e->setObjectName(nombre);
-    return e;
-}
-
 QLabel* Titulo(QWidget* padre, const QString& nombre, const QString& texto) {
     QLabel* e = Etiqueta(padre, nombre, texto);
     QFont f = e->font();
@@ -76,7 +65,7 @@ QLabel* Cuenta(QWidget* padre, const QString& nombre) {
     e->setAlignment(Qt::AlignCenter);
     e->setFrameShape(QFrame::Box);
     e->setAutoFillBackground(true);
-    Colorear(e, kBlanco);
+    Colorear(e, QPalette::Window, kBlanco);
     return e;
 }
 
@@ -91,30 +80,6 @@ QPlainTextEdit* Lista(QWidget* padre, const QString& nombre, int caracteres) {
     t->setFixedWidth(m.horizontalAdvance(QString(caracteres, QLatin1Char('0'))) + 30);
     t->setMinimumHeight(m.lineSpacing() * 14);
     return t;
-}
-
-QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString()) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(nombre);
-    if (!ayuda.isEmpty()) b->setToolTip(ayuda);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const QIcon& icono) {
-    auto* b = new QToolButton(padre);
-    b->setObjectName(nombre);
-    b->setToolTip(ayuda);
-    b->setIcon(icono);
-    b->setIconSize(QSize(20, 20));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
-QIcon Icono(const QWidget* w, const char* nombre, QStyle::StandardPixmap reserva) {
-    const QIcon icono = QIcon::fromTheme(QString::fromLatin1(nombre));
-    return icono.isNull() ? w->style()->standardIcon(reserva) : icono;
 }
 
 }  // namespace
@@ -145,7 +110,7 @@ void frmSelectorNumeros::ConstruirControles() {
     txtFicheroASCII_->setReadOnly(true);
     origen->addWidget(txtFicheroASCII_, 1, 1);
     cmdDesdeFichero_ = BotonImagen(this, QStringLiteral("cmdDesdeFichero"), QStringLiteral("Abrir una combinación en ASCII"),
-                                   Icono(this, "document-open", QStyle::SP_DirOpenIcon));
+                                   Icono(this, {"document-open"}, QStyle::SP_DirOpenIcon), 20);
     origen->addWidget(cmdDesdeFichero_, 1, 2);
     origen->addWidget(Etiqueta(this, QStringLiteral("lblTitNumeros"), QStringLiteral("Números : ")), 2, 0);
     lblApuCombinacionNueva_ = Titulo(this, QStringLiteral("lblApuCombinacionNueva"), QStringLiteral("0"));
@@ -214,7 +179,7 @@ void frmSelectorNumeros::ConstruirControles() {
     for (int i = 0; i < 4; ++i)
         cmdVerenBlocdeNotas_[static_cast<size_t>(i)] =
             BotonImagen(this, QStringLiteral("cmdVerenBlocdeNotas_%1").arg(i), QStringLiteral("Ver los números en el Bloc de Notas"),
-                        Icono(this, "text-x-generic", QStyle::SP_FileDialogDetailedView));
+                        Icono(this, {"text-x-generic"}, QStyle::SP_FileDialogDetailedView), 20);
     txtNumerosElegidos_ = Lista(this, QStringLiteral("txtNumerosElegidos"), 7);
     txtTerminacionesFaltantes_ = Lista(this, QStringLiteral("txtTerminacionesFaltantes"), 7);
     txtComienzosFaltantes_ = Lista(this, QStringLiteral("txtComienzosFaltantes"), 7);
@@ -264,7 +229,7 @@ void frmSelectorNumeros::ConectarControles() {
 
 void frmSelectorNumeros::LimpiarResultados() {
     for (QLabel* e : {lblNumerosElegidos_, lblTerminacionesFaltantes_, lblComienzosFaltantes_}) {
-        Colorear(e, kBlanco);
+        Colorear(e, QPalette::Window, kBlanco);
         e->setText(QStringLiteral("0"));
     }
     for (QPlainTextEdit* t : {txtNumerosElegidos_, txtTerminacionesFaltantes_, txtComienzosFaltantes_}) t->clear();
@@ -350,7 +315,7 @@ void frmSelectorNumeros::MostrarTerminaciones() {
                            {ListarCuentas(c.CuentaUnidades, 1), 10, lblNumeroUnidades_, txtUnidadesJugadas_}};
     for (const Tipo& t : tipos) {
         t.etiqueta->setText(QStringLiteral("%1/%2").arg(t.lista.distintos).arg(t.posibles));
-        Colorear(t.etiqueta, t.lista.distintos >= t.posibles ? kVerde : kRosa);
+        Colorear(t.etiqueta, QPalette::Window, t.lista.distintos >= t.posibles ? kVerde : kRosa);
         t.caja->setPlainText(Lineas(t.lista.texto));
     }
 }
@@ -378,8 +343,8 @@ void frmSelectorNumeros::cmdGenerarTerminaciones_Click() {
     lblTerminacionesFaltantes_->setText(QString::number(g.terminacionesFaltantes.size()));
     lblComienzosFaltantes_->setText(QString::number(g.comienzosFaltantes.size()));
     // Green when nothing is missing, as the ending counts are.
-    Colorear(lblTerminacionesFaltantes_, g.terminacionesFaltantes.empty() ? kVerde : kRosa);
-    Colorear(lblComienzosFaltantes_, g.comienzosFaltantes.empty() ? kVerde : kRosa);
+    Colorear(lblTerminacionesFaltantes_, QPalette::Window, g.terminacionesFaltantes.empty() ? kVerde : kRosa);
+    Colorear(lblComienzosFaltantes_, QPalette::Window, g.comienzosFaltantes.empty() ? kVerde : kRosa);
 }
 
 void frmSelectorNumeros::cmdGenerarCapicuas_Click() {
