@@ -25,6 +25,7 @@
 
 #include "controles.h"
 #include "escrutinio.h"
+#include "importar_numeros.h"
 #include "mensajes.h"
 #include "sistema.h"
 #include "teclado.h"
@@ -34,19 +35,12 @@ namespace {
 const QColor kRosa(255, 192, 192);
 const QColor kBlanco(255, 255, 255);
 const QColor kAzulReposo(0, 0, 192);
-const QString kFiltroNumeros = QStringLiteral(
-    "Ficheros de números (*.TXT)|*.TXT|Ficheros de números (*.ASC)|*.ASC|Todos los archivos (*.*)|*.*|");
 
 const char* const kCabeceras[kPosiciones] = {"DM", "UM", "CE", "DE", "UN"};
 const char* const kAyudasCabecera[kPosiciones] = {"Decenas de Millar", "Unidades de Millar", "Centenas", "Decenas",
                                                   "Unidades"};
 
 QString Texto(const std::string& s) { return QString::fromStdString(s); }
-
-QString TextoErrorImportar(const QString& descripcion) {
-    return QStringLiteral("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (") + descripcion +
-           QStringLiteral(" )");
-}
 
 // A label's whole value as a count; throws the way a bad conversion fails.
 int32_t ValorEtiqueta(const QLabel* etiqueta) {
@@ -522,12 +516,7 @@ void frmEscrutar::optModo_Click(int indice) {
 }
 
 void frmEscrutar::cmdDesdeFichero_Click() {
-    gDialogo.hwndOwner = this;
-    gDialogo.Filter = kFiltroNumeros;
-    gDialogo.FilterIndex = 1;
-    gDialogo.FileName.clear();
-    gDialogo.DialogTitle = QStringLiteral("Abrir Fichero");
-    const QString ruta = MostrarAbrir(gDialogo);
+    const QString ruta = PedirFicheroNumeros(gDialogo, this);
     if (ruta.isEmpty()) return;
 
     BloquearControles();
@@ -536,23 +525,10 @@ void frmEscrutar::cmdDesdeFichero_Click() {
     txtFicheroASCII_->setCursorPosition(0);
     txtFicheroASCII_->setToolTip(ruta);
 
-    QString error;
-    try {
-        DigitosImportados = LecturaNumeros{};
-        if (QFileInfo(ruta).isFile()) {
-            DigitosImportados = LeerFicheroNumeros(QFile::encodeName(ruta).toStdString(), kLecturaEscrutinio,
-                                                   CrearCesion(), [this](int32_t leidos) {
-                                                       lblApuCombinacionNueva_->setText(QString::number(leidos));
-                                                   });
-            if (!DigitosImportados.Correcta()) error = Texto(DigitosImportados.error);
-        } else {
-            error = TextoErrorImportar(QStringLiteral("No se puede abrir el fichero"));
-        }
-    } catch (const std::bad_alloc&) {
-        error = TextoErrorImportar(QStringLiteral("Memoria insuficiente"));
-    } catch (const std::exception& e) {
-        error = TextoErrorImportar(QString::fromLocal8Bit(e.what()));
-    }
+    const QString error = LeerNumerosImportados(
+        ruta, kLecturaEscrutinio, CrearCesion(),
+        [this](int32_t leidos) { lblApuCombinacionNueva_->setText(QString::number(leidos)); }, DigitosImportados,
+        this);
 
     if (!error.isEmpty()) {
         Mensaje(error, EstiloMensaje::Critico, this);
@@ -561,7 +537,6 @@ void frmEscrutar::cmdDesdeFichero_Click() {
         DigitosImportados = LecturaNumeros{};
         sesion_.tablas.gNumerosEscrutar.Borrar();
     } else {
-        if (DigitosImportados.limiteAlcanzado) Mensaje(Texto(TextoAvisoLimite()), EstiloMensaje::Exclamacion, this);
         const int32_t leidos = DigitosImportados.total;
         lblApuCombinacionNueva_->setText(QString::number(leidos));
         if (leidos != 0) {

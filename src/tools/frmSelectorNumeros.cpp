@@ -22,6 +22,7 @@
 #include <stdexcept>
 
 #include "controles.h"
+#include "importar_numeros.h"
 #include "mensajes.h"
 #include "selector_terminaciones.h"
 #include "sistema.h"
@@ -32,8 +33,6 @@ namespace {
 const QColor kRosa(255, 192, 192);
 const QColor kVerde(192, 255, 192);
 const QColor kBlanco(255, 255, 255);
-const QString kFiltroNumeros = QStringLiteral(
-    "Ficheros de números (*.TXT)|*.TXT|Ficheros de números (*.ASC)|*.ASC|Todos los archivos (*.*)|*.*|");
 const QString kSinFichero = QStringLiteral("ERROR: NO HAY NINGUN FICHERO CARGADO");
 
 QString Texto(const std::string& s) { return QString::fromStdString(s); }
@@ -44,11 +43,6 @@ QString Lineas(const std::string& texto) {
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (s.endsWith(QLatin1Char('\n'))) s.chop(1);
     return s;
-}
-
-QString TextoErrorImportar(const QString& descripcion) {
-    return QStringLiteral("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (") + descripcion +
-           QStringLiteral(" )");
 }
 
 QLabel* Titulo(QWidget* padre, const QString& nombre, const QString& texto) {
@@ -249,12 +243,7 @@ void frmSelectorNumeros::DesactivarControles() { FijarControles(false); }
 void frmSelectorNumeros::ActivarControles() { FijarControles(true); }
 
 void frmSelectorNumeros::cmdDesdeFichero_Click() {
-    gDialogo.hwndOwner = this;
-    gDialogo.Filter = kFiltroNumeros;
-    gDialogo.FilterIndex = 1;
-    gDialogo.FileName.clear();
-    gDialogo.DialogTitle = QStringLiteral("Abrir Fichero");
-    const QString ruta = MostrarAbrir(gDialogo);
+    const QString ruta = PedirFicheroNumeros(gDialogo, this);
     if (ruta.isEmpty()) return;
 
     LimpiarResultados();
@@ -264,23 +253,10 @@ void frmSelectorNumeros::cmdDesdeFichero_Click() {
     txtFicheroASCII_->setCursorPosition(0);
     txtFicheroASCII_->setToolTip(ruta);
 
-    QString error;
-    try {
-        DigitosImportados = LecturaNumeros{};
-        if (QFileInfo(ruta).isFile()) {
-            DigitosImportados = LeerFicheroNumeros(QFile::encodeName(ruta).toStdString(), kLecturaSelector,
-                                                   CrearCesion(), [this](int32_t leidos) {
-                                                       lblApuCombinacionNueva_->setText(QString::number(leidos));
-                                                   });
-            if (!DigitosImportados.Correcta()) error = Texto(DigitosImportados.error);
-        } else {
-            error = TextoErrorImportar(QStringLiteral("No se puede abrir el fichero"));
-        }
-    } catch (const std::bad_alloc&) {
-        error = TextoErrorImportar(QStringLiteral("Memoria insuficiente"));
-    } catch (const std::exception& e) {
-        error = TextoErrorImportar(QString::fromLocal8Bit(e.what()));
-    }
+    const QString error = LeerNumerosImportados(
+        ruta, kLecturaSelector, CrearCesion(),
+        [this](int32_t leidos) { lblApuCombinacionNueva_->setText(QString::number(leidos)); }, DigitosImportados,
+        this);
 
     if (!error.isEmpty()) {
         Mensaje(error, EstiloMensaje::Critico, this);
@@ -288,7 +264,6 @@ void frmSelectorNumeros::cmdDesdeFichero_Click() {
         TotalImportados = 0;
         DigitosImportados = LecturaNumeros{};
     } else {
-        if (DigitosImportados.limiteAlcanzado) Mensaje(Texto(TextoAvisoLimite()), EstiloMensaje::Exclamacion, this);
         const int32_t leidos = DigitosImportados.total;
         lblApuCombinacionNueva_->setText(QString::number(leidos));
         if (leidos != 0) {
