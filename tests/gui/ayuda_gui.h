@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QWidget>
+#include <QWindow>
 #include <initializer_list>
 #include <QtTest>
 
@@ -75,4 +77,20 @@ inline void FijarResultado(EstadoSesion& s, const QStringList& numeros) {
         for (int p = 1; p <= 5; ++p)
             s.tablas.gResultado(i + 1, p) =
                 CasillaDeDigito(static_cast<uint8_t>(numeros[i][p - 1].digitValue()), static_cast<int16_t>(p));
+}
+
+// Whether a shown window refuses its close box and Escape and then closes with "cmdVolver".
+inline bool SoloCierraConVolver(QWidget& ventana) {
+    ventana.windowHandle()->close();
+    QTest::keyClick(&ventana, Qt::Key_Escape);
+    if (!ventana.isVisible()) return false;
+    Pulsar(Hijo<QPushButton>(ventana, "cmdVolver"));
+    return !ventana.isVisible();
+}
+
+// Message boxes and open/save dialogs answer from queues while a window test runs.
+inline void ActivarPruebasVentana() {
+    PruebaMensajes::Activar();
+    PruebaMensajes::Limpiar();
+    PruebaDialogos::Activar();
 }

@@ -77,11 +77,7 @@ private slots:
         QCOMPARE(Celda(*v, 46)->text(), QString("1"));
 
         // Only "Volver" closes.
-        v->windowHandle()->close();
-        QTest::keyClick(v.get(), Qt::Key_Escape);
-        QVERIFY(v->isVisible());
-        Pulsar(Hijo<QPushButton>(*v, "cmdVolver"));
-        QVERIFY(!v->isVisible());
+        QVERIFY(SoloCierraConVolver(*v));
     }
 
     void gruposCompartidosYPorcentajesDecimales() {

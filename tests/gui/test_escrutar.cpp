@@ -67,9 +67,7 @@ private:
 
 private slots:
     void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
-        PruebaDialogos::Activar();
+        ActivarPruebasVentana();
         sesion_ = EstadoSesion{};
     }
 
@@ -97,11 +95,7 @@ private slots:
         IrA(v, "1");
         QCOMPARE(Textos(), QStringList{"ERROR: EL NUMERO DE BLOQUE DEBE ESTAR ENTRE 1 y 0"});
         // The close box and Escape are refused; "Volver" closes and frees the list.
-        v.windowHandle()->close();
-        QTest::keyClick(&v, Qt::Key_Escape);
-        QVERIFY(v.isVisible());
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-        QVERIFY(!v.isVisible());
+        QVERIFY(SoloCierraConVolver(v));
     }
 
     void catorceNumerosEnTresBloques() {

@@ -43,9 +43,7 @@ private:
 
 private slots:
     void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
-        PruebaDialogos::Activar();
+        ActivarPruebasVentana();
         sesion_ = EstadoSesion{};
     }
 
@@ -71,11 +69,7 @@ private slots:
                  QString());
 
         // The close box is refused; "Volver" closes.
-        v.windowHandle()->close();
-        QTest::keyClick(&v, Qt::Key_Escape);
-        QVERIFY(v.isVisible());
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-        QVERIFY(!v.isVisible());
+        QVERIFY(SoloCierraConVolver(v));
     }
 
     void tiposCompletosEnVerde() {
