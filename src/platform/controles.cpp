@@ -11,6 +11,15 @@ QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto) {
     return e;
 }
 
+QLabel* EtiquetaNegrita(QWidget* padre, const QString& nombre, const QString& texto, Qt::Alignment alineacion) {
+    QLabel* e = Etiqueta(padre, nombre, texto);
+    if (alineacion != Qt::Alignment()) e->setAlignment(alineacion);
+    QFont negrita = e->font();
+    negrita.setBold(true);
+    e->setFont(negrita);
+    return e;
+}
+
 QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda) {
     auto* b = new QPushButton(texto, padre);
     b->setObjectName(nombre);

@@ -17,6 +17,10 @@ class QWidget;
 // A label; it is left unnamed when `nombre` is empty.
 QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto);
 
+// A bold label, aligned as given when `alineacion` is set.
+QLabel* EtiquetaNegrita(QWidget* padre, const QString& nombre, const QString& texto,
+                        Qt::Alignment alineacion = Qt::Alignment());
+
 // A push button that never takes Enter as the window's default button.
 QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString());
 

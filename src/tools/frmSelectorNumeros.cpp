@@ -45,17 +45,10 @@ QString Lineas(const std::string& texto) {
     return s;
 }
 
-QLabel* Titulo(QWidget* padre, const QString& nombre, const QString& texto) {
-    QLabel* e = Etiqueta(padre, nombre, texto);
-    QFont f = e->font();
-    f.setBold(true);
-    e->setFont(f);
-    return e;
-}
 
 // A count beside its list: framed, coloured by the window.
 QLabel* Cuenta(QWidget* padre, const QString& nombre) {
-    QLabel* e = Titulo(padre, nombre, QStringLiteral("0"));
+    QLabel* e = EtiquetaNegrita(padre, nombre, QStringLiteral("0"));
     e->setAlignment(Qt::AlignCenter);
     e->setFrameShape(QFrame::Box);
     e->setAutoFillBackground(true);
@@ -97,7 +90,7 @@ void frmSelectorNumeros::ConstruirControles() {
 
     // The imported file.
     auto* origen = new QGridLayout();
-    origen->addWidget(Titulo(this, QStringLiteral("lblTitInfoGeneral"), QStringLiteral("Datos Fichero Origen")), 0, 0, 1, 4);
+    origen->addWidget(EtiquetaNegrita(this, QStringLiteral("lblTitInfoGeneral"), QStringLiteral("Datos Fichero Origen")), 0, 0, 1, 4);
     origen->addWidget(Etiqueta(this, QStringLiteral("lblTitFichero"), QStringLiteral("Fichero : ")), 1, 0);
     txtFicheroASCII_ = new QLineEdit(this);
     txtFicheroASCII_->setObjectName(QStringLiteral("txtFicheroASCII"));
@@ -107,7 +100,7 @@ void frmSelectorNumeros::ConstruirControles() {
                                    Icono(this, {"document-open"}, QStyle::SP_DirOpenIcon), 20);
     origen->addWidget(cmdDesdeFichero_, 1, 2);
     origen->addWidget(Etiqueta(this, QStringLiteral("lblTitNumeros"), QStringLiteral("Números : ")), 2, 0);
-    lblApuCombinacionNueva_ = Titulo(this, QStringLiteral("lblApuCombinacionNueva"), QStringLiteral("0"));
+    lblApuCombinacionNueva_ = EtiquetaNegrita(this, QStringLiteral("lblApuCombinacionNueva"), QStringLiteral("0"));
     origen->addWidget(lblApuCombinacionNueva_, 2, 1);
     origen->setColumnStretch(3, 1);
     origen->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n'))));
@@ -118,7 +111,7 @@ void frmSelectorNumeros::ConstruirControles() {
     auto columna = [this, centro](const QString& nombreTitulo, const QString& titulo, QPlainTextEdit* caja, QLabel* cuenta,
                                   QToolButton* ver = nullptr) {
         auto* c = new QVBoxLayout();
-        c->addWidget(Titulo(this, nombreTitulo, titulo), 0, Qt::AlignHCenter);
+        c->addWidget(EtiquetaNegrita(this, nombreTitulo, titulo), 0, Qt::AlignHCenter);
         c->addWidget(caja, 1);
         auto* pie = new QHBoxLayout();
         // The count stands under its list, no wider than it.
@@ -189,7 +182,7 @@ void frmSelectorNumeros::ConstruirControles() {
 
     // The capicúas.
     auto* capicuas = new QVBoxLayout();
-    capicuas->addWidget(Titulo(this, QStringLiteral("lblTitCapicuas"), QStringLiteral("Capicuas")), 0, Qt::AlignHCenter);
+    capicuas->addWidget(EtiquetaNegrita(this, QStringLiteral("lblTitCapicuas"), QStringLiteral("Capicuas")), 0, Qt::AlignHCenter);
     cmdGenerarCapicuas_ = Boton(this, QStringLiteral("cmdGenerarCapicuas"), QStringLiteral("&Generar"));
     capicuas->addWidget(cmdGenerarCapicuas_);
     txtNumerosElegidosCapicuas_ = Lista(this, QStringLiteral("txtNumerosElegidosCapicuas"), 7);
