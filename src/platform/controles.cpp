@@ -35,7 +35,7 @@ QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& a
     b->setObjectName(nombre);
     b->setToolTip(ayuda);
     b->setIcon(icono);
-    b->setIconSize(QSize(lado, lado));
+    if (lado > 0) b->setIconSize(QSize(lado, lado));
     b->setAutoRaise(true);
     b->setCursor(Qt::PointingHandCursor);
     return b;

@@ -104,6 +104,8 @@ private slots:
         QToolButton* t = BotonImagen(&w, "cmdDesdeFichero", "Abrir", QIcon(), 20);
         QCOMPARE(t->iconSize(), QSize(20, 20));
         QCOMPARE(t->toolTip(), QString("Abrir"));
+        QToolButton propio(&w);
+        QCOMPARE(BotonImagen(&w, "imgALLNumeros", QString(), QIcon(), 0)->iconSize(), propio.iconSize());
         // A theme without the named icons falls back to the style's own.
         QVERIFY(!Icono(&w, {"vortesalin-no-existe"}, QStyle::SP_DirOpenIcon).isNull());
     }
