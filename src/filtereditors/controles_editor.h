@@ -3,23 +3,17 @@
 #include <QString>
 #include <QStyle>
 #include <QToolButton>
+#include <QWidget>
 
-// An image used as a button ("select all" / "clear" of a grid).
-inline QToolButton* BotonImagen(const QString& nombre, const QString& ayuda, QStyle::StandardPixmap icono,
-                                QWidget* padre) {
-    auto* boton = new QToolButton(padre);
-    boton->setObjectName(nombre);
-    if (!ayuda.isEmpty()) boton->setToolTip(ayuda);
-    boton->setIcon(padre->style()->standardIcon(icono));
-    boton->setAutoRaise(true);
-    boton->setCursor(Qt::PointingHandCursor);
-    return boton;
-}
+#include "controles.h"
 
+// The "select all" picture button of a grid, at the style's own icon size.
 inline QToolButton* BotonSeleccionarTodos(const QString& nombre, QWidget* padre) {
-    return BotonImagen(nombre, QStringLiteral("Selecciona todos los números"), QStyle::SP_DialogApplyButton, padre);
+    return BotonImagen(padre, nombre, QStringLiteral("Selecciona todos los números"),
+                       padre->style()->standardIcon(QStyle::SP_DialogApplyButton), 0);
 }
 
+// The "clear" picture button of a grid, at the style's own icon size.
 inline QToolButton* BotonLimpiar(const QString& nombre, QWidget* padre) {
-    return BotonImagen(nombre, QString(), QStyle::SP_DialogResetButton, padre);
+    return BotonImagen(padre, nombre, QString(), padre->style()->standardIcon(QStyle::SP_DialogResetButton), 0);
 }

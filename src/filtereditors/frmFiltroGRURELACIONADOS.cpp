@@ -8,28 +8,18 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "controles.h"
 #include "controles_editor.h"
 #include "grupos_relacionados.h"
 #include "mensajes.h"
-
-namespace {
-QLabel* Negrita(const QString& texto, const QString& nombre, QWidget* padre) {
-    auto* etiqueta = new QLabel(texto, padre);
-    etiqueta->setObjectName(nombre);
-    etiqueta->setAlignment(Qt::AlignCenter);
-    QFont negrita = etiqueta->font();
-    negrita.setBold(true);
-    etiqueta->setFont(negrita);
-    return etiqueta;
-}
-}  // namespace
 
 frmFiltroGRURELACIONADOS::frmFiltroGRURELACIONADOS(ContextoEditor& contexto, QWidget* padre)
     : VentanaSecundaria(padre), contexto_(contexto) {
     setObjectName(QStringLiteral("frmFiltroGRURELACIONADOS"));
     QuitarCerrarMenuSistema(this, 1);
 
-    lblNumeroGrupo_ = Negrita(QStringLiteral("GRUPO 1"), QStringLiteral("lblNumeroGrupo"), this);
+    lblNumeroGrupo_ =
+        EtiquetaNegrita(this, QStringLiteral("lblNumeroGrupo"), QStringLiteral("GRUPO 1"), Qt::AlignCenter);
     cmdMENOSBloque_ = new QPushButton(QStringLiteral("-"), this);
     cmdMENOSBloque_->setObjectName(QStringLiteral("cmdMENOSBloque"));
     cmdMASBloque_ = new QPushButton(QStringLiteral("+"), this);
@@ -47,11 +37,12 @@ frmFiltroGRURELACIONADOS::frmFiltroGRURELACIONADOS(ContextoEditor& contexto, QWi
 
     auto* cuerpo = new QGridLayout;
     cuerpo->setHorizontalSpacing(14);
-    auto* tituloAciertos = Negrita(QStringLiteral("ACIERTOS EN CUALQUIERA DE LOS SUBGRUPOS"),
-                                   QStringLiteral("lblTitAciertos"), this);
+    auto* tituloAciertos = EtiquetaNegrita(this, QStringLiteral("lblTitAciertos"),
+                                           QStringLiteral("ACIERTOS EN CUALQUIERA DE LOS SUBGRUPOS"), Qt::AlignCenter);
     for (int k = 0; k < kSubgruposPorGrupo; ++k) {
         const size_t i = static_cast<size_t>(k);
-        lblTitGrupo_[i] = Negrita(QStringLiteral("SUBGRUPO %1").arg(k + 1), QStringLiteral("lblTitGrupo_%1").arg(k), this);
+        lblTitGrupo_[i] = EtiquetaNegrita(this, QStringLiteral("lblTitGrupo_%1").arg(k),
+                                          QStringLiteral("SUBGRUPO %1").arg(k + 1), Qt::AlignCenter);
         OpcionesRejilla opciones;
         opciones.nombreCeldas = k == 0 ? QStringLiteral("lblNumero") : QStringLiteral("lblNumero_G%1").arg(k + 1);
         opciones.encabezados = false;

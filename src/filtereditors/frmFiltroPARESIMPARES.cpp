@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controles.h"
+
 frmFiltroPARESIMPARES::frmFiltroPARESIMPARES(ContextoEditor& contexto, QWidget* padre)
     : VentanaSecundaria(padre), contexto_(contexto) {
     setObjectName(QStringLiteral("frmFiltroPARESIMPARES"));
     setWindowTitle(QStringLiteral("PARES E IMPARES"));
     setAutoFillBackground(true);
-    QPalette paleta = palette();
-    paleta.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(paleta);
+    Colorear(this, QPalette::Window, QColor(224, 224, 224));
 
     auto* tabla = new QGridLayout;
     tabla->setHorizontalSpacing(18);

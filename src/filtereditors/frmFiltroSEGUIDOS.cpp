@@ -8,20 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controles.h"
+
 namespace {
 const char* const kNombresFigura[frmFiltroSEGUIDOS::kFiguras] = {"5-0",   "4-1",     "3-2",      "3-1-1",
                                                            "2-2-1", "2-1-1-1", "1-1-1-1-1"};
 const char* const kEjemplos[5] = {"1 3 5 7 9->1", "1 2 5 7 9->2", "1 2 3 7 9->3", "1 2 3 4 9->4", "1 2 3 4 5->5"};
 const char* const kTramos[5] = {"", "1 2", "1 2 3", "1 2 3 4", "1 2 3 4 5"};
 
-QLabel* Encabezado(const QString& texto, const QString& nombre, QWidget* padre) {
-    auto* etiqueta = new QLabel(texto, padre);
-    etiqueta->setObjectName(nombre);
-    QFont negrita = etiqueta->font();
-    negrita.setBold(true);
-    etiqueta->setFont(negrita);
-    return etiqueta;
-}
 
 QLabel* Gris(const QString& texto, QWidget* padre) {
     auto* etiqueta = new QLabel(texto, padre);
@@ -37,13 +31,11 @@ frmFiltroSEGUIDOS::frmFiltroSEGUIDOS(ContextoEditor& contexto, QWidget* padre)
     setObjectName(QStringLiteral("frmFiltroSEGUIDOS"));
     setWindowTitle(QStringLiteral("DIGITOS SEGUIDOS"));
     setAutoFillBackground(true);
-    QPalette paleta = palette();
-    paleta.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(paleta);
+    Colorear(this, QPalette::Window, QColor(224, 224, 224));
 
     // Run lengths.
     auto* seguidos = new QVBoxLayout;
-    seguidos->addWidget(Encabezado(QStringLiteral("DIGITOS SEGUIDOS"), QStringLiteral("lblSeguidos"), this));
+    seguidos->addWidget(EtiquetaNegrita(this, QStringLiteral("lblSeguidos"), QStringLiteral("DIGITOS SEGUIDOS")));
     auto* ejemplos = new QGridLayout;
     ejemplos->setHorizontalSpacing(16);
     for (int i = 0; i < 5; ++i) {
@@ -69,7 +61,7 @@ frmFiltroSEGUIDOS::frmFiltroSEGUIDOS(ContextoEditor& contexto, QWidget* padre)
 
     // Figures.
     auto* figuras = new QGridLayout;
-    figuras->addWidget(Encabezado(QStringLiteral("FIGURAS"), QStringLiteral("lblTitFiguras"), this), 0, 0, 1, 3);
+    figuras->addWidget(EtiquetaNegrita(this, QStringLiteral("lblTitFiguras"), QStringLiteral("FIGURAS")), 0, 0, 1, 3);
     for (int i = 1; i <= kFiguras; ++i) {
         figuras->addWidget(new QLabel(QStringLiteral("%1.").arg(i), this), i, 0);
         auto* nombre = new QLabel(QString::fromLatin1(kNombresFigura[i - 1]), this);

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controles.h"
 #include "mensajes.h"
 #include "teclado.h"
 
@@ -35,9 +36,7 @@ frmFiltroSUMAS::frmFiltroSUMAS(ContextoEditor& contexto, QWidget* padre)
     setObjectName(QStringLiteral("frmFiltroSUMAS"));
     setWindowTitle(QStringLiteral("SUMAS DE DIGITOS"));
     setAutoFillBackground(true);
-    QPalette paleta = palette();
-    paleta.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(paleta);
+    Colorear(this, QPalette::Window, QColor(224, 224, 224));
 
     // Column 0 holds the row captions; interval i sits in column 2i + 1 with
     // its "OR" in the column after it.

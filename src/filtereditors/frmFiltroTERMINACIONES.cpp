@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controles.h"
 #include "mensajes.h"
 #include "teclado.h"
 #include "validacion_terminaciones.h"
@@ -18,14 +19,6 @@ const char* const kFiguras[7] = {"5-0", "4-1", "3-2", "3-1-1", "2-2-1", "2-1-1-1
 const QString kTituloSuma = QStringLiteral("Suma de Terminaciones :          -");
 const QString kAntesDelHueco = QStringLiteral("Suma de Terminaciones : ");
 
-QLabel* Titulo(const QString& texto, const QString& nombre, QWidget* padre) {
-    auto* etiqueta = new QLabel(texto, padre);
-    etiqueta->setObjectName(nombre);
-    QFont negrita = etiqueta->font();
-    negrita.setBold(true);
-    etiqueta->setFont(negrita);
-    return etiqueta;
-}
 
 QLineEdit* CajaCota(const QString& nombre, const QString& texto, QWidget* padre) {
     auto* caja = new QLineEdit(texto, padre);
@@ -105,7 +98,7 @@ frmFiltroTERMINACIONES::frmFiltroTERMINACIONES(ContextoEditor& contexto, QWidget
 
     auto* figuras = new QGridLayout;
     figuras->setVerticalSpacing(6);
-    figuras->addWidget(Titulo(QStringLiteral("FIGURAS"), QStringLiteral("lblTitFiguras"), this), 0, 0, 1, 3,
+    figuras->addWidget(EtiquetaNegrita(this, QStringLiteral("lblTitFiguras"), QStringLiteral("FIGURAS")), 0, 0, 1, 3,
                        Qt::AlignHCenter);
     for (int i = 0; i < 7; ++i) {
         auto* numero = new QLabel(QStringLiteral("%1.").arg(i + 1), this);
@@ -134,7 +127,7 @@ frmFiltroTERMINACIONES::frmFiltroTERMINACIONES(ContextoEditor& contexto, QWidget
     pie->addWidget(volver);
 
     auto* raiz = new QVBoxLayout(this);
-    raiz->addWidget(Titulo(QStringLiteral("TERMINACIONES DE DIGITOS"), QStringLiteral("lblTitTerminaciones"), this),
+    raiz->addWidget(EtiquetaNegrita(this, QStringLiteral("lblTitTerminaciones"), QStringLiteral("TERMINACIONES DE DIGITOS")),
                     0, Qt::AlignHCenter);
     raiz->addLayout(cuerpo);
     raiz->addLayout(pie);

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controles.h"
 #include "rejilla_casillas.h"
 
 namespace {
@@ -92,9 +93,7 @@ SelectorAciertos::SelectorAciertos(Arreglo<uint8_t>& seleccionados, int ultimo, 
         raiz->addWidget(titulo_);
     } else {
         setAutoFillBackground(true);
-        QPalette paleta = palette();
-        paleta.setColor(QPalette::Window, QColor(224, 224, 224));
-        setPalette(paleta);
+        Colorear(this, QPalette::Window, QColor(224, 224, 224));
     }
 
     auto* rejilla = new QGridLayout;

@@ -18,6 +18,7 @@
 #include <cmath>
 #include <new>
 
+#include "controles.h"
 #include "frmprincipal.h"
 #include "mensajes.h"
 #include "rejilla_casillas.h"
@@ -61,12 +62,6 @@ QPixmap DibujoParada() {
     const double lado = kLadoParada * 0.32;
     p.drawRoundedRect(QRectF(centro.x() - lado / 2, centro.y() - lado / 2, lado, lado), 2, 2);
     return lienzo;
-}
-
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto) {
-    auto* etiqueta = new QLabel(texto, padre);
-    etiqueta->setObjectName(QString::fromLatin1(nombre));
-    return etiqueta;
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controles.h"
 #include "mensajes.h"
 #include "teclado.h"
 
@@ -34,27 +35,6 @@ const char* const kPropiedadZona = "zonaRaton";
 const char* const kCaptionsFiltro[kNumIndicesFiltro] = {
     "Bajos y Altos", "Decenas",       "Distancias",          "Grupos de números", "Pares e Impares",   "Seguidos",
     "Sumas",         "Terminaciones", "Grupos Relacionados", "Posiciones",        "Grupos en Reservas"};
-
-// An icon from the desktop theme, or one of the style's own when the theme lacks it.
-QIcon Icono(const QWidget* w, std::initializer_list<const char*> nombres, QStyle::StandardPixmap reserva) {
-    for (const char* nombre : nombres) {
-        const QIcon icono = QIcon::fromTheme(QString::fromLatin1(nombre));
-        if (!icono.isNull()) return icono;
-    }
-    return w->style()->standardIcon(reserva);
-}
-
-QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const QIcon& icono,
-                         int lado = 24) {
-    auto* boton = new QToolButton(padre);
-    boton->setObjectName(nombre);
-    boton->setToolTip(ayuda);
-    boton->setIcon(icono);
-    boton->setIconSize(QSize(lado, lado));
-    boton->setAutoRaise(true);
-    boton->setCursor(Qt::PointingHandCursor);
-    return boton;
-}
 
 QLineEdit* CajaCuenta(QWidget* padre, const QString& nombre) {
     auto* caja = new QLineEdit(QStringLiteral("0"), padre);

@@ -24,7 +24,6 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QTemporaryDir;
 class QTimer;
 class QToolButton;
 
@@ -197,8 +196,6 @@ private:
     bool AtenderClickBase_ = true;
     bool cierrePorPrograma_ = false;
     std::array<int32_t, kNumIndicesFiltro> EliminadasFiltro_{};
-    // Holds the files shown in the text editor until the program ends.
-    std::shared_ptr<QTemporaryDir> carpetaTemporal_;
 
     // Menus.
     QMenu* menuArchivo_ = nullptr;

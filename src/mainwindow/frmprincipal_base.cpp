@@ -13,6 +13,7 @@
 #include "documento_xml.h"
 #include "fichero_numeros.h"
 #include "frmprincipal.h"
+#include "importar_numeros.h"
 #include "lector_base_xml.h"
 #include "mensajes.h"
 #include "sistema.h"
@@ -22,9 +23,6 @@ namespace {
 const QString kFiltroBase = QStringLiteral("Fichero BASE (*.XML)|*.XML|Todos los archivos (*.*)|*.*|");
 const QString kTituloGuardarBase = QStringLiteral("Guardar una BASE en XML");
 const QString kTituloAbrirBase = QStringLiteral("Abrir una BASE en XML");
-const QString kFiltroNumeros = QStringLiteral(
-    "Ficheros de números (*.TXT)|*.TXT|Ficheros de números (*.ASC)|*.ASC|Todos los archivos (*.*)|*.*|");
-const QString kTituloImportar = QStringLiteral("Abrir Fichero");
 const QString kTituloEspera = QStringLiteral("Analizando ...");
 
 // The largest BASE file the program writes is a few hundred kilobytes; a
@@ -75,11 +73,6 @@ ResultadoLecturaBase LeerBase(const QString& ruta, const EntradaLecturaBase& ent
     else
         doc.CargarTexto("");
     return LeerDocumentoBaseXML(doc, entrada, filtros);
-}
-
-QString TextoErrorImportar(const QString& descripcion) {
-    return QStringLiteral("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (") + descripcion +
-           QStringLiteral(" )");
 }
 
 }  // namespace
@@ -189,12 +182,7 @@ void frmPrincipal::AbrirBaseXML() {
 
 void frmPrincipal::cmdDesdeFichero_Click() {
     if (EnProceso_) return;
-    gDialogo.hwndOwner = this;
-    gDialogo.Filter = kFiltroNumeros;
-    gDialogo.FilterIndex = 1;
-    gDialogo.FileName.clear();
-    gDialogo.DialogTitle = kTituloImportar;
-    const QString ruta = MostrarAbrir(gDialogo);
+    const QString ruta = PedirFicheroNumeros(gDialogo, this);
     if (ruta.isEmpty()) return;
 
     TablasSesion& t = sesion_.tablas;
@@ -225,18 +213,13 @@ void frmPrincipal::cmdDesdeFichero_Click() {
     try {
         const Cesion ceder = CrearCesion();
         LecturaNumeros lectura;
-        if (QFileInfo(ruta).isFile()) {
-            lectura = LeerFicheroNumeros(RutaSistema(ruta), kLecturaPrincipal, ceder, [this](int32_t leidos) {
-                txtApuestasIniciales_->setText(QString::number(leidos));
-            });
-        } else {
-            lectura.error = TextoErrorImportar(QStringLiteral("No se puede abrir el fichero")).toStdString();
-        }
-        if (!lectura.Correcta()) {
-            fallo(Texto(lectura.error));
+        const QString error = LeerNumerosImportados(
+            ruta, kLecturaPrincipal, ceder,
+            [this](int32_t leidos) { txtApuestasIniciales_->setText(QString::number(leidos)); }, lectura, this);
+        if (!error.isEmpty()) {
+            fallo(error);
             return;
         }
-        if (lectura.limiteAlcanzado) Mensaje(Texto(TextoAvisoLimite()), EstiloMensaje::Exclamacion, this);
 
         const int32_t leidos = lectura.total;
         txtApuestasIniciales_->setText(FormatoCuenta(leidos));

@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTimer>
 #include <algorithm>
 #include <limits>
@@ -23,6 +21,7 @@
 #include "mensajes.h"
 #include "reduccion_entradas.h"
 #include "sistema.h"
+#include "vista_texto.h"
 
 namespace {
 
@@ -170,28 +169,8 @@ void frmPrincipal::ExportarReduccion(int modo) {
     }
     if (modo != 2) return;
 
-    // The editor opens the file on its own time: the file stays until the
-    // program ends, and each view gets a file of its own.
-    if (!carpetaTemporal_ || !carpetaTemporal_->isValid()) carpetaTemporal_ = std::make_shared<QTemporaryDir>();
-    if (!carpetaTemporal_->isValid()) {
-        Mensaje(ConDescripcion(kErrorInforme, carpetaTemporal_->errorString()), EstiloMensaje::Critico, this);
-        return;
-    }
-    QTemporaryFile fichero(QDir(carpetaTemporal_->path()).filePath(QStringLiteral("VORTESALIN_XXXXXX.txt")));
-    fichero.setAutoRemove(false);
-    QString error;
-    if (!fichero.open()) {
-        error = fichero.errorString();
-    } else if (fichero.write(texto.data(), static_cast<qint64>(texto.size())) != static_cast<qint64>(texto.size()) ||
-               !fichero.flush()) {
-        error = fichero.errorString();
-        fichero.close();
-        fichero.remove();
-    } else {
-        fichero.close();
-        if (!AbrirEnEditorTexto(fichero.fileName())) error = kSinEditor;
-    }
-    if (!error.isEmpty()) Mensaje(ConDescripcion(kErrorInforme, error), EstiloMensaje::Critico, this);
+    // Each view gets a file of its own that stays until the program ends.
+    VerTextoEnEditor(texto, this);
 }
 
 void frmPrincipal::VerInformeEliminadas() {

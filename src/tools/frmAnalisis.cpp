@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "controles.h"
 #include "sistema.h"
 #include "vista_texto.h"
 
@@ -28,18 +29,6 @@ const QString kVerNumeros = QStringLiteral("Nº");
 const char* const kCabeceras[kPosiciones] = {"Dec. Millar", "Unid. Millar", "Centenas", "Decenas", "Unidades"};
 const char* const kAyudasCabecera[kPosiciones] = {"Decenas de Millar", "Unidades de Millar", "Centenas", "Decenas",
                                                   "Unidades"};
-
-void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color) {
-    QPalette paleta = w->palette();
-    paleta.setColor(rol, color);
-    w->setPalette(paleta);
-}
-
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto) {
-    auto* e = new QLabel(texto, padre);
-    e->setObjectName(nombre);
-    return e;
-}
 
 // A percentage in hundredths, in the user's locale, without trailing zeros.
 QString TextoPorcentaje(int64_t centesimas) {

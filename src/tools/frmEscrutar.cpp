@@ -23,7 +23,9 @@
 #include <new>
 #include <stdexcept>
 
+#include "controles.h"
 #include "escrutinio.h"
+#include "importar_numeros.h"
 #include "mensajes.h"
 #include "sistema.h"
 #include "teclado.h"
@@ -33,60 +35,12 @@ namespace {
 const QColor kRosa(255, 192, 192);
 const QColor kBlanco(255, 255, 255);
 const QColor kAzulReposo(0, 0, 192);
-const QString kFiltroNumeros = QStringLiteral(
-    "Ficheros de números (*.TXT)|*.TXT|Ficheros de números (*.ASC)|*.ASC|Todos los archivos (*.*)|*.*|");
 
 const char* const kCabeceras[kPosiciones] = {"DM", "UM", "CE", "DE", "UN"};
 const char* const kAyudasCabecera[kPosiciones] = {"Decenas de Millar", "Unidades de Millar", "Centenas", "Decenas",
                                                   "Unidades"};
 
 QString Texto(const std::string& s) { return QString::fromStdString(s); }
-
-QString TextoErrorImportar(const QString& descripcion) {
-    return QStringLiteral("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (") + descripcion +
-           QStringLiteral(" )");
-}
-
-void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color) {
-    QPalette paleta = w->palette();
-    paleta.setColor(rol, color);
-    w->setPalette(paleta);
-}
-
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto) {
-    auto* e = new QLabel(texto, padre);
-    e->setObjectName(nombre);
-    return e;
-}
-
-QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString()) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(nombre);
-    if (!ayuda.isEmpty()) b->setToolTip(ayuda);
-    // Enter belongs to the go-to box, never to a default button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
-QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const QIcon& icono) {
-    auto* b = new QToolButton(padre);
-    b->setObjectName(nombre);
-    b->setToolTip(ayuda);
-    b->setIcon(icono);
-    b->setIconSize(QSize(22, 22));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
-QIcon Icono(const QWidget* w, std::initializer_list<const char*> nombres, QStyle::StandardPixmap reserva) {
-    for (const char* nombre : nombres) {
-        const QIcon icono = QIcon::fromTheme(QString::fromLatin1(nombre));
-        if (!icono.isNull()) return icono;
-    }
-    return w->style()->standardIcon(reserva);
-}
 
 // A label's whole value as a count; throws the way a bad conversion fails.
 int32_t ValorEtiqueta(const QLabel* etiqueta) {
@@ -156,7 +110,7 @@ void frmEscrutar::ConstruirControles() {
                        QStringLiteral("Genera automáticamente un número ganador"));
     imgININumeros_ = BotonImagen(marcoNumero, QStringLiteral("imgININumeros"),
                                  QStringLiteral("Inicializa todos los dígitos a 0"),
-                                 Icono(this, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton));
+                                 Icono(this, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton), 22);
     cmdEscrutar_ = Boton(marcoNumero, QStringLiteral("cmdEscrutar"), QStringLiteral("&Escrutar"));
     comandos->addWidget(cmdAlazar_);
     comandos->addWidget(imgININumeros_);
@@ -202,7 +156,7 @@ void frmEscrutar::ConstruirControles() {
     txtFicheroASCII_->setReadOnly(true);
     txtFicheroASCII_->setEnabled(false);
     cmdDesdeFichero_ = BotonImagen(this, QStringLiteral("cmdDesdeFichero"), QStringLiteral("Abrir una combinación en ASCII"),
-                                   Icono(this, {"document-import", "document-open"}, QStyle::SP_DirOpenIcon));
+                                   Icono(this, {"document-import", "document-open"}, QStyle::SP_DirOpenIcon), 22);
     cmdDesdeFichero_->setEnabled(false);
     filaFichero->addWidget(txtFicheroASCII_, 1);
     filaFichero->addWidget(cmdDesdeFichero_);
@@ -562,12 +516,7 @@ void frmEscrutar::optModo_Click(int indice) {
 }
 
 void frmEscrutar::cmdDesdeFichero_Click() {
-    gDialogo.hwndOwner = this;
-    gDialogo.Filter = kFiltroNumeros;
-    gDialogo.FilterIndex = 1;
-    gDialogo.FileName.clear();
-    gDialogo.DialogTitle = QStringLiteral("Abrir Fichero");
-    const QString ruta = MostrarAbrir(gDialogo);
+    const QString ruta = PedirFicheroNumeros(gDialogo, this);
     if (ruta.isEmpty()) return;
 
     BloquearControles();
@@ -576,23 +525,10 @@ void frmEscrutar::cmdDesdeFichero_Click() {
     txtFicheroASCII_->setCursorPosition(0);
     txtFicheroASCII_->setToolTip(ruta);
 
-    QString error;
-    try {
-        DigitosImportados = LecturaNumeros{};
-        if (QFileInfo(ruta).isFile()) {
-            DigitosImportados = LeerFicheroNumeros(QFile::encodeName(ruta).toStdString(), kLecturaEscrutinio,
-                                                   CrearCesion(), [this](int32_t leidos) {
-                                                       lblApuCombinacionNueva_->setText(QString::number(leidos));
-                                                   });
-            if (!DigitosImportados.Correcta()) error = Texto(DigitosImportados.error);
-        } else {
-            error = TextoErrorImportar(QStringLiteral("No se puede abrir el fichero"));
-        }
-    } catch (const std::bad_alloc&) {
-        error = TextoErrorImportar(QStringLiteral("Memoria insuficiente"));
-    } catch (const std::exception& e) {
-        error = TextoErrorImportar(QString::fromLocal8Bit(e.what()));
-    }
+    const QString error = LeerNumerosImportados(
+        ruta, kLecturaEscrutinio, CrearCesion(),
+        [this](int32_t leidos) { lblApuCombinacionNueva_->setText(QString::number(leidos)); }, DigitosImportados,
+        this);
 
     if (!error.isEmpty()) {
         Mensaje(error, EstiloMensaje::Critico, this);
@@ -601,7 +537,6 @@ void frmEscrutar::cmdDesdeFichero_Click() {
         DigitosImportados = LecturaNumeros{};
         sesion_.tablas.gNumerosEscrutar.Borrar();
     } else {
-        if (DigitosImportados.limiteAlcanzado) Mensaje(Texto(TextoAvisoLimite()), EstiloMensaje::Exclamacion, this);
         const int32_t leidos = DigitosImportados.total;
         lblApuCombinacionNueva_->setText(QString::number(leidos));
         if (leidos != 0) {

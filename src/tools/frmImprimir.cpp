@@ -25,6 +25,7 @@
 #include <stdexcept>
 
 #include "config_impresion.h"
+#include "controles.h"
 #include "dialogos_archivo.h"
 #include "mensajes.h"
 #include "sistema.h"
@@ -45,12 +46,6 @@ struct ErrorCarga : std::runtime_error {
 
 std::string Std(const QString& s) { return s.toStdString(); }
 
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto) {
-    auto* e = new QLabel(texto, padre);
-    e->setObjectName(nombre);
-    return e;
-}
-
 QLineEdit* Caja(QWidget* padre, const QString& nombre, int maximo, const QString& texto = QString()) {
     auto* c = new QLineEdit(texto, padre);
     c->setObjectName(nombre);
@@ -63,33 +58,6 @@ QComboBox* Combo(QWidget* padre, const QString& nombre, std::initializer_list<QS
     c->setObjectName(nombre);
     for (const QString& e : elementos) c->addItem(e);
     return c;
-}
-
-QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString()) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(nombre);
-    if (!ayuda.isEmpty()) b->setToolTip(ayuda);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const QIcon& icono) {
-    auto* b = new QToolButton(padre);
-    b->setObjectName(nombre);
-    b->setToolTip(ayuda);
-    b->setIcon(icono);
-    b->setIconSize(QSize(24, 24));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
-QIcon Icono(const QWidget* w, std::initializer_list<const char*> nombres, QStyle::StandardPixmap reserva) {
-    for (const char* nombre : nombres) {
-        const QIcon icono = QIcon::fromTheme(QString::fromLatin1(nombre));
-        if (!icono.isNull()) return icono;
-    }
-    return w->style()->standardIcon(reserva);
 }
 
 QGroupBox* Grupo(QWidget* padre, const QString& titulo) {

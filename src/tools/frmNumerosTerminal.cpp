@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controles.h"
 #include "dialogos_archivo.h"
 #include "mensajes.h"
 #include "panel_impresion.h"
@@ -24,39 +25,12 @@ namespace {
 
 const QString kSinCargados = QStringLiteral("ERROR: No hay números cargados");
 
-QLabel* Etiqueta(QWidget* padre, const QString& texto, const QString& nombre = QString()) {
-    auto* e = new QLabel(texto, padre);
-    if (!nombre.isEmpty()) e->setObjectName(nombre);
-    return e;
-}
-
 QLineEdit* Caja(QWidget* padre, const QString& nombre, const QString& texto, bool soloLectura, int maximo = 32767) {
     auto* c = new QLineEdit(texto, padre);
     c->setObjectName(nombre);
     c->setReadOnly(soloLectura);
     c->setMaxLength(maximo);
     return c;
-}
-
-QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString()) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(nombre);
-    if (!ayuda.isEmpty()) b->setToolTip(ayuda);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const char* tema,
-                         QStyle::StandardPixmap reserva) {
-    auto* b = new QToolButton(padre);
-    b->setObjectName(nombre);
-    b->setToolTip(ayuda);
-    const QIcon icono = QIcon::fromTheme(QString::fromLatin1(tema));
-    b->setIcon(icono.isNull() ? padre->style()->standardIcon(reserva) : icono);
-    b->setIconSize(QSize(22, 22));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
 }
 
 QFrame* Panel(QWidget* padre, const QString& nombre) {
@@ -85,7 +59,7 @@ void frmNumerosTerminal::ConstruirControles() {
     QFont negrita = font();
     negrita.setBold(true);
 
-    auto* titulo1 = Etiqueta(this, QStringLiteral("Datos Sorteos"), QStringLiteral("lblTitFiltros"));
+    auto* titulo1 = Etiqueta(this, QStringLiteral("lblTitFiltros"), QStringLiteral("Datos Sorteos"));
     titulo1->setFont(negrita);
     exterior->addWidget(titulo1);
     picDatosSorteos_ = Panel(this, QStringLiteral("picDatosSorteos"));
@@ -116,21 +90,21 @@ void frmNumerosTerminal::ConstruirControles() {
     txtSegundoPremio_ = Caja(picDatosSorteos_, QStringLiteral("txtSegundoPremio"), QString(), true);
     txtTotalDecimosInternet_ = Caja(picDatosSorteos_, QStringLiteral("txtTotalDecimosInternet"), QStringLiteral("0"), true);
     cmdIniDatosSorteo_ = BotonImagen(picDatosSorteos_, QStringLiteral("cmdIniDatosSorteo"), QStringLiteral("Inicializa los datos"),
-                                     "edit-clear", QStyle::SP_DialogResetButton);
+                                     Icono(picDatosSorteos_, {"edit-clear"}, QStyle::SP_DialogResetButton), 22);
     cmdGuardarFicheroInternet_ = BotonImagen(
         picDatosSorteos_, QStringLiteral("cmdGuardarFicheroInternet"),
         QStringLiteral("Guardar fichero en bruto con todos los números y series disponibles SIN FILTRAR (No es válido para "
                        "importarlo en el programa)"),
-        "document-save", QStyle::SP_DialogSaveButton);
+        Icono(picDatosSorteos_, {"document-save"}, QStyle::SP_DialogSaveButton), 22);
     auto* fecha = new QHBoxLayout();
     fecha->addWidget(cboDias_);
     fecha->addWidget(cboMeses_);
     fecha->addWidget(txtAnio_);
     fecha->addSpacing(12);
-    fecha->addWidget(Etiqueta(picDatosSorteos_, QStringLiteral("Día :")));
+    fecha->addWidget(Etiqueta(picDatosSorteos_, QString(), QStringLiteral("Día :")));
     fecha->addWidget(cboDia_);
     fecha->addStretch(1);
-    gd->addWidget(Etiqueta(picDatosSorteos_, QStringLiteral("Fecha Sorteo .... :")), 0, 0);
+    gd->addWidget(Etiqueta(picDatosSorteos_, QString(), QStringLiteral("Fecha Sorteo .... :")), 0, 0);
     gd->addLayout(fecha, 0, 1);
     auto* consultas = new QHBoxLayout();
     consultas->addWidget(cmdConsultarSorteo_);
@@ -143,7 +117,7 @@ void frmNumerosTerminal::ConstruirControles() {
                                     "Número total de décimos :"};
     QLineEdit* const cajas[5] = {txtIDSorteo_, txtNombreSorteo_, txtPrimerPremio_, txtSegundoPremio_, txtTotalDecimosInternet_};
     for (int i = 0; i < 5; ++i) {
-        gd->addWidget(Etiqueta(picDatosSorteos_, QString::fromUtf8(titulos[i])), 2 + i, 0);
+        gd->addWidget(Etiqueta(picDatosSorteos_, QString(), QString::fromUtf8(titulos[i])), 2 + i, 0);
         gd->addWidget(cajas[i], 2 + i, 1);
     }
     auto* iconos1 = new QHBoxLayout();
@@ -153,7 +127,7 @@ void frmNumerosTerminal::ConstruirControles() {
     gd->addLayout(iconos1, 7, 0, 1, 2);
     exterior->addWidget(picDatosSorteos_);
 
-    auto* titulo2 = Etiqueta(this, QStringLiteral("Filtrar Sorteos"), QStringLiteral("Label10"));
+    auto* titulo2 = Etiqueta(this, QStringLiteral("Label10"), QStringLiteral("Filtrar Sorteos"));
     titulo2->setFont(negrita);
     exterior->addWidget(titulo2);
     picFiltrarSorteos_ = Panel(this, QStringLiteral("picFiltrarSorteos"));
@@ -169,7 +143,7 @@ void frmNumerosTerminal::ConstruirControles() {
     txtCantidadDisponibleMAX_ = Caja(picFiltrarSorteos_, QStringLiteral("txtCantidadDisponibleMAX"), QStringLiteral("99999"), false, 5);
     auto* cantidades = new QHBoxLayout();
     cantidades->addWidget(txtCantidadDisponibleMIN_);
-    cantidades->addWidget(Etiqueta(picFiltrarSorteos_, QStringLiteral("-")));
+    cantidades->addWidget(Etiqueta(picFiltrarSorteos_, QString(), QStringLiteral("-")));
     cantidades->addWidget(txtCantidadDisponibleMAX_);
     cantidades->addStretch(1);
     for (QLineEdit* c : {txtCantidadDisponibleMIN_, txtCantidadDisponibleMAX_})
@@ -177,20 +151,20 @@ void frmNumerosTerminal::ConstruirControles() {
     cmdFiltrar_ = Boton(picFiltrarSorteos_, QStringLiteral("cmdFiltrar"), QStringLiteral("&Filtrar"));
     txtNumeroDecimosFiltrados_ = Caja(picFiltrarSorteos_, QStringLiteral("txtNumeroDecimosFiltrados"), QStringLiteral("0"), true);
     IniFiltrarSorteos_ = BotonImagen(picFiltrarSorteos_, QStringLiteral("IniFiltrarSorteos"), QStringLiteral("Inicializa los datos"),
-                                     "edit-clear", QStyle::SP_DialogResetButton);
+                                     Icono(picFiltrarSorteos_, {"edit-clear"}, QStyle::SP_DialogResetButton), 22);
     cmdGuardarFicheroFiltrado_ = BotonImagen(
         picFiltrarSorteos_, QStringLiteral("cmdGuardarFicheroFiltrado"),
-        QStringLiteral("Guardar fichero con los números FILTRADOS para usarlo dentro del programa"), "document-save",
-        QStyle::SP_DialogSaveButton);
-    gf->addWidget(Etiqueta(picFiltrarSorteos_, QStringLiteral("Por terminaciones ......... :")), 0, 0);
+        QStringLiteral("Guardar fichero con los números FILTRADOS para usarlo dentro del programa"),
+        Icono(picFiltrarSorteos_, {"document-save"}, QStyle::SP_DialogSaveButton), 22);
+    gf->addWidget(Etiqueta(picFiltrarSorteos_, QString(), QStringLiteral("Por terminaciones ......... :")), 0, 0);
     gf->addLayout(posiciones, 0, 1);
-    gf->addWidget(Etiqueta(picFiltrarSorteos_, QStringLiteral("Por cantidad disponibles :")), 1, 0);
+    gf->addWidget(Etiqueta(picFiltrarSorteos_, QString(), QStringLiteral("Por cantidad disponibles :")), 1, 0);
     gf->addLayout(cantidades, 1, 1);
     auto* filtrar = new QHBoxLayout();
     filtrar->addWidget(cmdFiltrar_);
     filtrar->addStretch(1);
     gf->addLayout(filtrar, 2, 0, 1, 2);
-    gf->addWidget(Etiqueta(picFiltrarSorteos_, QStringLiteral("Número décimos filtrados :")), 3, 0);
+    gf->addWidget(Etiqueta(picFiltrarSorteos_, QString(), QStringLiteral("Número décimos filtrados :")), 3, 0);
     gf->addWidget(txtNumeroDecimosFiltrados_, 3, 1);
     auto* iconos2 = new QHBoxLayout();
     iconos2->addStretch(1);
@@ -201,12 +175,11 @@ void frmNumerosTerminal::ConstruirControles() {
 
     picVentanaEspera_ = Panel(this, QStringLiteral("picVentanaEspera"));
     auto* espera = new QHBoxLayout(picVentanaEspera_);
-    espera->addWidget(Etiqueta(picVentanaEspera_, QStringLiteral("Descargando ..."), QStringLiteral("lbltituloProgress")));
+    espera->addWidget(Etiqueta(picVentanaEspera_, QStringLiteral("lbltituloProgress"), QStringLiteral("Descargando ...")));
     picVentanaEspera_->hide();
     exterior->addWidget(picVentanaEspera_);
 
-    auto* nota = Etiqueta(this, QStringLiteral("Compruebe siempre los datos oficiales en la web del operador de la lotería."),
-                          QStringLiteral("lblNota"));
+    auto* nota = Etiqueta(this, QStringLiteral("lblNota"), QStringLiteral("Compruebe siempre los datos oficiales en la web del operador de la lotería."));
     nota->setWordWrap(true);
     exterior->addWidget(nota);
     auto* abajo = new QHBoxLayout();

@@ -21,6 +21,8 @@
 #include <new>
 #include <stdexcept>
 
+#include "controles.h"
+#include "importar_numeros.h"
 #include "mensajes.h"
 #include "selector_terminaciones.h"
 #include "sistema.h"
@@ -31,8 +33,6 @@ namespace {
 const QColor kRosa(255, 192, 192);
 const QColor kVerde(192, 255, 192);
 const QColor kBlanco(255, 255, 255);
-const QString kFiltroNumeros = QStringLiteral(
-    "Ficheros de números (*.TXT)|*.TXT|Ficheros de números (*.ASC)|*.ASC|Todos los archivos (*.*)|*.*|");
 const QString kSinFichero = QStringLiteral("ERROR: NO HAY NINGUN FICHERO CARGADO");
 
 QString Texto(const std::string& s) { return QString::fromStdString(s); }
@@ -45,38 +45,14 @@ QString Lineas(const std::string& texto) {
     return s;
 }
 
-QString TextoErrorImportar(const QString& descripcion) {
-    return QStringLiteral("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (") + descripcion +
-           QStringLiteral(" )");
-}
-
-void Colorear(QWidget* w, const QColor& color) {
-    QPalette paleta = w->palette();
-    paleta.setColor(QPalette::Window, color);
-    w->setPalette(paleta);
-}
-
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto) {
-    auto* e = new QLabel(texto, padre);
-    e->setObjectName(nombre);
-    return e;
-}
-
-QLabel* Titulo(QWidget* padre, const QString& nombre, const QString& texto) {
-    QLabel* e = Etiqueta(padre, nombre, texto);
-    QFont f = e->font();
-    f.setBold(true);
-    e->setFont(f);
-    return e;
-}
 
 // A count beside its list: framed, coloured by the window.
 QLabel* Cuenta(QWidget* padre, const QString& nombre) {
-    QLabel* e = Titulo(padre, nombre, QStringLiteral("0"));
+    QLabel* e = EtiquetaNegrita(padre, nombre, QStringLiteral("0"));
     e->setAlignment(Qt::AlignCenter);
     e->setFrameShape(QFrame::Box);
     e->setAutoFillBackground(true);
-    Colorear(e, kBlanco);
+    Colorear(e, QPalette::Window, kBlanco);
     return e;
 }
 
@@ -91,30 +67,6 @@ QPlainTextEdit* Lista(QWidget* padre, const QString& nombre, int caracteres) {
     t->setFixedWidth(m.horizontalAdvance(QString(caracteres, QLatin1Char('0'))) + 30);
     t->setMinimumHeight(m.lineSpacing() * 14);
     return t;
-}
-
-QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString()) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(nombre);
-    if (!ayuda.isEmpty()) b->setToolTip(ayuda);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const QIcon& icono) {
-    auto* b = new QToolButton(padre);
-    b->setObjectName(nombre);
-    b->setToolTip(ayuda);
-    b->setIcon(icono);
-    b->setIconSize(QSize(20, 20));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
-QIcon Icono(const QWidget* w, const char* nombre, QStyle::StandardPixmap reserva) {
-    const QIcon icono = QIcon::fromTheme(QString::fromLatin1(nombre));
-    return icono.isNull() ? w->style()->standardIcon(reserva) : icono;
 }
 
 }  // namespace
@@ -138,17 +90,17 @@ void frmSelectorNumeros::ConstruirControles() {
 
     // The imported file.
     auto* origen = new QGridLayout();
-    origen->addWidget(Titulo(this, QStringLiteral("lblTitInfoGeneral"), QStringLiteral("Datos Fichero Origen")), 0, 0, 1, 4);
+    origen->addWidget(EtiquetaNegrita(this, QStringLiteral("lblTitInfoGeneral"), QStringLiteral("Datos Fichero Origen")), 0, 0, 1, 4);
     origen->addWidget(Etiqueta(this, QStringLiteral("lblTitFichero"), QStringLiteral("Fichero : ")), 1, 0);
     txtFicheroASCII_ = new QLineEdit(this);
     txtFicheroASCII_->setObjectName(QStringLiteral("txtFicheroASCII"));
     txtFicheroASCII_->setReadOnly(true);
     origen->addWidget(txtFicheroASCII_, 1, 1);
     cmdDesdeFichero_ = BotonImagen(this, QStringLiteral("cmdDesdeFichero"), QStringLiteral("Abrir una combinación en ASCII"),
-                                   Icono(this, "document-open", QStyle::SP_DirOpenIcon));
+                                   Icono(this, {"document-open"}, QStyle::SP_DirOpenIcon), 20);
     origen->addWidget(cmdDesdeFichero_, 1, 2);
     origen->addWidget(Etiqueta(this, QStringLiteral("lblTitNumeros"), QStringLiteral("Números : ")), 2, 0);
-    lblApuCombinacionNueva_ = Titulo(this, QStringLiteral("lblApuCombinacionNueva"), QStringLiteral("0"));
+    lblApuCombinacionNueva_ = EtiquetaNegrita(this, QStringLiteral("lblApuCombinacionNueva"), QStringLiteral("0"));
     origen->addWidget(lblApuCombinacionNueva_, 2, 1);
     origen->setColumnStretch(3, 1);
     origen->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n'))));
@@ -159,7 +111,7 @@ void frmSelectorNumeros::ConstruirControles() {
     auto columna = [this, centro](const QString& nombreTitulo, const QString& titulo, QPlainTextEdit* caja, QLabel* cuenta,
                                   QToolButton* ver = nullptr) {
         auto* c = new QVBoxLayout();
-        c->addWidget(Titulo(this, nombreTitulo, titulo), 0, Qt::AlignHCenter);
+        c->addWidget(EtiquetaNegrita(this, nombreTitulo, titulo), 0, Qt::AlignHCenter);
         c->addWidget(caja, 1);
         auto* pie = new QHBoxLayout();
         // The count stands under its list, no wider than it.
@@ -214,7 +166,7 @@ void frmSelectorNumeros::ConstruirControles() {
     for (int i = 0; i < 4; ++i)
         cmdVerenBlocdeNotas_[static_cast<size_t>(i)] =
             BotonImagen(this, QStringLiteral("cmdVerenBlocdeNotas_%1").arg(i), QStringLiteral("Ver los números en el Bloc de Notas"),
-                        Icono(this, "text-x-generic", QStyle::SP_FileDialogDetailedView));
+                        Icono(this, {"text-x-generic"}, QStyle::SP_FileDialogDetailedView), 20);
     txtNumerosElegidos_ = Lista(this, QStringLiteral("txtNumerosElegidos"), 7);
     txtTerminacionesFaltantes_ = Lista(this, QStringLiteral("txtTerminacionesFaltantes"), 7);
     txtComienzosFaltantes_ = Lista(this, QStringLiteral("txtComienzosFaltantes"), 7);
@@ -230,7 +182,7 @@ void frmSelectorNumeros::ConstruirControles() {
 
     // The capicúas.
     auto* capicuas = new QVBoxLayout();
-    capicuas->addWidget(Titulo(this, QStringLiteral("lblTitCapicuas"), QStringLiteral("Capicuas")), 0, Qt::AlignHCenter);
+    capicuas->addWidget(EtiquetaNegrita(this, QStringLiteral("lblTitCapicuas"), QStringLiteral("Capicuas")), 0, Qt::AlignHCenter);
     cmdGenerarCapicuas_ = Boton(this, QStringLiteral("cmdGenerarCapicuas"), QStringLiteral("&Generar"));
     capicuas->addWidget(cmdGenerarCapicuas_);
     txtNumerosElegidosCapicuas_ = Lista(this, QStringLiteral("txtNumerosElegidosCapicuas"), 7);
@@ -264,7 +216,7 @@ void frmSelectorNumeros::ConectarControles() {
 
 void frmSelectorNumeros::LimpiarResultados() {
     for (QLabel* e : {lblNumerosElegidos_, lblTerminacionesFaltantes_, lblComienzosFaltantes_}) {
-        Colorear(e, kBlanco);
+        Colorear(e, QPalette::Window, kBlanco);
         e->setText(QStringLiteral("0"));
     }
     for (QPlainTextEdit* t : {txtNumerosElegidos_, txtTerminacionesFaltantes_, txtComienzosFaltantes_}) t->clear();
@@ -284,12 +236,7 @@ void frmSelectorNumeros::DesactivarControles() { FijarControles(false); }
 void frmSelectorNumeros::ActivarControles() { FijarControles(true); }
 
 void frmSelectorNumeros::cmdDesdeFichero_Click() {
-    gDialogo.hwndOwner = this;
-    gDialogo.Filter = kFiltroNumeros;
-    gDialogo.FilterIndex = 1;
-    gDialogo.FileName.clear();
-    gDialogo.DialogTitle = QStringLiteral("Abrir Fichero");
-    const QString ruta = MostrarAbrir(gDialogo);
+    const QString ruta = PedirFicheroNumeros(gDialogo, this);
     if (ruta.isEmpty()) return;
 
     LimpiarResultados();
@@ -299,23 +246,10 @@ void frmSelectorNumeros::cmdDesdeFichero_Click() {
     txtFicheroASCII_->setCursorPosition(0);
     txtFicheroASCII_->setToolTip(ruta);
 
-    QString error;
-    try {
-        DigitosImportados = LecturaNumeros{};
-        if (QFileInfo(ruta).isFile()) {
-            DigitosImportados = LeerFicheroNumeros(QFile::encodeName(ruta).toStdString(), kLecturaSelector,
-                                                   CrearCesion(), [this](int32_t leidos) {
-                                                       lblApuCombinacionNueva_->setText(QString::number(leidos));
-                                                   });
-            if (!DigitosImportados.Correcta()) error = Texto(DigitosImportados.error);
-        } else {
-            error = TextoErrorImportar(QStringLiteral("No se puede abrir el fichero"));
-        }
-    } catch (const std::bad_alloc&) {
-        error = TextoErrorImportar(QStringLiteral("Memoria insuficiente"));
-    } catch (const std::exception& e) {
-        error = TextoErrorImportar(QString::fromLocal8Bit(e.what()));
-    }
+    const QString error = LeerNumerosImportados(
+        ruta, kLecturaSelector, CrearCesion(),
+        [this](int32_t leidos) { lblApuCombinacionNueva_->setText(QString::number(leidos)); }, DigitosImportados,
+        this);
 
     if (!error.isEmpty()) {
         Mensaje(error, EstiloMensaje::Critico, this);
@@ -323,7 +257,6 @@ void frmSelectorNumeros::cmdDesdeFichero_Click() {
         TotalImportados = 0;
         DigitosImportados = LecturaNumeros{};
     } else {
-        if (DigitosImportados.limiteAlcanzado) Mensaje(Texto(TextoAvisoLimite()), EstiloMensaje::Exclamacion, this);
         const int32_t leidos = DigitosImportados.total;
         lblApuCombinacionNueva_->setText(QString::number(leidos));
         if (leidos != 0) {
@@ -350,7 +283,7 @@ void frmSelectorNumeros::MostrarTerminaciones() {
                            {ListarCuentas(c.CuentaUnidades, 1), 10, lblNumeroUnidades_, txtUnidadesJugadas_}};
     for (const Tipo& t : tipos) {
         t.etiqueta->setText(QStringLiteral("%1/%2").arg(t.lista.distintos).arg(t.posibles));
-        Colorear(t.etiqueta, t.lista.distintos >= t.posibles ? kVerde : kRosa);
+        Colorear(t.etiqueta, QPalette::Window, t.lista.distintos >= t.posibles ? kVerde : kRosa);
         t.caja->setPlainText(Lineas(t.lista.texto));
     }
 }
@@ -378,8 +311,8 @@ void frmSelectorNumeros::cmdGenerarTerminaciones_Click() {
     lblTerminacionesFaltantes_->setText(QString::number(g.terminacionesFaltantes.size()));
     lblComienzosFaltantes_->setText(QString::number(g.comienzosFaltantes.size()));
     // Green when nothing is missing, as the ending counts are.
-    Colorear(lblTerminacionesFaltantes_, g.terminacionesFaltantes.empty() ? kVerde : kRosa);
-    Colorear(lblComienzosFaltantes_, g.comienzosFaltantes.empty() ? kVerde : kRosa);
+    Colorear(lblTerminacionesFaltantes_, QPalette::Window, g.terminacionesFaltantes.empty() ? kVerde : kRosa);
+    Colorear(lblComienzosFaltantes_, QPalette::Window, g.comienzosFaltantes.empty() ? kVerde : kRosa);
 }
 
 void frmSelectorNumeros::cmdGenerarCapicuas_Click() {

@@ -1,11 +1,21 @@
 #pragma once
 // Small helpers shared by the window tests.
+#include <QFile>
+#include <QLineEdit>
+#include <QList>
 #include <QStringList>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QWidget>
+#include <QWindow>
 #include <initializer_list>
 #include <QtTest>
 
+#include "dialogos_archivo.h"
 #include "mensajes.h"
+#include "modelo.h"
+#include "sesion.h"
 
 // The named control of a window; a missing one ends the test binary.
 template <class T>
@@ -34,4 +44,53 @@ inline QString EstadosDistintos(QObject& ventana, std::initializer_list<const ch
         if ((n[0] == '+' || n[0] == '-' ? w->isEnabled() : !w->isHidden()) != esperado) distintos << n;
     }
     return distintos.join(' ');
+}
+
+// Types `texto` over a box's contents and presses Enter; an empty text clears the box.
+inline void Teclear(QLineEdit* caja, const QString& texto) {
+    caja->selectAll();
+    if (texto.isEmpty())
+        QTest::keyClick(caja, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(caja, texto);
+    QTest::keyClick(caja, Qt::Key_Return);
+}
+
+// A file named `nombre` in `dir` holding `contenido`; its path.
+inline QString EscribirFichero(const QTemporaryDir& dir, const char* nombre, const QByteArray& contenido) {
+    const QString ruta = dir.filePath(QString::fromLatin1(nombre));
+    QFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly) || f.write(contenido) != contenido.size()) qFatal("cannot write %s", nombre);
+    return ruta;
+}
+
+// Imports `ruta` through the window's "cmdDesdeFichero" button and its open dialog.
+inline void ImportarDesdeFichero(QObject& ventana, const QString& ruta) {
+    PruebaDialogos::EncolarRuta(ruta);
+    Pulsar(Hijo<QToolButton>(ventana, "cmdDesdeFichero"));
+}
+
+// The session's result as these five-digit numbers, in order.
+inline void FijarResultado(EstadoSesion& s, const QStringList& numeros) {
+    s.tablas.gResultado.Redimensionar(static_cast<int32_t>(numeros.size()));
+    for (int i = 0; i < numeros.size(); ++i)
+        for (int p = 1; p <= 5; ++p)
+            s.tablas.gResultado(i + 1, p) =
+                CasillaDeDigito(static_cast<uint8_t>(numeros[i][p - 1].digitValue()), static_cast<int16_t>(p));
+}
+
+// Whether a shown window refuses its close box and Escape and then closes with "cmdVolver".
+inline bool SoloCierraConVolver(QWidget& ventana) {
+    ventana.windowHandle()->close();
+    QTest::keyClick(&ventana, Qt::Key_Escape);
+    if (!ventana.isVisible()) return false;
+    Pulsar(Hijo<QPushButton>(ventana, "cmdVolver"));
+    return !ventana.isVisible();
+}
+
+// Message boxes and open/save dialogs answer from queues while a window test runs.
+inline void ActivarPruebasVentana() {
+    PruebaMensajes::Activar();
+    PruebaMensajes::Limpiar();
+    PruebaDialogos::Activar();
 }

@@ -18,14 +18,6 @@ namespace {
 const QColor kBlanco(255, 255, 255);
 const QColor kAzulClaro(192, 192, 255);
 
-void FijarResultado(EstadoSesion& s, const QStringList& numeros) {
-    s.tablas.gResultado.Redimensionar(static_cast<int32_t>(numeros.size()));
-    for (int i = 0; i < numeros.size(); ++i)
-        for (int p = 1; p <= 5; ++p)
-            s.tablas.gResultado(i + 1, p) =
-                CasillaDeDigito(static_cast<uint8_t>(numeros[i][p - 1].digitValue()), static_cast<int16_t>(p));
-}
-
 QLabel* Celda(QObject& v, int casilla) { return Hijo<QLabel>(v, QStringLiteral("lblN_%1").arg(casilla - 1)); }
 QString Texto(QObject& v, const char* nombre) { return Hijo<QPlainTextEdit>(v, nombre)->toPlainText(); }
 QString Cuenta(QObject& v, const char* nombre) { return Hijo<QLabel>(v, nombre)->text(); }
@@ -85,11 +77,7 @@ private slots:
         QCOMPARE(Celda(*v, 46)->text(), QString("1"));
 
         // Only "Volver" closes.
-        v->windowHandle()->close();
-        QTest::keyClick(v.get(), Qt::Key_Escape);
-        QVERIFY(v->isVisible());
-        Pulsar(Hijo<QPushButton>(*v, "cmdVolver"));
-        QVERIFY(!v->isVisible());
+        QVERIFY(SoloCierraConVolver(*v));
     }
 
     void gruposCompartidosYPorcentajesDecimales() {

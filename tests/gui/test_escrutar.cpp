@@ -23,14 +23,6 @@ namespace {
 const QColor kRosa(255, 192, 192);
 const QColor kBlanco(255, 255, 255);
 
-void FijarResultado(EstadoSesion& s, const QStringList& numeros) {
-    s.tablas.gResultado.Redimensionar(static_cast<int32_t>(numeros.size()));
-    for (int i = 0; i < numeros.size(); ++i)
-        for (int p = 1; p <= 5; ++p)
-            s.tablas.gResultado(i + 1, p) =
-                CasillaDeDigito(static_cast<uint8_t>(numeros[i][p - 1].digitValue()), static_cast<int16_t>(p));
-}
-
 // 14 numbers: row i is "1234" followed by the digit i % 10.
 QStringList Catorce() {
     QStringList v;
@@ -61,13 +53,7 @@ private:
     QTemporaryDir dir_;
     EstadoSesion sesion_;
 
-    QString Fichero(const char* nombre, const QByteArray& contenido) {
-        const QString ruta = dir_.filePath(QString::fromLatin1(nombre));
-        QFile f(ruta);
-        f.open(QIODevice::WriteOnly);
-        f.write(contenido);
-        return ruta;
-    }
+    QString Fichero(const char* nombre, const QByteArray& contenido) { return EscribirFichero(dir_, nombre, contenido); }
 
     // The window opened with `total` rows, once its activation has run.
     std::unique_ptr<frmEscrutar> Abrir(int32_t total) {
@@ -78,16 +64,10 @@ private:
         return v;
     }
 
-    void Importar(frmEscrutar& v, const QString& ruta) {
-        PruebaDialogos::EncolarRuta(ruta);
-        Pulsar(Hijo<QToolButton>(v, "cmdDesdeFichero"));
-    }
 
 private slots:
     void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
-        PruebaDialogos::Activar();
+        ActivarPruebasVentana();
         sesion_ = EstadoSesion{};
     }
 
@@ -115,11 +95,7 @@ private slots:
         IrA(v, "1");
         QCOMPARE(Textos(), QStringList{"ERROR: EL NUMERO DE BLOQUE DEBE ESTAR ENTRE 1 y 0"});
         // The close box and Escape are refused; "Volver" closes and frees the list.
-        v.windowHandle()->close();
-        QTest::keyClick(&v, Qt::Key_Escape);
-        QVERIFY(v.isVisible());
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-        QVERIFY(!v.isVisible());
+        QVERIFY(SoloCierraConVolver(v));
     }
 
     void catorceNumerosEnTresBloques() {
@@ -224,11 +200,11 @@ private slots:
         auto v = Abrir(0);
         // Cancelled dialog: nothing happens.
         int antes = v->Escrutinios();
-        Importar(*v, QString());
+        ImportarDesdeFichero(*v, QString());
         QCOMPARE(v->Escrutinios(), antes);
 
         const QString diez = Fichero("diez.txt", QByteArray("1-2-3-4-5\r\n").repeated(10));
-        Importar(*v, diez);
+        ImportarDesdeFichero(*v, diez);
         QCOMPARE(Hijo<QLabel>(*v, "lblApuCombinacionNueva")->text(), QString("10"));
         QCOMPARE(Hijo<QLineEdit>(*v, "txtFicheroASCII")->text(), QString("diez.txt"));
         QCOMPARE(Hijo<QLineEdit>(*v, "txtFicheroASCII")->toolTip(), diez);
@@ -238,7 +214,7 @@ private slots:
         QCOMPARE(PruebaDialogos::Mostrados().last().titulo, QString("Abrir Fichero"));
 
         // A bad line: the message, and an empty list that stays usable.
-        Importar(*v, Fichero("malo.txt", "1 2 3 4 5\n12345\n"));
+        ImportarDesdeFichero(*v, Fichero("malo.txt", "1 2 3 4 5\n12345\n"));
         QCOMPARE(Textos().size(), 1);
         QVERIFY(Textos()[0].startsWith("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO ("));
         QVERIFY(Textos()[0].contains(QString::fromUtf8("Línea con menos de 5 dígitos (Línea 2)")));
@@ -252,7 +228,7 @@ private slots:
 
         // No number at all: the warning, with the scrutiny's wording.
         PruebaMensajes::Limpiar();
-        Importar(*v, Fichero("vacio.txt", "abc\n\n"));
+        ImportarDesdeFichero(*v, Fichero("vacio.txt", "abc\n\n"));
         QCOMPARE(Textos(), QStringList{QString::fromStdString(TextoCeroApuestas())});
         QCOMPARE(PruebaMensajes::Mostrados()[0].estilo, EstiloMensaje::Exclamacion);
         QCOMPARE(Informe(*v)[6], QString("0 Aciertos: 0"));
@@ -264,7 +240,7 @@ private slots:
         Hijo<QRadioButton>(*v, "optModo_1")->click();
         QCOMPARE(Cabecera(*v), QString("Bloque : 1/0"));
         QCOMPARE(EstadosDistintos(*v, {"+cmdDesdeFichero", "+txtFicheroASCII", "-lblTitCombinacionActual"}), QString());
-        Importar(*v, Fichero("dos.txt", "00000\n11111\n"));
+        ImportarDesdeFichero(*v, Fichero("dos.txt", "00000\n11111\n"));
         QCOMPARE(Cabecera(*v), QString("Bloque : 1/1"));
         Hijo<QRadioButton>(*v, "optModo_0")->click();
         QCOMPARE(Cabecera(*v), QString("Bloque : 1/3"));

@@ -3,25 +3,13 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "ayuda_gui.h"
+#include "ayuda_editores.h"
 #include "frmFiltroGRUPOS.h"
 
 namespace {
-struct Entorno {
-    EstadoSesion sesion;
-    QList<int> marcas;
-    ContextoEditor contexto{sesion, [this](int i) { marcas << i; }};
-};
+using Entorno = EntornoEditor;
 
-void IrAGrupo(frmFiltroGRUPOS& v, const QString& texto) {
-    auto* caja = Hijo<QLineEdit>(v, "txtNumeroGRUPO");
-    caja->selectAll();
-    if (texto.isEmpty())
-        QTest::keyClick(caja, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(caja, texto);
-    QTest::keyClick(caja, Qt::Key_Return);
-}
+void IrAGrupo(frmFiltroGRUPOS& v, const QString& texto) { Teclear(Hijo<QLineEdit>(v, "txtNumeroGRUPO"), texto); }
 
 QString Titulos(frmFiltroGRUPOS& v) {
     QStringList t;
@@ -33,11 +21,7 @@ QString Titulos(frmFiltroGRUPOS& v) {
 class PruebaFrmFiltroGrupos : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
-        PruebaSelector::Activar();
-    }
+    void init() { ActivarPruebasEditor(); }
 
     void paginasYCajaDeGrupo() {
         Entorno e;

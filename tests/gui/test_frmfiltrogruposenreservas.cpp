@@ -4,22 +4,13 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "ayuda_gui.h"
+#include "ayuda_editores.h"
 #include "frmFiltroGRUPOSENRESERVAS.h"
 
 namespace {
-struct Entorno {
-    EstadoSesion sesion;
-    QList<int> marcas;
-    ContextoEditor contexto{sesion, [this](int i) { marcas << i; }};
-};
+using Entorno = EntornoEditor;
 
-void IrAGrupo(QWidget& v, const QString& texto) {
-    auto* caja = Hijo<QLineEdit>(v, "txtNumeroGRUPO");
-    caja->selectAll();
-    QTest::keyClicks(caja, texto);
-    QTest::keyClick(caja, Qt::Key_Return);
-}
+void IrAGrupo(QWidget& v, const QString& texto) { Teclear(Hijo<QLineEdit>(v, "txtNumeroGRUPO"), texto); }
 
 QString Texto(QWidget& v, const QString& nombre) { return Hijo<QLineEdit>(v, nombre)->text(); }
 }  // namespace
@@ -27,11 +18,7 @@ QString Texto(QWidget& v, const QString& nombre) { return Hijo<QLineEdit>(v, nom
 class PruebaFrmFiltroGruposEnReservas : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
-        PruebaSelector::Activar();
-    }
+    void init() { ActivarPruebasEditor(); }
 
     void reservaSeGuardaAlCambiarDePagina() {
         Entorno e;

@@ -4,7 +4,7 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "ayuda_gui.h"
+#include "ayuda_editores.h"
 #include "frmFiltroGRURELACIONADOS.h"
 
 namespace {
@@ -35,15 +35,8 @@ QString Texto(QWidget& v, const QString& nombre) { return Hijo<QLabel>(v, nombre
 class PruebaFiltroGruposRelacionados : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
-        PruebaSelector::Activar();
-    }
-    void cleanup() {
-        PruebaMensajes::Desactivar();
-        PruebaSelector::Desactivar();
-    }
+    void init() { ActivarPruebasEditor(); }
+    void cleanup() { DesactivarPruebasEditor(); }
 
     // Each group shows its own six rows; showing a group drops its cells
     // outside the base, and only from that group.

@@ -5,7 +5,7 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "ayuda_gui.h"
+#include "ayuda_editores.h"
 #include "frmFiltroTERMINACIONES.h"
 
 namespace {
@@ -22,15 +22,8 @@ QLineEdit* Caja(QWidget& v, const char* nombre) { return Hijo<QLineEdit>(v, QStr
 class PruebaFiltroTerminaciones : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
-        PruebaSelector::Activar();
-    }
-    void cleanup() {
-        PruebaMensajes::Desactivar();
-        PruebaSelector::Desactivar();
-    }
+    void init() { ActivarPruebasEditor(); }
+    void cleanup() { DesactivarPruebasEditor(); }
 
     void abrirMuestraLoGuardadoYSoloUnaFiguraGuardadaMarcaElFiltro() {
         Entorno e;

@@ -52,9 +52,7 @@ private:
 
 private slots:
     void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
-        PruebaDialogos::Activar();
+        ActivarPruebasVentana();
         consultas_.clear();
     }
 

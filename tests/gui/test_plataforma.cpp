@@ -1,9 +1,16 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
+#include "controles.h"
 #include "dialogos_archivo.h"
+#include "importar_numeros.h"
 #include "mensajes.h"
 #include "teclado.h"
 #include "ventana_secundaria.h"
@@ -87,6 +94,47 @@ private slots:
         QVERIFY(v.isVisible());
         v.CerrarVentana();
         QVERIFY(!v.isVisible());
+    }
+    void controlesComunes() {
+        QWidget w;
+        QCOMPARE(Etiqueta(&w, QString(), "Día :")->objectName(), QString());
+        QCOMPARE(Etiqueta(&w, "lblNota", "x")->objectName(), QString("lblNota"));
+        QPushButton* b = Boton(&w, "cmdVolver", "&Volver");
+        QVERIFY(!b->autoDefault() && !b->isDefault() && b->toolTip().isEmpty());
+        QToolButton* t = BotonImagen(&w, "cmdDesdeFichero", "Abrir", QIcon(), 20);
+        QCOMPARE(t->iconSize(), QSize(20, 20));
+        QCOMPARE(t->toolTip(), QString("Abrir"));
+        QToolButton propio(&w);
+        QCOMPARE(BotonImagen(&w, "imgALLNumeros", QString(), QIcon(), 0)->iconSize(), propio.iconSize());
+        // A theme without the named icons falls back to the style's own.
+        QVERIFY(!Icono(&w, {"vortesalin-no-existe"}, QStyle::SP_DirOpenIcon).isNull());
+    }
+
+    // Every way an import can fail comes back as the text to show, never as
+    // an exception, and leaves no numbers behind.
+    void importarNumeros() {
+        RegistroDialogo d;
+        d.FileName = "viejo.txt";
+        PruebaDialogos::EncolarRuta("/x/uno.txt");
+        QCOMPARE(PedirFicheroNumeros(d, nullptr), QString("/x/uno.txt"));
+        QCOMPARE(PruebaDialogos::Mostrados().last().titulo, QString("Abrir Fichero"));
+        QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto, QString());
+        QCOMPARE(d.FilterIndex, 1);
+
+        QTemporaryDir dir;
+        LecturaNumeros l;
+        const QString sinAbrir = "ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (No se puede abrir el fichero )";
+        QCOMPARE(LeerNumerosImportados(dir.filePath("falta.txt"), kLecturaSelector, Cesion(), nullptr, l, nullptr),
+                 sinAbrir);
+        QCOMPARE(LeerNumerosImportados(dir.path(), kLecturaSelector, Cesion(), nullptr, l, nullptr), sinAbrir);
+        QCOMPARE(l.total, 0);
+
+        QFile f(dir.filePath("dos.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("12345\r\n67890\r\n");
+        f.close();
+        QCOMPARE(LeerNumerosImportados(f.fileName(), kLecturaSelector, Cesion(), nullptr, l, nullptr), QString());
+        QCOMPARE(l.total, 2);
     }
 };
 

@@ -39,23 +39,11 @@ private:
     QTemporaryDir dir_;
     EstadoSesion sesion_;
 
-    QString Fichero(const char* nombre, const QByteArray& contenido) {
-        const QString ruta = dir_.filePath(QString::fromLatin1(nombre));
-        QFile f(ruta);
-        f.open(QIODevice::WriteOnly);
-        f.write(contenido);
-        return ruta;
-    }
-    void Importar(frmSelectorNumeros& v, const QString& ruta) {
-        PruebaDialogos::EncolarRuta(ruta);
-        Pulsar(Hijo<QToolButton>(v, "cmdDesdeFichero"));
-    }
+    QString Fichero(const char* nombre, const QByteArray& contenido) { return EscribirFichero(dir_, nombre, contenido); }
 
 private slots:
     void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
-        PruebaDialogos::Activar();
+        ActivarPruebasVentana();
         sesion_ = EstadoSesion{};
     }
 
@@ -65,7 +53,7 @@ private slots:
         QCOMPARE(v.windowTitle(), QString("SELECTOR DE NUMEROS"));
         QCOMPARE(Hijo<QComboBox>(v, "cboTipoTerminacion")->currentText(), QString("10"));
         QVERIFY(Hijo<QCheckBox>(v, "chkAleatorio")->isChecked());
-        Importar(v, Fichero("tres.txt", "12345\r\n99945\r\n12345\r\n"));
+        ImportarDesdeFichero(v, Fichero("tres.txt", "12345\r\n99945\r\n12345\r\n"));
         QVERIFY(Textos().isEmpty());
         QCOMPARE(Cuenta(v, "lblApuCombinacionNueva"), QString("3"));
         QCOMPARE(Hijo<QLineEdit>(v, "txtFicheroASCII")->text(), QString("tres.txt"));
@@ -81,23 +69,19 @@ private slots:
                  QString());
 
         // The close box is refused; "Volver" closes.
-        v.windowHandle()->close();
-        QTest::keyClick(&v, Qt::Key_Escape);
-        QVERIFY(v.isVisible());
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-        QVERIFY(!v.isVisible());
+        QVERIFY(SoloCierraConVolver(v));
     }
 
     void tiposCompletosEnVerde() {
         frmSelectorNumeros v(sesion_);
-        Importar(v, Fichero("diez.txt", Serie(0, 9)));
+        ImportarDesdeFichero(v, Fichero("diez.txt", Serie(0, 9)));
         QCOMPARE(Cuenta(v, "lblNumeroUnidades"), QString("10/10"));
         QCOMPARE(Fondo(v, "lblNumeroUnidades"), kVerde);
         QCOMPARE(Cuenta(v, "lblNumeroDecenas"), QString("10/100"));
         QCOMPARE(Fondo(v, "lblNumeroDecenas"), kRosa);
         QCOMPARE(Cuenta(v, "lblNumeroCentenas"), QString("10/1000"));
 
-        Importar(v, Fichero("mil.txt", Serie(0, 999)));
+        ImportarDesdeFichero(v, Fichero("mil.txt", Serie(0, 999)));
         QCOMPARE(Cuenta(v, "lblApuCombinacionNueva"), QString("1000"));
         for (const char* n : {"lblNumeroCentenas", "lblNumeroDecenas", "lblNumeroUnidades"}) QCOMPARE(Fondo(v, n), kVerde);
         QCOMPARE(Cuenta(v, "lblNumeroCentenas"), QString("1000/1000"));
@@ -111,7 +95,7 @@ private slots:
         QCOMPARE(Textos(), QStringList(2, "ERROR: NO HAY NINGUN FICHERO CARGADO"));
         QCOMPARE(Texto(v, "txtNumerosElegidos"), QString());
 
-        Importar(v, Fichero("bien.txt", "12321\r\n45654\r\n12345\r\n"));
+        ImportarDesdeFichero(v, Fichero("bien.txt", "12321\r\n45654\r\n12345\r\n"));
         Pulsar(Hijo<QPushButton>(v, "cmdGenerarCapicuas"));
         QCOMPARE(Texto(v, "txtNumerosElegidosCapicuas"), QString("12321\n45654"));
         QCOMPARE(Cuenta(v, "lblNumerosCapicuas"), QString("2"));
@@ -129,7 +113,7 @@ private slots:
         QCOMPARE(Cuenta(v, "lblApuCombinacionNueva"), QString("3"));
 
         // An empty file: the warning, the lists kept, the generation refused.
-        Importar(v, Fichero("vacio.txt", ""));
+        ImportarDesdeFichero(v, Fichero("vacio.txt", ""));
         QCOMPARE(Textos().first(), QString("AVISO: Se han importado 0 apuestas.\r\nEl fichero ha de estar en formato: "
                                            "12345 o 1-2-3-4-5 o 1,2,3,4,5 o 1 2 3 4 5"));
         QCOMPARE(Cuenta(v, "lblApuCombinacionNueva"), QString("0"));
@@ -140,7 +124,7 @@ private slots:
 
         // A bad line: the import error, nothing loaded, the name kept.
         PruebaMensajes::Limpiar();
-        Importar(v, Fichero("malo.txt", "12345\r\n12a45\r\n"));
+        ImportarDesdeFichero(v, Fichero("malo.txt", "12345\r\n12a45\r\n"));
         QCOMPARE(Textos().size(), 1);
         QVERIFY(Textos().first().startsWith("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO ("));
         QCOMPARE(Cuenta(v, "lblApuCombinacionNueva"), QString("0"));
@@ -151,7 +135,7 @@ private slots:
 
     void verListaEnElEditor() {
         frmSelectorNumeros v(sesion_);
-        Importar(v, Fichero("cap.txt", "12321\r\n"));
+        ImportarDesdeFichero(v, Fichero("cap.txt", "12321\r\n"));
         Pulsar(Hijo<QPushButton>(v, "cmdGenerarCapicuas"));
         PruebaSistema::Activar(true);
         Pulsar(Hijo<QToolButton>(v, "cmdVerenBlocdeNotas_3"));

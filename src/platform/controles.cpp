@@ -1,0 +1,56 @@
+#include "controles.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWidget>
+
+QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto) {
+    auto* e = new QLabel(texto, padre);
+    if (!nombre.isEmpty()) e->setObjectName(nombre);
+    return e;
+}
+
+QLabel* EtiquetaNegrita(QWidget* padre, const QString& nombre, const QString& texto, Qt::Alignment alineacion) {
+    QLabel* e = Etiqueta(padre, nombre, texto);
+    if (alineacion != Qt::Alignment()) e->setAlignment(alineacion);
+    QFont negrita = e->font();
+    negrita.setBold(true);
+    e->setFont(negrita);
+    return e;
+}
+
+QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda) {
+    auto* b = new QPushButton(texto, padre);
+    b->setObjectName(nombre);
+    if (!ayuda.isEmpty()) b->setToolTip(ayuda);
+    // Enter belongs to the windows' entry boxes, never to a default button.
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const QIcon& icono, int lado) {
+    auto* b = new QToolButton(padre);
+    b->setObjectName(nombre);
+    b->setToolTip(ayuda);
+    b->setIcon(icono);
+    if (lado > 0) b->setIconSize(QSize(lado, lado));
+    b->setAutoRaise(true);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+QIcon Icono(const QWidget* w, std::initializer_list<const char*> nombres, QStyle::StandardPixmap reserva) {
+    for (const char* nombre : nombres) {
+        const QIcon icono = QIcon::fromTheme(QString::fromLatin1(nombre));
+        if (!icono.isNull()) return icono;
+    }
+    return w->style()->standardIcon(reserva);
+}
+
+void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color) {
+    QPalette paleta = w->palette();
+    paleta.setColor(rol, color);
+    w->setPalette(paleta);
+}
