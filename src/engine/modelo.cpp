@@ -53,6 +53,27 @@ constexpr TablaTrios ConstruirTrios() {
 }
 constexpr TablaTrios kTrios = ConstruirTrios();
 
+// For the first two levels (4 and 3 elements still to place after the
+// value): the smallest value whose prefix sum reaches the start of each
+// bucket of 1024 targets, so the scan above starts at most one bucket short.
+constexpr int kDesplazamientoCubo = 10;
+constexpr int kCubos = (2118760 >> kDesplazamientoCubo) + 2;
+using TablaArranque = std::array<std::array<uint8_t, kCubos>, 2>;
+constexpr TablaArranque ConstruirArranques() {
+    TablaArranque t{};
+    for (int nivel = 0; nivel < 2; ++nivel) {
+        const auto& prefijo = kPrefijo[kPosiciones - 1 - nivel];
+        int valor = 1;
+        for (int cubo = 0; cubo < kCubos; ++cubo) {
+            const int64_t objetivo = (static_cast<int64_t>(cubo) << kDesplazamientoCubo) + 1;
+            while (valor < kMaxN && prefijo[valor] < objetivo) ++valor;
+            t[nivel][cubo] = static_cast<uint8_t>(valor);
+        }
+    }
+    return t;
+}
+constexpr TablaArranque kArranque = ConstruirArranques();
+
 double BinomialLento(int32_t n, int32_t k) {
     double producto = 1.0;
     for (int32_t f = n - k + 1; f <= n; ++f) producto *= f;
@@ -93,13 +114,14 @@ void CombinacionDeIndice(int32_t idx, int16_t k, int16_t n, std::span<uint8_t> c
     int32_t s = 0;
     int previo = 0;
     if (n == kMaxN && k == kPosiciones) {
-        // The first value whose running total reaches idx, found by bisection
-        // in the prefix sums of the block sizes.
+        // The first value whose running total reaches idx: a bucket table
+        // gives a start close to it, then a short scan of the prefix sums.
         for (int i = 1; i <= 2; ++i) {
             const auto& prefijo = kPrefijo[k - i];
+            const auto& arranque = kArranque[i - 1];
             const int32_t objetivo = idx - s + prefijo[previo];
-            const int valor = static_cast<int>(
-                std::lower_bound(prefijo.begin() + previo + 1, prefijo.end(), objetivo) - prefijo.begin());
+            int valor = std::max(previo + 1, static_cast<int>(arranque[static_cast<size_t>((objetivo - 1) >> kDesplazamientoCubo)]));
+            while (prefijo[valor] < objetivo) ++valor;
             s += prefijo[valor - 1] - prefijo[previo];
             comb[i - 1] = static_cast<uint8_t>(valor);
             previo = valor;
