@@ -1,3 +1,4 @@
+#include "controles.h"
 #include "editor_grupos_paginado.h"
 
 #include <QHBoxLayout>
@@ -25,11 +26,6 @@ QToolButton* BotonImagen(const QString& nombre, int slot, QStyle::StandardPixmap
     return boton;
 }
 }  // namespace
-
-void SinBotonPorDefecto(QPushButton* boton) {
-    boton->setAutoDefault(false);
-    boton->setDefault(false);
-}
 
 EditorGruposPaginado::EditorGruposPaginado(ContextoEditor& contexto, const Ajustes& ajustes, QWidget* padre)
     : VentanaSecundaria(padre), contexto_(contexto), ajustes_(ajustes) {
@@ -76,9 +72,7 @@ EditorGruposPaginado::EditorGruposPaginado(ContextoEditor& contexto, const Ajust
         caja->setObjectName(QStringLiteral("txtAciertos_%1").arg(k));
         caja->setReadOnly(true);
         txtAciertos_[static_cast<size_t>(k)] = caja;
-        auto* modificar = new QPushButton(QStringLiteral("Modificar"), this);
-        modificar->setObjectName(QStringLiteral("cmdModificar_%1").arg(k));
-        SinBotonPorDefecto(modificar);
+        auto* modificar = Boton(this, QStringLiteral("cmdModificar_%1").arg(k), QStringLiteral("Modificar"));
         connect(modificar, &QPushButton::clicked, this, [this, k] { cmdModificar_Click(k); });
         aciertos->addWidget(caja, 1);
         aciertos->addWidget(modificar);
@@ -89,14 +83,10 @@ EditorGruposPaginado::EditorGruposPaginado(ContextoEditor& contexto, const Ajust
     raiz_->addLayout(fila);
 
     pie_ = new QHBoxLayout;
-    cmdMENOSBloque_ = new QPushButton(QStringLiteral("-"), this);
-    cmdMENOSBloque_->setObjectName(QStringLiteral("cmdMENOSBloque"));
-    cmdMASBloque_ = new QPushButton(QStringLiteral("+"), this);
-    cmdMASBloque_->setObjectName(QStringLiteral("cmdMASBloque"));
-    for (QPushButton* b : {cmdMENOSBloque_, cmdMASBloque_}) {
-        SinBotonPorDefecto(b);
+    cmdMENOSBloque_ = Boton(this, QStringLiteral("cmdMENOSBloque"), QStringLiteral("-"));
+    cmdMASBloque_ = Boton(this, QStringLiteral("cmdMASBloque"), QStringLiteral("+"));
+    for (QPushButton* b : {cmdMENOSBloque_, cmdMASBloque_})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 28);
-    }
     connect(cmdMENOSBloque_, &QPushButton::clicked, this, [this] { CambiarPagina(ajustes_.pagina - 1); });
     connect(cmdMASBloque_, &QPushButton::clicked, this, [this] { CambiarPagina(ajustes_.pagina + 1); });
     auto* irGrupo = new QLabel(QStringLiteral("Ir a Gru.:"), this);
@@ -107,9 +97,7 @@ EditorGruposPaginado::EditorGruposPaginado(ContextoEditor& contexto, const Ajust
     txtNumeroGRUPO_->setFixedWidth(txtNumeroGRUPO_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     InstalarFiltroTecla(txtNumeroGRUPO_, 17);
     connect(txtNumeroGRUPO_, &QLineEdit::returnPressed, this, &EditorGruposPaginado::txtNumeroGRUPO_Intro);
-    auto* volver = new QPushButton(QStringLiteral("&Volver"), this);
-    volver->setObjectName(QStringLiteral("cmdVolver"));
-    SinBotonPorDefecto(volver);
+    auto* volver = BotonVolver(this);
     connect(volver, &QPushButton::clicked, this, &EditorGruposPaginado::cmdVolver_Click);
     pie_->addWidget(cmdMENOSBloque_);
     pie_->addWidget(cmdMASBloque_);

@@ -86,5 +86,4 @@ private:
     QHBoxLayout* pie_ = nullptr;
 };
 
-// Buttons of these editors never act on Enter: Enter belongs to the group box.
-void SinBotonPorDefecto(QPushButton* boton);
+

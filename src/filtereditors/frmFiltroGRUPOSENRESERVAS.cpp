@@ -1,3 +1,4 @@
+#include "controles.h"
 #include "frmFiltroGRUPOSENRESERVAS.h"
 
 #include <QComboBox>
@@ -51,18 +52,14 @@ frmFiltroGRUPOSENRESERVAS::frmFiltroGRUPOSENRESERVAS(ContextoEditor& contexto, Q
         cuenta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         cuenta->setMinimumWidth(cuenta->fontMetrics().horizontalAdvance(QStringLiteral("000")));
         lblNumeroGrupos_[static_cast<size_t>(i)] = cuenta;
-        auto* tituloReserva = new QPushButton(QStringLiteral("GRUPO %1").arg(QChar::fromLatin1(LetraReserva(i + 1))), panel);
-        tituloReserva->setObjectName(QStringLiteral("cmdTituloGRUPO_%1").arg(i));
-        SinBotonPorDefecto(tituloReserva);
+        auto* tituloReserva = Boton(panel, QStringLiteral("cmdTituloGRUPO_%1").arg(i), QStringLiteral("GRUPO %1").arg(QChar::fromLatin1(LetraReserva(i + 1))));
         connect(tituloReserva, &QPushButton::clicked, this, [this, i] { cmdTituloGRUPO_Click(i); });
         auto* caja = new QLineEdit(panel);
         caja->setObjectName(QStringLiteral("txtAciertosReservas_%1").arg(i));
         caja->setReadOnly(true);
         caja->setMinimumWidth(caja->fontMetrics().horizontalAdvance(QStringLiteral("0,1,2,3,4,5,6,7,8")));
         txtAciertosReservas_[static_cast<size_t>(i)] = caja;
-        auto* modificar = new QPushButton(QStringLiteral("Modificar"), panel);
-        modificar->setObjectName(QStringLiteral("cmdModificarReservas_%1").arg(i));
-        SinBotonPorDefecto(modificar);
+        auto* modificar = Boton(panel, QStringLiteral("cmdModificarReservas_%1").arg(i), QStringLiteral("Modificar"));
         connect(modificar, &QPushButton::clicked, this, [this, i] { cmdModificarReservas_Click(i); });
         rejilla->addWidget(cuenta, fila, columna);
         rejilla->addWidget(tituloReserva, fila, columna + 1);

@@ -83,9 +83,7 @@ frmFiltroGRURELACIONADOS::frmFiltroGRURELACIONADOS(ContextoEditor& contexto, QWi
     cuerpo->setRowMinimumHeight(3, 10);
     cuerpo->addWidget(tituloAciertos, 3, 0, 1, kSubgruposPorGrupo);
 
-    auto* volver = new QPushButton(QStringLiteral("&Volver"), this);
-    volver->setObjectName(QStringLiteral("cmdVolver"));
-    volver->setAutoDefault(false);
+    auto* volver = BotonVolver(this);
     auto* pie = new QHBoxLayout;
     pie->addStretch();
     pie->addWidget(volver);

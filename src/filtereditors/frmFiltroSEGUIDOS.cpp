@@ -84,9 +84,7 @@ frmFiltroSEGUIDOS::frmFiltroSEGUIDOS(ContextoEditor& contexto, QWidget* padre)
     pie->addWidget(chkSeguidosInversos_);
     pie->addWidget(new QLabel(QStringLiteral("Contar Seguidos en Inverso 1 2 == 2 1"), this));
     pie->addStretch();
-    auto* volver = new QPushButton(QStringLiteral("&Volver"), this);
-    volver->setObjectName(QStringLiteral("cmdVolver"));
-    volver->setAutoDefault(false);
+    auto* volver = BotonVolver(this);
     pie->addWidget(volver);
 
     auto* raiz = new QVBoxLayout(this);

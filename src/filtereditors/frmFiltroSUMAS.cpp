@@ -79,9 +79,7 @@ frmFiltroSUMAS::frmFiltroSUMAS(ContextoEditor& contexto, QWidget* padre)
         connect(imagen, &QToolButton::clicked, this, [this, fila] { imgINI_Click(fila); });
     }
 
-    auto* volver = new QPushButton(QStringLiteral("&Volver"), this);
-    volver->setObjectName(QStringLiteral("cmdVolver"));
-    volver->setAutoDefault(false);
+    auto* volver = BotonVolver(this);
     // close() goes through done(), so a failed check keeps the window open.
     connect(volver, &QPushButton::clicked, this, [this] { close(); });
     auto* pie = new QHBoxLayout;

@@ -119,9 +119,7 @@ frmFiltroTERMINACIONES::frmFiltroTERMINACIONES(ContextoEditor& contexto, QWidget
     cuerpo->addSpacing(24);
     cuerpo->addLayout(figuras);
 
-    auto* volver = new QPushButton(QStringLiteral("&Volver"), this);
-    volver->setObjectName(QStringLiteral("cmdVolver"));
-    volver->setAutoDefault(false);
+    auto* volver = BotonVolver(this);
     auto* pie = new QHBoxLayout;
     pie->addStretch();
     pie->addWidget(volver);

@@ -30,6 +30,10 @@ QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, 
     return b;
 }
 
+QPushButton* BotonVolver(QWidget* padre) {
+    return Boton(padre, QStringLiteral("cmdVolver"), QStringLiteral("&Volver"));
+}
+
 QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& ayuda, const QIcon& icono, int lado) {
     auto* b = new QToolButton(padre);
     b->setObjectName(nombre);

@@ -23,6 +23,8 @@ QLabel* EtiquetaNegrita(QWidget* padre, const QString& nombre, const QString& te
 
 // A push button that never takes Enter as the window's default button.
 QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString());
+// The "&Volver" button that closes a secondary window (cmdVolver).
+QPushButton* BotonVolver(QWidget* padre);
 
 // A flat picture button with a pointing-hand cursor and a `lado`-pixel icon
 // (0 keeps the style's own icon size).

@@ -174,9 +174,7 @@ void frmAnalisis::ConstruirControles() {
     cmdVerAnalisis_->setIconSize(QSize(22, 22));
     cmdVerAnalisis_->setAutoRaise(true);
     cmdVerAnalisis_->setCursor(Qt::PointingHandCursor);
-    cmdVolver_ = new QPushButton(QStringLiteral("&Volver"), this);
-    cmdVolver_->setObjectName(QStringLiteral("cmdVolver"));
-    cmdVolver_->setAutoDefault(false);
+    cmdVolver_ = BotonVolver(this);
     abajo->addWidget(cmdVerAnalisis_);
     abajo->addStretch(1);
     abajo->addWidget(cmdVolver_);

@@ -260,7 +260,7 @@ void frmEscrutar::ConstruirControles() {
     lblEscrutando_->hide();
     Timer1_ = new QTimer(this);
     Timer1_->setObjectName(QStringLiteral("Timer1"));
-    cmdVolver_ = Boton(this, QStringLiteral("cmdVolver"), QStringLiteral("&Volver"));
+    cmdVolver_ = BotonVolver(this);
     abajo->addWidget(lblEscrutando_);
     abajo->addStretch(1);
     abajo->addWidget(cmdVolver_);

@@ -332,7 +332,7 @@ void frmImprimir::ConstruirControles() {
                                        QStringLiteral("Ver los décimos en el Bloc de Notas"),
                                        Icono(this, {"text-x-generic", "accessories-text-editor"}, QStyle::SP_FileIcon));
     cmdImprimir_ = Boton(this, QStringLiteral("cmdImprimir"), QStringLiteral("&Imprimir"));
-    cmdVolver_ = Boton(this, QStringLiteral("cmdVolver"), QStringLiteral("&Volver"));
+    cmdVolver_ = BotonVolver(this);
     abajo->addWidget(cmdVisorQR_);
     abajo->addWidget(cmdVerenBlocdeNotas_);
     abajo->addStretch(1);

@@ -184,7 +184,7 @@ void frmNumerosTerminal::ConstruirControles() {
     exterior->addWidget(nota);
     auto* abajo = new QHBoxLayout();
     abajo->addStretch(1);
-    cmdVolver_ = Boton(this, QStringLiteral("cmdVolver"), QStringLiteral("&Volver"));
+    cmdVolver_ = BotonVolver(this);
     abajo->addWidget(cmdVolver_);
     exterior->addLayout(abajo);
 

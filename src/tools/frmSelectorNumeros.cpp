@@ -197,7 +197,7 @@ void frmSelectorNumeros::ConstruirControles() {
     exterior->addLayout(centro, 1);
 
     auto* abajo = new QHBoxLayout();
-    cmdVolver_ = Boton(this, QStringLiteral("cmdVolver"), QStringLiteral("&Volver"));
+    cmdVolver_ = BotonVolver(this);
     abajo->addStretch(1);
     abajo->addWidget(cmdVolver_);
     exterior->addLayout(abajo);
