@@ -12,6 +12,7 @@
 #include "ajustes_filtros.h"
 #include "base_xml.h"
 #include "lector_base_xml.h"
+#include "ayuda_base_xml.h"
 
 namespace {
 
@@ -80,22 +81,6 @@ const BaseLlena& Llena() {
 
 std::string RutaTemporal() {
     return (fs::temp_directory_path() / ("vortesalin_bench_base_" + std::to_string(::getpid()) + ".xml")).string();
-}
-
-// The writer's input as a read gives it back.
-DatosBaseXML DatosLeidos(const ResultadoLecturaBase& r, const DatosBaseXML& original) {
-    DatosBaseXML d = original;
-    d.rejilla = r.rejilla;
-    d.numeroGanador = r.numeroGanador;
-    d.rutaFicheroASCII = r.rutaFicheroImportado;
-    for (size_t i = 0; i < d.chkFiltros.size(); ++i) d.chkFiltros[i] = r.chkFiltros[i].value_or(0);
-    d.tipoReduccionIndice = r.tipoReduccion.value_or(-1);
-    d.porcentaje = r.porcentaje.value_or("");
-    d.nuApuestas = r.nuApuestas.value_or("");
-    d.apuestasExactas = r.apuestasExactas.value_or(9);
-    d.activarCiclos = r.activarCiclos.value_or(9);
-    d.aleatorio = r.aleatorio.value_or(9);
-    return d;
 }
 
 // Generate the text, store it, load the file and read it: save then open.

@@ -14,6 +14,7 @@
 #include "base_xml.h"
 #include "documento_xml.h"
 #include "lector_base_xml.h"
+#include "ayuda_base_xml.h"
 
 namespace fs = std::filesystem;
 
@@ -160,22 +161,6 @@ std::string TextoEsperado() {
             t += "<TerminadosEn id='" + std::to_string(d) + "' valores='' />\r\n";
     }
     return t;
-}
-
-// The writer's input rebuilt from what a read gave back.
-DatosBaseXML DatosLeidos(const ResultadoLecturaBase& r, const DatosBaseXML& original) {
-    DatosBaseXML d = original;
-    d.rejilla = r.rejilla;
-    d.numeroGanador = r.numeroGanador;
-    d.rutaFicheroASCII = r.rutaFicheroImportado;
-    for (size_t i = 0; i < d.chkFiltros.size(); ++i) d.chkFiltros[i] = r.chkFiltros[i].value_or(0);
-    d.tipoReduccionIndice = r.tipoReduccion.value_or(-1);
-    d.porcentaje = r.porcentaje.value_or("?");
-    d.nuApuestas = r.nuApuestas.value_or("?");
-    d.apuestasExactas = r.apuestasExactas.value_or(9);
-    d.activarCiclos = r.activarCiclos.value_or(9);
-    d.aleatorio = r.aleatorio.value_or(9);
-    return d;
 }
 
 // Reads a document text as a BASE file in grid mode over filters full of stale values.
