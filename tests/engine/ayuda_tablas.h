@@ -14,6 +14,14 @@ inline Casilla CasillaDe(char digito, int posicion) {
     return CasillaDeDigito(static_cast<uint8_t>(digito - '0'), static_cast<int16_t>(posicion));
 }
 
+// Cell rows (TablaNumeros) of readable numbers such as "01234".
+inline TablaNumeros Tabla(const std::vector<std::string>& numeros) {
+    TablaNumeros t(static_cast<int32_t>(numeros.size()));
+    for (int32_t i = 1; i <= t.Filas(); ++i)
+        for (int p = 1; p <= 5; ++p) t(i, p) = CasillaDe(numeros[i - 1][p - 1], p);
+    return t;
+}
+
 inline RejillaBase RejillaCon(std::initializer_list<int> casillas) {
     RejillaBase r;
     for (int c : casillas) r.Fijar(static_cast<Casilla>(c), true);

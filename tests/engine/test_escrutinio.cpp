@@ -8,15 +8,11 @@
 
 #include "escrutinio.h"
 
-namespace {
+#include "ayuda_tablas.h"
 
-TablaNumeros Tabla(const std::vector<std::string>& numeros) {
-    TablaNumeros t(static_cast<int32_t>(numeros.size()));
-    for (int32_t i = 1; i <= t.Filas(); ++i)
-        for (int p = 1; p <= 5; ++p)
-            t(i, p) = CasillaDeDigito(static_cast<uint8_t>(numeros[i - 1][p - 1] - '0'), static_cast<int16_t>(p));
-    return t;
-}
+using prueba::Tabla;
+
+namespace {
 
 NumeroGanador Ganador(const char* s) {
     NumeroGanador g{};
