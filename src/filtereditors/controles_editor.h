@@ -15,5 +15,6 @@ inline QToolButton* BotonSeleccionarTodos(const QString& nombre, QWidget* padre)
 
 // The "clear" picture button of a grid, at the style's own icon size.
 inline QToolButton* BotonLimpiar(const QString& nombre, QWidget* padre) {
-    return BotonImagen(padre, nombre, QString(), padre->style()->standardIcon(QStyle::SP_DialogResetButton), 0);
+    return BotonImagen(padre, nombre, QStringLiteral("Inicializa todos los números"),
+                       padre->style()->standardIcon(QStyle::SP_DialogResetButton), 0);
 }

@@ -73,6 +73,8 @@ frmFiltroSUMAS::frmFiltroSUMAS(ContextoEditor& contexto, QWidget* padre)
     for (int fila = 0; fila < 2; ++fila) {
         auto* imagen = new QToolButton(this);
         imagen->setObjectName(QStringLiteral("imgINI_%1").arg(fila));
+        imagen->setToolTip(fila == 0 ? QStringLiteral("Pone a 0 todos los mínimos")
+                                     : QStringLiteral("Pone a 0 todos los máximos"));
         imagen->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
         imagen->setAutoRaise(true);
         tabla->addWidget(imagen, fila + 1, 2 * kIntervalosSuma + 1);

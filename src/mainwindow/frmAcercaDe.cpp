@@ -228,5 +228,5 @@ bool frmAcercaDe::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void frmAcercaDe::lblLinkMaltrexo_Click() {
-    AbrirConSistema(kDireccionWeb);  // a page that cannot be opened fails silently
+    AbrirPaginaWeb(kDireccionWeb, this);
 }

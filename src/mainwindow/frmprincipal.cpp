@@ -610,6 +610,10 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
                 case ZonaRaton::Ninguna: break;
             }
         }
+    } else if (evento->type() == QEvent::Leave && w == centralWidget()) {
+        // Out of the window or up to the menu bar: no background is crossed
+        // on the way, so the looks end here.
+        RatonSobreFondo();
     } else if (evento->type() == QEvent::MouseButtonPress && w == cmdAlazar_) {
         // Alt + right button on "Al Azar", and nothing else, opens the author window.
         const auto* raton = static_cast<QMouseEvent*>(evento);

@@ -349,11 +349,15 @@ void frmPrincipal::imgImprimir_Click() {
 
 void frmPrincipal::AbrirManual() {
     const QString ruta = CarpetaInstalacion() + QLatin1Char('/') + kFicheroManual;
-    if (!QFileInfo::exists(ruta) || !AbrirConSistema(ruta))
+    const QFileInfo fichero(ruta);
+    if (!fichero.isFile() || !fichero.isReadable())
         Mensaje(QStringLiteral("ERROR: FICHERO DE AYUDA(") + kFicheroManual + QStringLiteral(") NO ENCONTRADO O ERRONEO"),
+                EstiloMensaje::Critico, this);
+    else if (!AbrirConSistema(ruta))
+        Mensaje(QStringLiteral("ERROR: NO SE HA ENCONTRADO NINGUN PROGRAMA PARA ABRIR EL FICHERO DE AYUDA(") +
+                    kFicheroManual + QLatin1Char(')'),
                 EstiloMensaje::Critico, this);
 }
 
-// A page that cannot be opened fails silently.
-void frmPrincipal::AbrirWeb() { AbrirConSistema(kDireccionWeb); }
-void frmPrincipal::AbrirTwitter() { AbrirConSistema(kDireccionTwitter); }
+void frmPrincipal::AbrirWeb() { AbrirPaginaWeb(kDireccionWeb, this); }
+void frmPrincipal::AbrirTwitter() { AbrirPaginaWeb(kDireccionTwitter, this); }

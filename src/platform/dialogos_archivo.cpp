@@ -2,6 +2,10 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <algorithm>
+#include <utility>
+
+#include "mensajes.h"
 
 namespace {
 struct EstadoPrueba {
@@ -30,37 +34,81 @@ QString Patrones(const QString& patron) {
     return salida.join(' ');
 }
 
-QString Mostrar(RegistroDialogo& d, bool guardar) {
-    const QStringList filtros = FiltrosQt(d.Filter);
-    const int indice = d.FilterIndex >= 1 && d.FilterIndex <= filtros.size() ? d.FilterIndex : 1;
-    QString ruta;
+// The description and pattern pairs of a "|" list, empty pairs left out.
+QList<std::pair<QString, QString>> ParesFiltro(const QString& filtro) {
+    const QStringList partes = filtro.split('|');
+    QList<std::pair<QString, QString>> salida;
+    for (int i = 0; i + 1 < partes.size(); i += 2) {
+        const QString descripcion = partes[i].trimmed();
+        const QString patron = partes[i + 1].trimmed();
+        if (!descripcion.isEmpty() || !patron.isEmpty()) salida.append({descripcion, patron});
+    }
+    return salida;
+}
+
+// The extension a saved name without one gets: that of the chosen filter's
+// first pattern ("*.XML" gives "xml"), else the caller's default.
+QString ExtensionGuardar(const RegistroDialogo& d, int indice) {
+    const QString patron = ParesFiltro(d.Filter).value(indice - 1).second.section(';', 0, 0).trimmed();
+    const QString ext = patron.startsWith(QLatin1String("*.")) ? patron.mid(2) : QString();
+    const bool concreta = !ext.isEmpty() && std::none_of(ext.begin(), ext.end(), [](QChar c) {
+        return c == '*' || c == '?' || c == '[' || c == '.';
+    });
+    if (concreta) return ext.toLower();
+    QString defecto = d.DefaultExt;
+    if (defecto.startsWith('.')) defecto.remove(0, 1);
+    return defecto;
+}
+
+QString MostrarUnaVez(RegistroDialogo& d, bool guardar, const QStringList& filtros, int indice) {
     EstadoPrueba& prueba = Prueba();
     if (prueba.activo) {
         prueba.mostrados.append({guardar, d.DialogTitle, filtros, guardar ? d.FileName : QString()});
-        ruta = prueba.rutas.isEmpty() ? QString() : prueba.rutas.takeFirst();
-    } else {
-        QFileDialog dialogo(d.hwndOwner, d.DialogTitle, d.InitialDir);
-        dialogo.setNameFilters(filtros);
-        if (!filtros.isEmpty()) dialogo.selectNameFilter(filtros.value(indice - 1));
-        if (guardar) {
-            dialogo.setAcceptMode(QFileDialog::AcceptSave);
-            dialogo.setFileMode(QFileDialog::AnyFile);
-            QString ext = d.DefaultExt;
-            if (ext.startsWith('.')) ext.remove(0, 1);
-            if (!ext.isEmpty()) dialogo.setDefaultSuffix(ext);
-            if (!d.FileName.isEmpty()) dialogo.selectFile(d.FileName);
-        } else {
-            dialogo.setAcceptMode(QFileDialog::AcceptOpen);
-            dialogo.setFileMode(QFileDialog::ExistingFile);
-        }
-        if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty()) {
-            ruta = dialogo.selectedFiles().constFirst();
-            const int elegido = filtros.indexOf(dialogo.selectedNameFilter());
-            if (elegido >= 0) d.FilterIndex = elegido + 1;
-        }
+        return prueba.rutas.isEmpty() ? QString() : prueba.rutas.takeFirst();
     }
-    // Qt pads nothing: a name may really end in a blank, so no trimming.
-    ruta = QuitarNulos(ruta);
+    QFileDialog dialogo(d.hwndOwner, d.DialogTitle, d.InitialDir);
+    dialogo.setNameFilters(filtros);
+    if (!filtros.isEmpty()) dialogo.selectNameFilter(filtros.value(indice - 1));
+    if (guardar) {
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setFileMode(QFileDialog::AnyFile);
+        // The dialog adds the suffix itself, before it asks about overwriting.
+        dialogo.setDefaultSuffix(ExtensionGuardar(d, indice));
+        QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, [&](const QString& filtro) {
+            dialogo.setDefaultSuffix(ExtensionGuardar(d, static_cast<int>(filtros.indexOf(filtro)) + 1));
+        });
+        if (!d.FileName.isEmpty()) dialogo.selectFile(d.FileName);
+    } else {
+        dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+        dialogo.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return QString();
+    const int elegido = static_cast<int>(filtros.indexOf(dialogo.selectedNameFilter()));
+    if (elegido >= 0) d.FilterIndex = elegido + 1;
+    return dialogo.selectedFiles().constFirst();
+}
+
+QString Mostrar(RegistroDialogo& d, bool guardar) {
+    const QStringList filtros = FiltrosQt(d.Filter);
+    QString ruta;
+    for (;;) {
+        const int indice = d.FilterIndex >= 1 && d.FilterIndex <= filtros.size() ? d.FilterIndex : 1;
+        // Qt pads nothing: a name may really end in a blank, so no trimming.
+        ruta = QuitarNulos(MostrarUnaVez(d, guardar, filtros, indice));
+        if (!guardar || ruta.isEmpty() || QFileInfo(ruta).fileName().contains('.')) break;
+        // A bare name: the one with the extension is what gets written, so
+        // it is the one that must not overwrite a file unasked.
+        const int elegido = d.FilterIndex >= 1 && d.FilterIndex <= filtros.size() ? d.FilterIndex : 1;
+        const QString ext = ExtensionGuardar(d, elegido);
+        if (ext.isEmpty()) break;
+        ruta += '.' + ext;
+        if (!QFileInfo::exists(ruta)) break;
+        const QString nombre = QFileInfo(ruta).fileName();
+        if (Mensaje(QStringLiteral("EL FICHERO ") + nombre + QStringLiteral(" YA EXISTE, ¿ DESEA REEMPLAZARLO ?"),
+                    EstiloMensaje::PreguntaSiNo, d.hwndOwner) == RespuestaMensaje::Si)
+            break;
+        d.FileName = nombre;  // ask again, proposing the name typed
+    }
     d.gResultadoDialogo = ruta.isEmpty() ? 0 : 1;
     if (ruta.isEmpty()) {
         d.FileName.clear();
@@ -73,12 +121,8 @@ QString Mostrar(RegistroDialogo& d, bool guardar) {
 }  // namespace
 
 QStringList FiltrosQt(const QString& filtro) {
-    const QStringList partes = filtro.split('|');
     QStringList salida;
-    for (int i = 0; i + 1 < partes.size(); i += 2) {
-        QString descripcion = partes[i].trimmed();
-        const QString patron = partes[i + 1].trimmed();
-        if (descripcion.isEmpty() && patron.isEmpty()) continue;
+    for (auto [descripcion, patron] : ParesFiltro(filtro)) {
         // The description often repeats the pattern in brackets: replace it.
         const QString cola = QStringLiteral("(%1)").arg(patron);
         if (descripcion.endsWith(cola)) descripcion.chop(cola.size());

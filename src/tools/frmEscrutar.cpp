@@ -332,23 +332,38 @@ bool frmEscrutar::CargarNumerosEscrutar() {
     return false;
 }
 
-void frmEscrutar::Escrutar() {
-    ++escrutinios_;
+NumeroGanador frmEscrutar::GanadorElegido() const {
     NumeroGanador ganador{};
-    for (int p = 0; p < kPosiciones; ++p) {
+    for (int p = 0; p < kPosiciones; ++p)
         ganador[p] = static_cast<uint8_t>(std::max(0, cboNumeroGanador_[p]->currentIndex()));
-        sesion_.gNumeroGanador[p] = ganador[p];
+    return ganador;
+}
+
+void frmEscrutar::Escrutar() {
+    // A request that arrives while a run goes on (through its yields) is not
+    // nested: the running call goes round again with what the window shows.
+    if (escrutando_) {
+        repetir_ = true;
+        return;
     }
+    escrutando_ = true;
     BloquearControles();
     LimpiarBloque();
     lblEscrutando_->show();
     Timer1_->setInterval(5);
     Timer1_->start();
 
-    PosicionesElegidas elegidas{};
-    for (int p = 0; p < kPosiciones; ++p) elegidas[p] = chkEscrutar_[p]->isChecked();
-    const ResultadoEscrutinio resultado =
-        ::Escrutar(sesion_.tablas.gNumerosEscrutar, TotalNumeros, ganador, elegidas, CrearCesion());
+    NumeroGanador ganador{};
+    ResultadoEscrutinio resultado;
+    do {
+        repetir_ = false;
+        ++escrutinios_;
+        ganador = GanadorElegido();
+        sesion_.gNumeroGanador = ganador;
+        PosicionesElegidas elegidas{};
+        for (int p = 0; p < kPosiciones; ++p) elegidas[p] = chkEscrutar_[p]->isChecked();
+        resultado = ::Escrutar(sesion_.tablas.gNumerosEscrutar, TotalNumeros, ganador, elegidas, CrearCesion());
+    } while (repetir_ || GanadorElegido() != ganador);
     txtPremios_->setPlainText(Texto(InformeEscrutinio(resultado)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     BloqueActual = 1;
@@ -356,6 +371,7 @@ void frmEscrutar::Escrutar() {
     lblEscrutando_->hide();
     Timer1_->stop();
     Colorear(lblEscrutando_, QPalette::WindowText, kAzulReposo);
+    escrutando_ = false;
     DesbloquearControles();
     MostrarCabeceraBloque(1);
     MostrarBloque(static_cast<int16_t>(mostrados - 1), 0);
@@ -440,8 +456,7 @@ void frmEscrutar::MostrarNumeroBloque(int32_t bloque) {
 
 void frmEscrutar::cboNumeroGanador_Click() {
     if (Rellenando) return;
-    for (int p = 0; p < kPosiciones; ++p)
-        sesion_.gNumeroGanador[p] = static_cast<uint8_t>(std::max(0, cboNumeroGanador_[p]->currentIndex()));
+    sesion_.gNumeroGanador = GanadorElegido();
     Escrutar();
 }
 

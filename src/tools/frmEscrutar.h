@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "dialogos_archivo.h"
+#include "escrutinio.h"
 #include "fichero_numeros.h"
 #include "sesion.h"
 #include "ventana_secundaria.h"
@@ -44,6 +45,7 @@ private:
 
     void Form_Activate();
     void Escrutar();
+    NumeroGanador GanadorElegido() const;
     bool CargarNumerosEscrutar();
 
     void BloquearControles();
@@ -75,6 +77,8 @@ private:
     LecturaNumeros DigitosImportados;
     int32_t BloqueActual = 1;
     bool Rellenando = false;
+    bool escrutando_ = false;  // a run is going on
+    bool repetir_ = false;     // asked for again during the run
     bool activada_ = false;
     int escrutinios_ = 0;
 

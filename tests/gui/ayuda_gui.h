@@ -46,6 +46,14 @@ inline QString EstadosDistintos(QObject& ventana, std::initializer_list<const ch
     return distintos.join(' ');
 }
 
+// The window's own picture buttons that say nothing when hovered.
+inline QString BotonesSinAyuda(QObject& ventana) {
+    QStringList mudos;
+    for (const QToolButton* b : ventana.findChildren<QToolButton*>())
+        if (!b->objectName().startsWith(QLatin1String("qt_")) && b->toolTip().isEmpty()) mudos << b->objectName();
+    return mudos.join(' ');
+}
+
 // Types `texto` over a box's contents and presses Enter; an empty text clears the box.
 inline void Teclear(QLineEdit* caja, const QString& texto) {
     caja->selectAll();

@@ -1,6 +1,7 @@
 // BASE files and the import of a text file of numbers, through the main window.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -99,7 +100,7 @@ private slots:
         sesion->gCombinacionGuardada = false;
 
         const QString ruta = dir.filePath("mi base.xml");
-        Guardar(ruta);
+        Guardar(dir.filePath("mi base"));  // typed without its extension
         const auto& dialogo = PruebaDialogos::Mostrados().value(0);
         QVERIFY(dialogo.guardar);
         QCOMPARE(dialogo.titulo, QString("Guardar una BASE en XML"));
@@ -115,6 +116,7 @@ private slots:
         Hijo<QLineEdit>(*v, "txtApuestasCondicionadas")->setText("55");
         Abrir(ruta);
         QCOMPARE(PruebaDialogos::Mostrados().last().titulo, QString("Abrir una BASE en XML"));
+        QVERIFY(QDir::match(PruebaDialogos::Mostrados().last().filtros.value(0).section('(', 1).chopped(1), "mi base.xml"));
         QCOMPARE(Textos(), QStringList());
         QVERIFY(sesion->rejilla == antes.rejilla);
         QVERIFY(v->Rejilla()->AspectoSeleccionado(49) && !v->Rejilla()->AspectoSeleccionado(2));

@@ -75,6 +75,7 @@ private slots:
         sesion_.gNumeroGanador = {9, 8, 7, 6, 5};
         frmEscrutar v(sesion_);
         QCOMPARE(v.windowTitle(), QString("ESCRUTADOR"));
+        QCOMPARE(BotonesSinAyuda(v), QString());
         // Loading the combo boxes runs no scrutiny.
         QCOMPARE(Hijo<QComboBox>(v, "cboNumeroGanador_0")->currentText(), QString("9"));
         QCOMPARE(Hijo<QComboBox>(v, "cboNumeroGanador_4")->currentText(), QString("5"));
@@ -193,6 +194,34 @@ private slots:
         QCOMPARE(sesion_.gNumeroGanador, (std::array<uint8_t, 5>{0, 0, 0, 0, 0}));
         QCOMPARE(Informe(*v)[5], QString("1 Aciertos: 1"));  // 12340
         QCOMPARE(Informe(*v)[6], QString("0 Aciertos: 2"));
+    }
+
+    void ganadorCifraACifraCuadraConLaCuentaDirecta() {
+        QStringList boletos{"13570", "13579", "03579", "13500", "93571"};
+        for (int i = 0; i < 15; ++i) boletos << QStringLiteral("%1").arg((i * 7919 + 2468) % 100000, 5, 10, QChar('0'));
+        FijarResultado(sesion_, boletos);
+        auto v = Abrir(20);
+        // Each digit typed into its combo, as the user sets the winning number.
+        auto combo = [&](int p) { return Hijo<QComboBox>(*v, QStringLiteral("cboNumeroGanador_%1").arg(p)); };
+        for (int p = 0; p < 5; ++p) {
+            combo(p)->setFocus();
+            QTest::keyClick(combo(p), "13579"[p]);
+            std::array<int, 6> directa{};
+            for (const QString& b : boletos) {
+                int aciertos = 0;
+                for (int q = 0; q < 5; ++q) aciertos += b[q].digitValue() == combo(q)->currentIndex();
+                ++directa[aciertos];
+            }
+            const QStringList informe = Informe(*v);
+            int suma = 0;
+            for (int k = 5; k >= 0; --k) {
+                QCOMPARE(informe[6 - k], QStringLiteral("%1 Aciertos: %2").arg(k).arg(directa[k]));
+                suma += informe[6 - k].section(' ', -1).toInt();
+            }
+            QCOMPARE(suma, 20);
+        }
+        QCOMPARE(sesion_.gNumeroGanador, (std::array<uint8_t, 5>{1, 3, 5, 7, 9}));
+        QCOMPARE(Informe(*v)[2], QString("4 Aciertos: 2"));  // 13570 and 03579
     }
 
     void importacionPropiaConservaRepetidosYFallaLimpia() {

@@ -52,6 +52,7 @@ private slots:
         frmFiltroGRURELACIONADOS v(e.contexto);
         v.show();
         QCOMPARE(v.windowTitle(), QString("GRUPOS RELACIONADOS (Max. 60)"));
+        QCOMPARE(BotonesSinAyuda(v), QString());
         QCOMPARE(e.Fila(2), QList<int>({2}));
         QCOMPARE(e.Fila(12), QList<int>({33, 40}));
         QVERIFY(v.Rejilla(1)->AspectoSeleccionado(1));

@@ -39,6 +39,7 @@ private slots:
         e.Pos(30) = 1;  // outside the base
         frmFiltroPOSICIONES v(e.contexto);
         QCOMPARE(v.windowTitle(), QString("POSICIONES"));
+        QCOMPARE(BotonesSinAyuda(v), QString());
         QCOMPARE(e.Elegidas(), QList<int>({12}));
         QVERIFY(e.marcas.isEmpty());
         v.show();

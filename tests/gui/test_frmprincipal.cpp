@@ -385,18 +385,29 @@ private slots:
         }
         QCOMPARE(v->llamadas, QStringList{"Autor"});
 
-        // Manual missing from the program's folder; web links never complain.
+        // The manual missing from the program's folder, then present with nothing to show it; links that fail.
+        const QString manual = QCoreApplication::applicationDirPath() + "/ayudaVORTESALIN.pdf";
+        QFile::remove(manual);
         PruebaMensajes::Limpiar();
         Hijo<QAction>(*v, "menuManual")->trigger();
-        QCOMPARE(Textos(), QStringList{"ERROR: FICHERO DE AYUDA(ayudaVORTESALIN.pdf) NO ENCONTRADO O ERRONEO"});
+        QFile pdf(manual);
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.close();
         PruebaSistema::Activar(false);
+        Hijo<QAction>(*v, "menuManual")->trigger();
+        QFile::remove(manual);
         Hijo<QAction>(*v, "menuWeb")->trigger();
         Hijo<QAction>(*v, "menutwitter")->trigger();
-        QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({kDireccionWeb, kDireccionTwitter}));
-        QCOMPARE(PruebaMensajes::Mostrados().size(), 1);
+        QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({manual, kDireccionWeb, kDireccionTwitter}));
+        QCOMPARE(Textos(), QStringList({"ERROR: FICHERO DE AYUDA(ayudaVORTESALIN.pdf) NO ENCONTRADO O ERRONEO",
+                                        "ERROR: NO SE HA ENCONTRADO NINGUN PROGRAMA PARA ABRIR EL FICHERO DE AYUDA("
+                                        "ayudaVORTESALIN.pdf)",
+                                        "ERROR: NO SE HA PODIDO ABRIR LA PAGINA WEB (" + kDireccionWeb + ")",
+                                        "ERROR: NO SE HA PODIDO ABRIR LA PAGINA WEB (" + kDireccionTwitter + ")"}));
     }
 
     void aspectosAlPasarElRaton() {
+        QCOMPARE(BotonesSinAyuda(*v), QString());
         v->show();
         QVERIFY(QTest::qWaitForWindowExposed(v.get()));
         auto borde = [&](int i) { return Hijo<QFrame>(*v, QString("ShapeBorde_%1").arg(i))->isVisible(); };
@@ -411,6 +422,12 @@ private slots:
         QCOMPARE(sumas->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QTest::mouseMove(v->centralWidget(), QPoint(3, 3));  // the window's own background
         QTRY_VERIFY(!borde(1) && !borde(2) && !sumas->font().underline());
+        // Leaving the window ends the looks as well.
+        QTest::mouseMove(Hijo<QToolButton>(*v, "imgAyuda"));
+        QTRY_VERIFY(borde(5));
+        QEvent salir(QEvent::Leave);
+        QCoreApplication::sendEvent(v->windowHandle(), &salir);
+        QVERIFY(!borde(5));
     }
 };
 

@@ -57,6 +57,34 @@ private slots:
         QVERIFY(PruebaDialogos::Mostrados().last().guardar);
     }
 
+    void guardarAnadeLaExtensionDelFiltroElegido() {
+        QTemporaryDir dir;
+        const char* base = "Fichero BASE (*.XML)|*.XML|Todos los archivos (*.*)|*.*|";
+        const char* texto = "Fichero de texto (*.TXT)|*.TXT|Todos los archivos (*.*)|*.*|";
+        struct Caso { const char* filtro; int indice; const char* defecto; const char* tecleado; const char* guardado; };
+        for (const Caso& c : {Caso{base, 1, "", "navidad", "navidad.xml"}, Caso{base, 2, "", "navidad", "navidad"},
+                              Caso{texto, 2, "txt", "lista", "lista.txt"}, Caso{texto, 1, "txt", "a.b", "a.b"}}) {
+            RegistroDialogo d;
+            d.Filter = c.filtro;
+            d.FilterIndex = c.indice;
+            d.DefaultExt = c.defecto;
+            PruebaDialogos::EncolarRuta(dir.filePath(c.tecleado));
+            QCOMPARE(MostrarGuardar(d), dir.filePath(c.guardado));
+        }
+        // The name with its extension is the one checked for overwriting; "No" asks for a name again.
+        QFile viejo(dir.filePath("viejo.xml"));
+        QVERIFY(viejo.open(QIODevice::WriteOnly));
+        RegistroDialogo d;
+        d.Filter = base;
+        for (const char* nombre : {"viejo", "viejo"}) PruebaDialogos::EncolarRuta(dir.filePath(nombre));
+        PruebaMensajes::EncolarRespuesta(RespuestaMensaje::No);
+        PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
+        QCOMPARE(MostrarGuardar(d), viejo.fileName());
+        QCOMPARE(PruebaMensajes::Mostrados().size(), 2);
+        QCOMPARE(PruebaMensajes::Mostrados().last().texto, QString("EL FICHERO viejo.xml YA EXISTE, ¿ DESEA REEMPLAZARLO ?"));
+        QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto, QString("viejo.xml"));
+    }
+
     void filtroDeTeclasYPegado() {
         QLineEdit uno, ocho;
         InstalarFiltroTecla(&uno, 1);

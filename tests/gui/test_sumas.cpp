@@ -34,6 +34,7 @@ private slots:
         b.sesion->filtros.SumaMaxima[10] = 45;
         frmFiltroSUMAS ventana(b.contexto);
         QCOMPARE(ventana.windowTitle(), QString("SUMAS DE DIGITOS"));
+        QCOMPARE(BotonesSinAyuda(ventana), QString());
         QCOMPARE(Minima(ventana, 0)->text(), QString("10"));
         QCOMPARE(Maxima(ventana, 0)->text(), QString("20"));
         QCOMPARE(Maxima(ventana, 9)->text(), QString("45"));

@@ -46,7 +46,7 @@ private slots:
     }
     void cleanup() { PruebaSistema::Desactivar(); }
 
-    void acercaDeMuestraSusDatosYSuEnlaceAbreLaWebSinMensajes() {
+    void acercaDeMuestraSusDatosYSuEnlaceAbreLaWeb() {
         FuenteAleatoria azar;
         frmAcercaDe ventana(QStringLiteral("2.5 beta"), azar);
         QCOMPARE(ventana.windowTitle(), QString("Acerca de ..."));
@@ -65,9 +65,10 @@ private slots:
         QVERIFY(PruebaSistema::Abiertos().isEmpty());
         QTest::mouseClick(enlace, Qt::LeftButton);
         QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({kDireccionWeb}));
-        PruebaSistema::Activar(false);  // the desktop cannot open it: still no message
-        QTest::mouseClick(enlace, Qt::LeftButton);
         QVERIFY(PruebaMensajes::Mostrados().isEmpty());
+        PruebaSistema::Activar(false);  // the desktop cannot open it
+        QTest::mouseClick(enlace, Qt::LeftButton);
+        QCOMPARE(PruebaMensajes::Mostrados().value(0).texto, "ERROR: NO SE HA PODIDO ABRIR LA PAGINA WEB (" + kDireccionWeb + ")");
         QVERIFY(ventana.isVisible());
     }
 
