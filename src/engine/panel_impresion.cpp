@@ -1,5 +1,6 @@
 #include "panel_impresion.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <limits>
@@ -123,4 +124,47 @@ std::optional<std::string> ClaveFechaSorteo(std::string_view dia, std::string_vi
     char clave[16];
     std::snprintf(clave, sizeof clave, "%04d%02d%02d", *y, *m, *d);
     return clave;
+}
+
+std::string TextoFechaImpresion(int diaSemana, std::string_view dia, std::string_view mes, std::string_view anio) {
+    static const char* const kNombres[7] = {"Lunes", "Martes", "Miércoles", "Jueves", "Viernes", "Sábado", "Domingo"};
+    std::string texto;
+    if (diaSemana >= 0 && diaSemana < 7) texto = std::string(kNombres[diaSemana]) + " ";
+    return texto + std::string(Recortar(dia)) + " " + std::string(Recortar(mes)) + " " + std::string(Recortar(anio));
+}
+
+std::string LineaSorteo(const DatosImpresion& d) { return "Sorteo Nº " + d.numero; }
+
+std::string LineaPrecio(const DatosImpresion& d) { return "Precio: " + d.precio + " euros"; }
+
+std::string TextoQR(const DatosImpresion& d, int32_t primero, const std::vector<std::string>& numeros) {
+    std::string texto = d.nombre + "\n" + LineaSorteo(d) + "\n" + d.fecha + "\n" + LineaPrecio(d);
+    for (size_t i = 0; i < numeros.size(); ++i)
+        texto += "\nDécimo " + std::to_string(primero + static_cast<int32_t>(i)) + ": " + numeros[i];
+    return texto;
+}
+
+std::string TextoDecimos(const DatosImpresion& d, const std::vector<std::string>& numeros) {
+    std::string texto;
+    if (!Vacio(d.titulo)) texto += d.titulo + "\r\n\r\n";
+    texto += d.nombre + "\r\n" + LineaSorteo(d) + "\r\n" + d.fecha + "\r\n" + LineaPrecio(d) + "\r\n\r\n";
+    for (size_t i = 0; i < numeros.size(); ++i) texto += "Décimo " + std::to_string(i + 1) + " : " + numeros[i] + "\r\n";
+    if (!Vacio(d.pie)) texto += "\r\n" + d.pie + "\r\n";
+    return texto;
+}
+
+DisposicionPagina DisponerPagina(int32_t anchoPagina, int32_t altoPagina, int32_t margenIzquierdo, int32_t margenSuperior) {
+    const int64_t libreAncho = int64_t{anchoPagina} - margenIzquierdo;
+    const int64_t libreAlto = int64_t{altoPagina} - margenSuperior - kBandaTitulo - kBandaPie;
+    const int32_t columnas = static_cast<int32_t>(std::clamp<int64_t>(libreAncho / kAnchoHueco, 1, 10));
+    const int32_t filas = static_cast<int32_t>(std::clamp<int64_t>(libreAlto / kAltoHueco, 1, 10));
+    DisposicionPagina d;
+    const int32_t ancho = columnas * kAnchoHueco;
+    d.titulo = {margenIzquierdo, margenSuperior, ancho, kBandaTitulo};
+    const int32_t arriba = margenSuperior + kBandaTitulo;
+    d.pie = {margenIzquierdo, arriba + filas * kAltoHueco, ancho, kBandaPie};
+    for (int32_t c = 0; c < columnas; ++c)
+        for (int32_t f = 0; f < filas; ++f)
+            d.huecos.push_back({margenIzquierdo + c * kAnchoHueco, arriba + f * kAltoHueco, kAnchoHueco, kAltoHueco});
+    return d;
 }

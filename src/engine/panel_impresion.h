@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A number as a numeric text box may hold it: blanks around, an optional
 // sign, digits with an optional fraction. A lone sign or "" is not numeric.
@@ -55,3 +56,45 @@ std::string UnirFechaSorteo(std::string_view dia, int indiceMes, std::string_vie
 // The key YYYYMMDD of a date given as three texts (blanks around ignored);
 // nothing when they do not form a date of the calendar (years 100..9999).
 std::optional<std::string> ClaveFechaSorteo(std::string_view dia, std::string_view mes, std::string_view anio);
+
+// What a printout, the QR viewer and the text view carry: the panel's boxes
+// as they stand when the command runs.
+struct DatosImpresion {
+    std::string titulo;
+    std::string pie;
+    std::string nombre;
+    std::string numero;  // draw number, at least three digits
+    std::string precio;  // whole euros
+    std::string fecha;   // e.g. "Domingo 10 MAR 2024"
+};
+
+// The weekday's name (0 Monday .. 6 Sunday), the day, the month as the combo
+// shows it and the year, each trimmed.
+std::string TextoFechaImpresion(int diaSemana, std::string_view dia, std::string_view mes, std::string_view anio);
+// "Sorteo Nº 123".
+std::string LineaSorteo(const DatosImpresion& d);
+// "Precio: 20 euros".
+std::string LineaPrecio(const DatosImpresion& d);
+// The content of one QR code: the draw data and one line per ticket,
+// tickets primero, primero + 1, ... holding `numeros`.
+std::string TextoQR(const DatosImpresion& d, int32_t primero, const std::vector<std::string>& numeros);
+// The text view of the tickets 1.. (CR LF line ends): title, draw data,
+// one line per ticket, footer; an empty title or footer is left out.
+std::string TextoDecimos(const DatosImpresion& d, const std::vector<std::string>& numeros);
+
+// Page layout in twips (1/1440 inch). The margins place the print area;
+// the slots keep their size whatever the margins, and a page holds as many
+// rows and columns of slots as fit between the print area's corner and the
+// page's far edges (at least one).
+inline constexpr int32_t kAnchoHueco = 5000;   // 88.2 mm
+inline constexpr int32_t kAltoHueco = 2800;    // 49.4 mm
+inline constexpr int32_t kBandaTitulo = 700;
+inline constexpr int32_t kBandaPie = 500;
+struct RectanguloTwips {
+    int32_t x = 0, y = 0, ancho = 0, alto = 0;
+};
+struct DisposicionPagina {
+    RectanguloTwips titulo, pie;
+    std::vector<RectanguloTwips> huecos;  // column by column, top to bottom
+};
+DisposicionPagina DisponerPagina(int32_t anchoPagina, int32_t altoPagina, int32_t margenIzquierdo, int32_t margenSuperior);

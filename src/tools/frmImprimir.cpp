@@ -2,8 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
@@ -30,13 +28,13 @@
 #include "mensajes.h"
 #include "sistema.h"
 #include "teclado.h"
+#include "vista_texto.h"
 
 namespace {
 
 const QString kErrorDatosSorteo = QStringLiteral("ERROR: DATOS DEL SORTEO INCORRECTOS");
 const char* const kMeses[12] = {"ENE", "FEB", "MAR", "ABR", "MAY", "JUN", "JUL", "AGO", "SEP", "OCT", "NOV", "DIC"};
 const char* const kDiasSemana[7] = {"L", "M", "X", "J", "V", "S", "D"};
-constexpr int kHuecosPagina = 10;  // two columns of five
 
 // An error of the load, with the number the message shows.
 struct ErrorCarga : std::runtime_error {
@@ -88,7 +86,16 @@ void DibujarQR(QPainter& p, const QRectF& zona, const QString& texto, int nivel)
 
 QImage ImagenQR(const QByteArray& texto, int nivel) {
     static const QRecLevel niveles[4] = {QR_ECLEVEL_L, QR_ECLEVEL_M, QR_ECLEVEL_Q, QR_ECLEVEL_H};
-    QRcode* codigo = QRcode_encodeString8bit(texto.constData(), 0, niveles[std::clamp(nivel, 0, 3)]);
+    QRinput* entrada = QRinput_new2(0, niveles[std::clamp(nivel, 0, 3)]);
+    if (entrada == nullptr) return {};
+    // Readers guess the encoding of 8-bit data; accented letters need the
+    // UTF-8 mark (ECI 26) to read back as typed.
+    const bool ascii = std::all_of(texto.begin(), texto.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool bien = (ascii || QRinput_appendECIheader(entrada, 26) == 0) &&
+                      QRinput_append(entrada, QR_MODE_8, static_cast<int>(texto.size()),
+                                     reinterpret_cast<const unsigned char*>(texto.constData())) == 0;
+    QRcode* codigo = bien ? QRcode_encodeInput(entrada) : nullptr;
+    QRinput_free(entrada);
     if (codigo == nullptr) return {};
     constexpr int kMargen = 4;
     const int lado = codigo->width + 2 * kMargen;
@@ -517,18 +524,35 @@ void frmImprimir::ConfigurarImpresora(QPrinter& impresora) {
     GuardarMargenes();
 }
 
+DatosImpresion frmImprimir::LeerDatos() const {
+    DatosImpresion d;
+    d.titulo = Std(txtTitulo_->text());
+    d.pie = Std(txtPie_->text());
+    d.nombre = Std(txtNombreSorteo_->text());
+    d.numero = TextoNumeroSorteo(static_cast<int32_t>(ValorTexto(Std(txtNumeroSorteo_->text()))));
+    d.precio = std::to_string(ValorTexto(Std(txtPrecioSorteo_->text())));
+    d.fecha = TextoFechaImpresion(cboDiaSorteo_->currentIndex(), Std(txtDiaSorteo_->text()), Std(cboMesSorteo_->currentText()),
+                                  Std(txtAnioSorteo_->text()));
+    return d;
+}
+
+std::vector<std::string> frmImprimir::Numeros(int32_t primero, int32_t ultimo) const {
+    std::vector<std::string> numeros;
+    for (int32_t n = primero; n <= ultimo; ++n) numeros.push_back(Std(NumeroDecimo(n)));
+    return numeros;
+}
+
 void frmImprimir::Imprimir(const RangoDecimos& rango) {
     QPrinter impresora(QPrinter::HighResolution);
     QString destino = SalidaPdf;
     const QString nombre = QString::fromStdString(sesion_.impresion.gImpresoraActual);
     if (destino.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
-        // No printer installed: the tickets go to a PDF file instead.
         RegistroDialogo dialogo;
         dialogo.hwndOwner = this;
         dialogo.Filter = QStringLiteral("Documentos PDF (*.pdf)|*.pdf|");
         dialogo.DefaultExt = QStringLiteral("pdf");
         dialogo.FileName = QStringLiteral("decimos.pdf");
-        dialogo.DialogTitle = QStringLiteral("Guardar décimos");
+        dialogo.DialogTitle = QStringLiteral("No hay ninguna impresora instalada: los décimos se guardarán en un fichero PDF");
         destino = MostrarGuardar(dialogo);
         if (destino.isEmpty()) return;
     }
@@ -540,18 +564,25 @@ void frmImprimir::Imprimir(const RangoDecimos& rango) {
     }
     impresora.setPageSize(QPageSize(QPageSize::A4));
     ConfigurarImpresora(impresora);
+    const DatosImpresion datos = LeerDatos();
+    // The margins are in twips, and so is the whole page: 20 to a point.
+    const QSize hoja = impresora.pageLayout().fullRectPoints().size() * 20;
+    const DisposicionPagina disposicion =
+        DisponerPagina(hoja.width(), hoja.height(), static_cast<int32_t>(ValorTexto(Std(txtAnchuraREVERSOBOLETOS_->text()))),
+                       static_cast<int32_t>(ValorTexto(Std(txtAlturaREVERSOBOLETOS_->text()))));
 
     QPainter p;
     if (!p.begin(&impresora)) {
         Mensaje(QStringLiteral("ERROR: NO SE HA PODIDO IMPRIMIR"), EstiloMensaje::Critico, this);
         return;
     }
+    p.scale(impresora.resolution() / 1440.0, impresora.resolution() / 1440.0);
     int paginas = 0;
     const int tipo = cboTipoPapel_->currentIndex();
     if (tipo == 0)
-        ImprimirCodigosQR(p, impresora, rango.indice, rango.primero, rango.ultimo, paginas);
+        ImprimirCodigosQR(p, impresora, datos, disposicion, rango.indice, rango.primero, rango.ultimo, paginas);
     else
-        ImprimirDecimos(p, impresora, rango.indice, rango.primero, rango.ultimo, paginas);
+        ImprimirDecimos(p, impresora, datos, disposicion, rango.indice, rango.primero, rango.ultimo, paginas);
     p.end();
     impresiones_.append({tipo, rango.indice, rango.primero, rango.ultimo, paginas});
 }
@@ -568,110 +599,86 @@ int frmImprimir::NivelQR() const { return cboTipoGeneradorQR_->currentIndex() ==
 
 namespace {
 
-// The page in tenths of a millimetre, the margins (hundredths of a
-// millimetre in the boxes) moving the ten slots; title and footer take a
-// band above and below them.
-struct PaginaDecimos {
-    QRectF hueco[kHuecosPagina];
-    QRectF titulo, pie;
-};
+QRectF Zona(const RectanguloTwips& r) { return QRectF(r.x, r.y, r.ancho, r.alto); }
 
-PaginaDecimos Distribuir(QPainter& p, QPrinter& impresora, int32_t margenIzq, int32_t margenSup) {
-    const double escala = impresora.resolution() / 254.0;
-    p.resetTransform();
-    p.scale(escala, escala);
-    const QSizeF hoja = impresora.pageLayout().fullRectPoints().size() * (254.0 / 72.0);
-    PaginaDecimos d;
-    const double x0 = margenIzq / 10.0, y0 = margenSup / 10.0;
-    const double banda = 80;
-    d.titulo = QRectF(x0, y0, hoja.width() - 2 * x0, banda);
-    d.pie = QRectF(x0, hoja.height() - y0 - banda, hoja.width() - 2 * x0, banda);
-    const double ancho = (hoja.width() - 2 * x0) / 2, alto = (d.pie.top() - d.titulo.bottom()) / 5;
-    for (int k = 0; k < kHuecosPagina; ++k)
-        d.hueco[k] = QRectF(x0 + (k / 5) * ancho, d.titulo.bottom() + (k % 5) * alto, ancho, alto).adjusted(15, 15, -15, -15);
-    return d;
-}
-
+// Text in a monospaced face of `puntos` points (20 twips each), made smaller
+// when it would not fit its zone's width.
 void Texto(QPainter& p, const QRectF& zona, const QString& texto, double puntos, bool negrita, int alineado) {
     QFont f(QStringLiteral("Courier New"));
     f.setStyleHint(QFont::TypeWriter);
-    f.setPixelSize(std::max(1, static_cast<int>(puntos * 254.0 / 72.0)));
     f.setBold(negrita);
+    f.setPixelSize(static_cast<int>(puntos * 20));
+    const double ancho = QFontMetricsF(f).horizontalAdvance(texto);
+    if (ancho > zona.width()) f.setPixelSize(std::max(1, static_cast<int>(f.pixelSize() * zona.width() / ancho)));
     p.setFont(f);
     p.drawText(zona, alineado, texto);
 }
 
+void TituloYPie(QPainter& p, const DisposicionPagina& d, const DatosImpresion& datos) {
+    p.setPen(Qt::black);
+    if (!Vacio(datos.titulo)) Texto(p, Zona(d.titulo), QString::fromStdString(datos.titulo), 14, true, Qt::AlignCenter);
+    if (!Vacio(datos.pie)) Texto(p, Zona(d.pie), QString::fromStdString(datos.pie), 9, false, Qt::AlignCenter);
+}
+
 }  // namespace
 
-void frmImprimir::ImprimirDecimos(QPainter& p, QPrinter& impresora, int32_t indice, int32_t primero, int32_t ultimo,
+void frmImprimir::ImprimirDecimos(QPainter& p, QPrinter& impresora, const DatosImpresion& datos,
+                                  const DisposicionPagina& disposicion, int32_t indice, int32_t primero, int32_t ultimo,
                                   int& paginas) {
-    const AjustesImpresion& a = sesion_.impresion;
-    const QString sorteo = QStringLiteral("Sorteo %1").arg(QString::fromStdString(TextoNumeroSorteo(a.gNumeroSorteo)));
-    const QString precio = QStringLiteral("%1 euros").arg(a.gPrecioDecimo);
-    const QString fecha = QString::fromStdString(a.gFechaSorteo);
     const int nivel = NivelQR();
-    int32_t n = primero;
+    const int porPagina = static_cast<int>(disposicion.huecos.size());
     (void)indice;  // ticket n is row n of the result: the index is n - 1
-    while (n <= ultimo) {
+    for (int32_t n = primero; n <= ultimo;) {
         if (paginas > 0) impresora.newPage();
         ++paginas;
-        const PaginaDecimos d = Distribuir(p, impresora, a.gMargenIzquierdo, a.gMargenSuperior);
-        Texto(p, d.titulo, QString::fromStdString(a.gTituloImpresion), 14, true, Qt::AlignCenter);
-        Texto(p, d.pie, QString::fromStdString(a.gPieImpresion), 9, false, Qt::AlignCenter);
-        for (int k = 0; k < kHuecosPagina && n <= ultimo; ++k, ++n) {
-            const QRectF zona = d.hueco[k];
+        TituloYPie(p, disposicion, datos);
+        for (int k = 0; k < porPagina && n <= ultimo; ++k, ++n) {
+            const QRectF zona = Zona(disposicion.huecos[k]).adjusted(100, 100, -100, -100);
             if (chkFondoDecimo_->isChecked()) {
-                p.setPen(QPen(QColor(120, 90, 40), 3));
+                p.setPen(QPen(QColor(120, 90, 40), 20));
                 p.setBrush(QColor(250, 240, 215));
-                p.drawRoundedRect(zona, 20, 20);
+                p.drawRoundedRect(zona, 150, 150);
             }
             p.setPen(Qt::black);
             p.setBrush(Qt::NoBrush);
-            const double lado = std::min(zona.height() - 40, zona.width() * 0.4);
-            const QRectF qr(zona.right() - lado - 20, zona.top() + (zona.height() - lado) / 2, lado, lado);
-            const QString numero = NumeroDecimo(n);
-            DibujarQR(p, qr, numero, nivel);
-            const QRectF textos(zona.left() + 25, zona.top() + 20, qr.left() - zona.left() - 40, zona.height() - 40);
-            const double fila = textos.height() / 5;
-            Texto(p, QRectF(textos.left(), textos.top(), textos.width(), fila), QString::fromStdString(a.gNombreSorteo), 9, true,
-                  Qt::AlignLeft | Qt::AlignVCenter);
-            Texto(p, QRectF(textos.left(), textos.top() + fila, textos.width(), fila * 2), numero, 22, true,
-                  Qt::AlignLeft | Qt::AlignVCenter);
-            Texto(p, QRectF(textos.left(), textos.top() + fila * 3, textos.width(), fila), sorteo + QStringLiteral("  ") + fecha,
-                  8, false, Qt::AlignLeft | Qt::AlignVCenter);
-            Texto(p, QRectF(textos.left(), textos.top() + fila * 4, textos.width(), fila), precio, 8, false,
-                  Qt::AlignLeft | Qt::AlignVCenter);
+            const double lado = zona.height() - 300;
+            const QRectF qr(zona.right() - lado - 150, zona.top() + 150, lado, lado);
+            DibujarQR(p, qr, QString::fromStdString(TextoQR(datos, n, {Std(NumeroDecimo(n))})), nivel);
+            const double x = zona.left() + 150, ancho = qr.left() - 150 - x;
+            const auto fila = [&](double y, double alto) { return QRectF(x, zona.top() + y, ancho, alto); };
+            const int izquierda = Qt::AlignLeft | Qt::AlignVCenter;
+            Texto(p, fila(150, 400), QString::fromStdString(datos.nombre), 9, true, izquierda);
+            Texto(p, fila(550, 750), NumeroDecimo(n), 24, true, izquierda);
+            Texto(p, fila(1300, 380), QString::fromStdString(LineaSorteo(datos)), 8, false, izquierda);
+            Texto(p, fila(1680, 380), QString::fromStdString(datos.fecha), 8, false, izquierda);
+            Texto(p, fila(2060, 380), QString::fromStdString(LineaPrecio(datos)), 8, false, izquierda);
         }
     }
 }
 
-void frmImprimir::ImprimirCodigosQR(QPainter& p, QPrinter& impresora, int32_t indice, int32_t primero, int32_t ultimo,
+void frmImprimir::ImprimirCodigosQR(QPainter& p, QPrinter& impresora, const DatosImpresion& datos,
+                                    const DisposicionPagina& disposicion, int32_t indice, int32_t primero, int32_t ultimo,
                                     int& paginas) {
-    const AjustesImpresion& a = sesion_.impresion;
     const int porQR = cboNumeroDecimos_->currentIndex() + 1;
     const int nivel = NivelQR();
+    const int porPagina = static_cast<int>(disposicion.huecos.size());
     (void)indice;
-    int32_t n = primero;
-    while (n <= ultimo) {
+    for (int32_t n = primero; n <= ultimo;) {
         if (paginas > 0) impresora.newPage();
         ++paginas;
-        const PaginaDecimos d = Distribuir(p, impresora, a.gMargenIzquierdo, a.gMargenSuperior);
-        Texto(p, d.titulo, QString::fromStdString(a.gTituloImpresion), 14, true, Qt::AlignCenter);
-        Texto(p, d.pie, QString::fromStdString(a.gPieImpresion), 9, false, Qt::AlignCenter);
-        for (int k = 0; k < kHuecosPagina && n <= ultimo; ++k) {
+        TituloYPie(p, disposicion, datos);
+        for (int k = 0; k < porPagina && n <= ultimo; ++k) {
             const int32_t hasta = std::min<int32_t>(ultimo, n + porQR - 1);
-            QStringList numeros;
-            for (int32_t i = n; i <= hasta; ++i) numeros << NumeroDecimo(i);
-            const QRectF zona = d.hueco[k];
-            const double cabecera = chkCabeceraBoleto_->isChecked() ? 60 : 0;
+            const QRectF zona = Zona(disposicion.huecos[k]).adjusted(100, 100, -100, -100);
+            const double cabecera = chkCabeceraBoleto_->isChecked() ? 350 : 0;
             if (cabecera > 0) {
-                const QString titulo = n == hasta ? QStringLiteral("Décimo %1: %2").arg(n).arg(numeros.first())
+                const QString titulo = n == hasta ? QStringLiteral("Décimo %1: %2").arg(n).arg(NumeroDecimo(n))
                                                   : QStringLiteral("Décimos %1-%2").arg(n).arg(hasta);
                 Texto(p, QRectF(zona.left(), zona.top(), zona.width(), cabecera), titulo, 9, true, Qt::AlignCenter);
             }
             const double lado = std::min(zona.width(), zona.height() - cabecera);
-            DibujarQR(p, QRectF(zona.center().x() - lado / 2, zona.top() + cabecera, lado, lado), numeros.join(QLatin1Char(';')),
-                      nivel);
+            DibujarQR(p, QRectF(zona.center().x() - lado / 2, zona.top() + cabecera, lado, lado),
+                      QString::fromStdString(TextoQR(datos, n, Numeros(n, hasta))), nivel);
             n = hasta + 1;
         }
     }
@@ -679,9 +686,12 @@ void frmImprimir::ImprimirCodigosQR(QPainter& p, QPrinter& impresora, int32_t in
 
 void frmImprimir::cmdVisorQR_Click() {
     if (!ValidarDatosSorteo()) return;
+    // The first code as the chosen paper would print it.
+    const int32_t hasta = cboTipoPapel_->currentIndex() == 0 ? std::min(totalDecimos_, cboNumeroDecimos_->currentIndex() + 1) : 1;
+    const QImage qr = ImagenQR(QByteArray::fromStdString(TextoQR(LeerDatos(), 1, Numeros(1, hasta))), NivelQR());
+    const int escala = qr.isNull() ? 1 : std::max(1, picVisorQR_->width() / qr.width());
+    picVisorQR_->setPixmap(qr.isNull() ? QPixmap() : QPixmap::fromImage(qr.scaled(qr.size() * escala)));
     const QString numero = NumeroDecimo(1);
-    const QImage qr = ImagenQR(numero.toUtf8(), NivelQR());
-    picVisorQR_->setPixmap(qr.isNull() ? QPixmap() : QPixmap::fromImage(qr.scaled(170, 170, Qt::KeepAspectRatio)));
     lblDecimoQR_->setText(numero.isEmpty() ? QStringLiteral("0") : numero);
     lblNumeroBoletoVisorQR_->setText(QStringLiteral("Décimo 1 de %1").arg(totalDecimos_));
     picVisorContenedor_->show();
@@ -694,15 +704,8 @@ void frmImprimir::cmdCerrarpicContenedor_Click() {
 }
 
 void frmImprimir::cmdVerenBlocdeNotas_Click() {
-    const QString ruta = QDir::temp().filePath(QStringLiteral("vortesalin_decimos.txt"));
-    QFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-    QByteArray texto;
-    for (int32_t n = 1; n <= totalDecimos_; ++n)
-        texto += QStringLiteral("Décimo %1 : %2\r\n").arg(n).arg(NumeroDecimo(n)).toUtf8();
-    f.write(texto);
-    f.close();
-    AbrirEnEditorTexto(ruta);
+    if (!ValidarDatosSorteo()) return;
+    VerTextoEnEditor(TextoDecimos(LeerDatos(), Numeros(1, totalDecimos_)), this);
 }
 
 void frmImprimir::BloquearControles() { FijarBloqueo(false); }

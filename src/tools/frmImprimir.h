@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "panel_impresion.h"
 #include "sesion.h"
@@ -70,14 +72,21 @@ private:
     void GuardarMargenes();
     void ConfigurarImpresora(QPrinter& impresora);
     void Imprimir(const RangoDecimos& rango);
-    void ImprimirCodigosQR(QPainter& p, QPrinter& impresora, int32_t indice, int32_t primero, int32_t ultimo, int& paginas);
-    void ImprimirDecimos(QPainter& p, QPrinter& impresora, int32_t indice, int32_t primero, int32_t ultimo, int& paginas);
+    void ImprimirCodigosQR(QPainter& p, QPrinter& impresora, const DatosImpresion& datos,
+                           const DisposicionPagina& disposicion, int32_t indice, int32_t primero, int32_t ultimo,
+                           int& paginas);
+    void ImprimirDecimos(QPainter& p, QPrinter& impresora, const DatosImpresion& datos,
+                         const DisposicionPagina& disposicion, int32_t indice, int32_t primero, int32_t ultimo,
+                         int& paginas);
+    // The draw data, title and footer as the boxes hold them now.
+    DatosImpresion LeerDatos() const;
     void BloquearControles();
     void DesbloquearControles();
     void FijarBloqueo(bool habilitado);
 
     // The number of ticket n (1-based) as five digits; "" past the result.
     QString NumeroDecimo(int32_t n) const;
+    std::vector<std::string> Numeros(int32_t primero, int32_t ultimo) const;
     int NivelQR() const;
 
     EstadoSesion& sesion_;

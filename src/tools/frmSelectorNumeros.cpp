@@ -34,6 +34,7 @@ const QColor kRosa(255, 192, 192);
 const QColor kVerde(192, 255, 192);
 const QColor kBlanco(255, 255, 255);
 const QString kSinFichero = QStringLiteral("ERROR: NO HAY NINGUN FICHERO CARGADO");
+const QString kSinElegidos = QStringLiteral("ERROR: NO HAY NINGUN NUMERO ELEGIDO PARA IMPRIMIR");
 
 QString Texto(const std::string& s) { return QString::fromStdString(s); }
 
@@ -240,6 +241,9 @@ void frmSelectorNumeros::cmdDesdeFichero_Click() {
     if (ruta.isEmpty()) return;
 
     LimpiarResultados();
+    // The capicúas came from the previous file.
+    txtNumerosElegidosCapicuas_->clear();
+    lblNumerosCapicuas_->setText(QStringLiteral("0"));
     DesactivarControles();
     lblApuCombinacionNueva_->setText(QStringLiteral("0"));
     txtFicheroASCII_->setText(QFileInfo(ruta).fileName());
@@ -323,7 +327,10 @@ void frmSelectorNumeros::cmdGenerarCapicuas_Click() {
 }
 
 void frmSelectorNumeros::cmdImprimir_Click() {
-    if (txtNumerosElegidos_->toPlainText().isEmpty()) return;
+    if (txtNumerosElegidos_->toPlainText().isEmpty()) {
+        Mensaje(kSinElegidos, EstiloMensaje::Critico, this);
+        return;
+    }
     QPrinter impresora;
     QPrintDialog dialogo(&impresora, this);
     if (dialogo.exec() != QDialog::Accepted) return;

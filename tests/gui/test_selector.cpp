@@ -92,7 +92,9 @@ private slots:
         frmSelectorNumeros v(sesion_);
         Pulsar(Hijo<QPushButton>(v, "cmdGenerarTerminaciones"));
         Pulsar(Hijo<QPushButton>(v, "cmdGenerarCapicuas"));
-        QCOMPARE(Textos(), QStringList(2, "ERROR: NO HAY NINGUN FICHERO CARGADO"));
+        Pulsar(Hijo<QPushButton>(v, "cmdImprimir"));
+        QCOMPARE(Textos(), (QStringList{"ERROR: NO HAY NINGUN FICHERO CARGADO", "ERROR: NO HAY NINGUN FICHERO CARGADO",
+                                        "ERROR: NO HAY NINGUN NUMERO ELEGIDO PARA IMPRIMIR"}));
         QCOMPARE(Texto(v, "txtNumerosElegidos"), QString());
 
         ImportarDesdeFichero(v, Fichero("bien.txt", "12321\r\n45654\r\n12345\r\n"));
@@ -118,6 +120,8 @@ private slots:
                                            "12345 o 1-2-3-4-5 o 1,2,3,4,5 o 1 2 3 4 5"));
         QCOMPARE(Cuenta(v, "lblApuCombinacionNueva"), QString("0"));
         QCOMPARE(Texto(v, "txtNumerosElegidos"), QString());
+        QCOMPARE(Texto(v, "txtNumerosElegidosCapicuas"), QString());
+        QCOMPARE(Cuenta(v, "lblNumerosCapicuas"), QString("0"));
         QCOMPARE(Cuenta(v, "lblNumeroUnidades"), QString("3/10"));
         Pulsar(Hijo<QPushButton>(v, "cmdGenerarCapicuas"));
         QCOMPARE(Textos().last(), QString("ERROR: NO HAY NINGUN FICHERO CARGADO"));
