@@ -137,11 +137,11 @@ LecturaSorteo ConsultarCarpetaSorteos(const std::string& carpeta, int modo, cons
         if (it != claves.end()) elegida = *it;
     }
     if (elegida.empty()) {
-        const std::string donde = " EN LA CARPETA " + carpeta;
+        const std::string donde = " EN LA CARPETA:\r\n" + carpeta;
         const std::string fecha = FechaDeClave(clave);
         switch (modo) {
         case 1:
-            return {std::nullopt, "ERROR: NO HAY NINGÚN SORTEO DEL " + fecha + donde + " (fichero " + clave + ".txt)"};
+            return {std::nullopt, "ERROR: NO HAY NINGÚN SORTEO DEL " + fecha + " (fichero " + clave + ".txt)" + donde};
         case 3:
             return {std::nullopt, "ERROR: NO HAY NINGÚN SORTEO ANTERIOR AL " + fecha + donde};
         case 4:

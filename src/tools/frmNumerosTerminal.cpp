@@ -177,8 +177,10 @@ void frmNumerosTerminal::ConstruirControles() {
     picVentanaEspera_ = Panel(this, QStringLiteral("picVentanaEspera"));
     auto* espera = new QHBoxLayout(picVentanaEspera_);
     espera->addWidget(Etiqueta(picVentanaEspera_, QStringLiteral("lbltituloProgress"), QStringLiteral("Descargando ...")));
+    // Laid over the window while shown rather than in the layout, so the window never changes size.
+    picVentanaEspera_->setFrameShape(QFrame::Box);
+    picVentanaEspera_->setAutoFillBackground(true);
     picVentanaEspera_->hide();
-    exterior->addWidget(picVentanaEspera_);
 
     auto* nota = Etiqueta(this, QStringLiteral("lblNota"), QStringLiteral("Compruebe siempre los datos oficiales en la web del operador de la lotería."));
     nota->setWordWrap(true);
@@ -241,6 +243,9 @@ void frmNumerosTerminal::cmdConsultarSorteoAnteriorSiguiente(int modo) {
 
 void frmNumerosTerminal::ConsultarSorteo(int modo, const std::string& clave) {
     BloquearPaneles();
+    picVentanaEspera_->adjustSize();
+    picVentanaEspera_->move((width() - picVentanaEspera_->width()) / 2, (height() - picVentanaEspera_->height()) / 2);
+    picVentanaEspera_->raise();
     picVentanaEspera_->show();
     CederAhora();
     // Made on the first lookup, so that the player finds where draw files go.

@@ -88,7 +88,7 @@ TEST(NumerosTerminal, FolderLookupByDateLatestPreviousAndNext) {
     escribir("20261231.txt.bak", "Sorteo: no");  // not named by a date: ignored
     escribir("20261331.txt", "Sorteo: no");
     escribir("notas.txt", "Sorteo: no");
-    const std::string donde = " EN LA CARPETA " + carpeta.string();
+    const std::string donde = " EN LA CARPETA:\r\n" + carpeta.string();
     const struct {
         int modo;
         const char* clave;
@@ -100,7 +100,7 @@ TEST(NumerosTerminal, FolderLookupByDateLatestPreviousAndNext) {
         {4, "20261222", "S20261229"},
         {3, "20261220", "S20261215"},
         {4, "20261220", "S20261222"},
-        {1, "20261223", "ERROR: NO HAY NINGÚN SORTEO DEL 23/12/2026"},
+        {1, "20261223", "ERROR: NO HAY NINGÚN SORTEO DEL 23/12/2026 (fichero 20261223.txt)"},
         {3, "20261215", "ERROR: NO HAY NINGÚN SORTEO ANTERIOR AL 15/12/2026"},
         {4, "20261229", "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026"},
     };
@@ -111,8 +111,8 @@ TEST(NumerosTerminal, FolderLookupByDateLatestPreviousAndNext) {
             EXPECT_EQ(l.sorteo->id, "S" + l.sorteo->clave);
             EXPECT_EQ(l.sorteo->diaSemana, 1);  // all three are Tuesdays
         } else {
-            EXPECT_EQ(l.error.substr(0, l.error.find(" EN LA CARPETA")), f.id) << f.modo << f.clave;
-            EXPECT_NE(l.error.find(donde), std::string::npos) << l.error;
+            EXPECT_EQ(l.error.substr(0, l.error.find(donde)), f.id) << f.modo << f.clave;
+            EXPECT_EQ(l.error.substr(l.error.find(donde)), donde) << l.error;
         }
     }
     escribir("20261222.txt", std::string(kCabecera) + "12345;x\n");

@@ -157,7 +157,7 @@ private slots:
     // A lookup that finds nothing says where it looked and leaves the loaded draw alone.
     void ConsultaSinResultado() {
         auto v = Abrir();
-        const QString donde = QStringLiteral(" EN LA CARPETA ") + carpeta_;
+        const QString donde = QStringLiteral(" EN LA CARPETA:\r\n") + carpeta_;
         ElegirFecha(*v, 23, 12, QStringLiteral("2026"));
         QCOMPARE(Datos(*v), (QStringList{"0", "", "", "", "0", "--"}));
         ElegirFecha(*v, 29, 12, QStringLiteral("2026"));
@@ -165,9 +165,9 @@ private slots:
         ElegirFecha(*v, 22, 1, QStringLiteral("2026"));
         Pulsar(Hijo<QPushButton>(*v, "cmdConsultarUltimoSorteo"));
         Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
-        QCOMPARE(Textos(), (QStringList{"ERROR: NO HAY NINGÚN SORTEO DEL 23/12/2026" + donde + " (fichero 20261223.txt)",
+        QCOMPARE(Textos(), (QStringList{"ERROR: NO HAY NINGÚN SORTEO DEL 23/12/2026 (fichero 20261223.txt)" + donde,
                                         "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026" + donde,
-                                        "ERROR: NO HAY NINGÚN SORTEO DEL 22/01/2026" + donde + " (fichero 20260122.txt)",
+                                        "ERROR: NO HAY NINGÚN SORTEO DEL 22/01/2026 (fichero 20260122.txt)" + donde,
                                         "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026" + donde}));
         QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("102/2026"));
 
