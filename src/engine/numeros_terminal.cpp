@@ -1,12 +1,169 @@
 #include "numeros_terminal.h"
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "config_impresion.h"
+#include "fichero_numeros.h"
+#include "panel_impresion.h"
+#include "texto.h"
+
+namespace fs = std::filesystem;
+
 namespace {
+
+// Far beyond a draw of 100000 numbers; a larger file is not a draw file.
+constexpr uintmax_t kMaxBytesSorteo = uintmax_t{64} << 20;
+constexpr const char* kEtiquetas[4] = {"Sorteo:", "Nombre:", "Primer premio:", "Segundo premio:"};
+constexpr const char* kNoCargado = "ERROR AL LEER EL SORTEO, SORTEO NO CARGADO (";
+
+std::string_view Recortar(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
 std::string Cifras(const DecimoEnVenta& d) {
     std::string s;
     for (uint8_t c : d.digitos) s += static_cast<char>('0' + c % 10);
     return s;
 }
+
+// "22/12/2026" of the key "20261222".
+std::string FechaDeClave(const std::string& clave) {
+    if (clave.size() != 8) return clave;
+    return clave.substr(6, 2) + "/" + clave.substr(4, 2) + "/" + clave.substr(0, 4);
+}
+
+std::optional<FechaSorteo> FechaValida(const std::string& clave) {
+    if (clave.size() != 8 || !std::all_of(clave.begin(), clave.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return LeerFechaSorteo(FechaDeClave(clave));
+}
+
+// The date keys of the draw files of a folder, ascending.
+std::vector<std::string> ClavesSorteos(const std::string& carpeta) {
+    std::vector<std::string> claves;
+    std::error_code ec;
+    for (fs::directory_iterator it(carpeta, ec), fin; !ec && it != fin; it.increment(ec)) {
+        const fs::path& p = it->path();
+        std::string ext = p.extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        std::error_code ecFichero;
+        if (ext != ".txt" || !it->is_regular_file(ecFichero)) continue;
+        const std::string clave = p.stem().string();
+        if (FechaValida(clave)) claves.push_back(clave);
+    }
+    std::sort(claves.begin(), claves.end());
+    claves.erase(std::unique(claves.begin(), claves.end()), claves.end());
+    return claves;
+}
+
+LecturaSorteo Fallo(const std::string& descripcion, size_t linea) {
+    return {std::nullopt, kNoCargado + descripcion + " (Línea " + std::to_string(linea) + "))"};
+}
+
 }  // namespace
+
+LecturaSorteo LeerTextoSorteo(std::string_view texto, const std::string& clave) {
+    if (texto.substr(0, 3) == "\xEF\xBB\xBF") texto.remove_prefix(3);  // a UTF-8 mark
+    DatosSorteo s;
+    s.clave = clave;
+    if (const auto fecha = FechaValida(clave)) s.diaSemana = fecha->diaSemana;
+    std::string* cabecera[4] = {&s.id, &s.nombre, &s.primerPremio, &s.segundoPremio};
+    size_t numero = 0;
+    while (!texto.empty() || numero < 4) {
+        ++numero;
+        const size_t fin = texto.find('\n');
+        std::string_view linea = texto.substr(0, fin);
+        texto.remove_prefix(fin == std::string_view::npos ? texto.size() : fin + 1);
+        if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
+        linea = Recortar(linea);
+        if (numero <= 4) {
+            const std::string_view etiqueta = kEtiquetas[numero - 1];
+            if (linea.substr(0, etiqueta.size()) != etiqueta)
+                return Fallo("Se esperaba «" + std::string(etiqueta) + "»", numero);
+            *cabecera[numero - 1] = std::string(Recortar(linea.substr(etiqueta.size())));
+            if (numero == 1 && (s.id.empty() || s.id == "0"))
+                return Fallo("Falta el identificador del sorteo (no puede ser 0)", numero);
+            continue;
+        }
+        if (linea.empty()) continue;
+        const size_t a = linea.find(';');
+        const size_t b = a == std::string_view::npos ? a : linea.find(';', a + 1);
+        if (a == std::string_view::npos) return Fallo("Se esperaba número;cantidad;series", numero);
+        const std::string_view campoNumero = Recortar(linea.substr(0, a));
+        const std::string_view campoCantidad = linea.substr(a + 1, b == std::string_view::npos ? b : b - a - 1);
+        // The import's own reader, holding the field to exactly five digits.
+        const LecturaNumeros leido = LeerTextoNumeros(campoNumero, kLecturaPrincipal);
+        std::string limpio(campoNumero);
+        if (!leido.Correcta() || leido.total != 1 || LimpiarSeparadores(limpio).size() != 5)
+            return Fallo("'" + std::string(campoNumero) + "' no es un número de 5 cifras", numero);
+        const auto cantidad = LeerEnteroRedondeado(campoCantidad);
+        if (!cantidad || *cantidad < 0)
+            return Fallo("'" + std::string(Recortar(campoCantidad)) + "' no es una cantidad disponible", numero);
+        DecimoEnVenta d;
+        for (int p = 1; p <= 5; ++p) d.digitos[static_cast<size_t>(p - 1)] = leido.Digito(1, p);
+        d.cantidad = *cantidad;
+        if (b != std::string_view::npos) d.series = std::string(Recortar(linea.substr(b + 1)));
+        s.decimos.push_back(std::move(d));
+    }
+    return {std::move(s), {}};
+}
+
+std::string TextoSorteo(const DatosSorteo& sorteo) {
+    const std::string* cabecera[4] = {&sorteo.id, &sorteo.nombre, &sorteo.primerPremio, &sorteo.segundoPremio};
+    std::string texto;
+    for (int i = 0; i < 4; ++i) texto += std::string(kEtiquetas[i]) + " " + *cabecera[i] + "\r\n";
+    for (const DecimoEnVenta& d : sorteo.decimos)
+        texto += Cifras(d) + ";" + std::to_string(d.cantidad) + ";" + d.series + "\r\n";
+    return texto;
+}
+
+LecturaSorteo ConsultarCarpetaSorteos(const std::string& carpeta, int modo, const std::string& clave) {
+    const std::vector<std::string> claves = ClavesSorteos(carpeta);
+    std::string elegida;
+    if (modo == 1 && std::binary_search(claves.begin(), claves.end(), clave)) elegida = clave;
+    if (modo == 2 && !claves.empty()) elegida = claves.back();
+    if (modo == 3) {
+        const auto it = std::lower_bound(claves.begin(), claves.end(), clave);
+        if (it != claves.begin()) elegida = *std::prev(it);
+    }
+    if (modo == 4) {
+        const auto it = std::upper_bound(claves.begin(), claves.end(), clave);
+        if (it != claves.end()) elegida = *it;
+    }
+    if (elegida.empty()) {
+        const std::string donde = " EN LA CARPETA:\r\n" + carpeta;
+        const std::string fecha = FechaDeClave(clave);
+        switch (modo) {
+        case 1:
+            return {std::nullopt, "ERROR: NO HAY NINGÚN SORTEO DEL " + fecha + " (fichero " + clave + ".txt)" + donde};
+        case 3:
+            return {std::nullopt, "ERROR: NO HAY NINGÚN SORTEO ANTERIOR AL " + fecha + donde};
+        case 4:
+            return {std::nullopt, "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL " + fecha + donde};
+        default:
+            return {std::nullopt, "ERROR: NO HAY NINGÚN SORTEO" + donde};
+        }
+    }
+    // The file's own name, whatever the case of its extension.
+    fs::path ruta = fs::path(carpeta) / (elegida + ".txt");
+    std::error_code ec;
+    if (!fs::exists(ruta, ec)) ruta.replace_extension(".TXT");
+    const uintmax_t bytes = fs::file_size(ruta, ec);
+    std::ifstream f(ruta, std::ios::binary);
+    std::string texto;
+    if (!ec && bytes <= kMaxBytesSorteo && f) texto.assign(std::istreambuf_iterator<char>(f), {});
+    if (ec || bytes > kMaxBytesSorteo || !f)
+        return {std::nullopt, std::string(kNoCargado) + "No se puede leer el fichero)\r\n" + ruta.string()};
+    LecturaSorteo r = LeerTextoSorteo(texto, elegida);
+    if (!r.sorteo) r.error += "\r\n" + ruta.string();
+    return r;
+}
 
 std::vector<DecimoEnVenta> FiltrarDecimos(const std::vector<DecimoEnVenta>& decimos, const std::array<int, 5>& digito,
                                           int64_t minimo, int64_t maximo) {
@@ -23,12 +180,5 @@ std::string TextoNumerosFiltrados(const std::vector<DecimoEnVenta>& decimos) {
     std::string texto;
     texto.reserve(decimos.size() * 7);
     for (const DecimoEnVenta& d : decimos) texto += Cifras(d) + "\r\n";
-    return texto;
-}
-
-std::string TextoNumerosEnBruto(const DatosSorteo& sorteo) {
-    std::string texto = "Sorteo;" + sorteo.id + ";" + sorteo.nombre + "\r\nNumero;Cantidad;Series\r\n";
-    for (const DecimoEnVenta& d : sorteo.decimos)
-        texto += Cifras(d) + ";" + std::to_string(d.cantidad) + ";" + d.series + "\r\n";
     return texto;
 }

@@ -3,7 +3,10 @@
 #include "frmNumerosTerminal.h"
 #include "frmprincipal.h"
 
+#include <QDir>
 #include <QLineEdit>
+
+#include "sistema.h"
 
 void frmPrincipal::MostrarImprimir(int32_t totalDecimos) {
     frmImprimir ventana(Sesion());
@@ -14,8 +17,6 @@ void frmPrincipal::MostrarImprimir(int32_t totalDecimos) {
 }
 
 void frmPrincipal::MostrarNumerosTerminal() {
-    // No draw source is configured in this build: a lookup reports that the
-    // data could not be obtained.
-    frmNumerosTerminal ventana;
+    frmNumerosTerminal ventana(QDir(CarpetaPrograma()).filePath(QString::fromLatin1(kCarpetaSorteos)));
     ventana.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
@@ -44,8 +45,8 @@ QString Dos(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'))
 
 }  // namespace
 
-frmNumerosTerminal::frmNumerosTerminal(FuenteSorteos fuente, QWidget* padre)
-    : VentanaSecundaria(padre), fuente_(std::move(fuente)) {
+frmNumerosTerminal::frmNumerosTerminal(const QString& carpetaSorteos, QWidget* padre)
+    : VentanaSecundaria(padre), carpeta_(carpetaSorteos) {
     setObjectName(QStringLiteral("frmNumerosTerminal"));
     setWindowTitle(QStringLiteral("Números de Terminal"));
     ConstruirControles();
@@ -176,8 +177,10 @@ void frmNumerosTerminal::ConstruirControles() {
     picVentanaEspera_ = Panel(this, QStringLiteral("picVentanaEspera"));
     auto* espera = new QHBoxLayout(picVentanaEspera_);
     espera->addWidget(Etiqueta(picVentanaEspera_, QStringLiteral("lbltituloProgress"), QStringLiteral("Descargando ...")));
+    // Laid over the window while shown rather than in the layout, so the window never changes size.
+    picVentanaEspera_->setFrameShape(QFrame::Box);
+    picVentanaEspera_->setAutoFillBackground(true);
     picVentanaEspera_->hide();
-    exterior->addWidget(picVentanaEspera_);
 
     auto* nota = Etiqueta(this, QStringLiteral("lblNota"), QStringLiteral("Compruebe siempre los datos oficiales en la web del operador de la lotería."));
     nota->setWordWrap(true);
@@ -239,21 +242,24 @@ void frmNumerosTerminal::cmdConsultarSorteoAnteriorSiguiente(int modo) {
 }
 
 void frmNumerosTerminal::ConsultarSorteo(int modo, const std::string& clave) {
-    std::optional<DatosSorteo> datos;
-    if (fuente_) {
-        BloquearPaneles();
-        picVentanaEspera_->show();
-        CederAhora();
-        datos = fuente_(modo, clave, txtIDSorteo_->text().trimmed().toStdString());
-        picVentanaEspera_->hide();
-        DesbloquearPaneles();
-    }
-    if (!datos || datos->id.empty() || datos->id == "0") {
-        Mensaje(QStringLiteral("ERROR: NO SE HAN PODIDO OBTENER LOS DATOS DEL SORTEO"), EstiloMensaje::Critico, this);
+    BloquearPaneles();
+    picVentanaEspera_->adjustSize();
+    picVentanaEspera_->move((width() - picVentanaEspera_->width()) / 2, (height() - picVentanaEspera_->height()) / 2);
+    picVentanaEspera_->raise();
+    picVentanaEspera_->show();
+    CederAhora();
+    // Made on the first lookup, so that the player finds where draw files go.
+    QDir().mkpath(carpeta_);
+    LecturaSorteo leido = ConsultarCarpetaSorteos(QFile::encodeName(carpeta_).toStdString(), modo,
+                                                  modo >= 3 ? sorteo_.clave : clave);
+    picVentanaEspera_->hide();
+    DesbloquearPaneles();
+    if (!leido.sorteo) {
+        Mensaje(QString::fromStdString(leido.error), EstiloMensaje::Critico, this);
         return;
     }
     cmdIniDatosSorteo_Click();
-    sorteo_ = std::move(*datos);
+    sorteo_ = std::move(*leido.sorteo);
     txtIDSorteo_->setText(QString::fromStdString(sorteo_.id));
     txtNombreSorteo_->setText(QString::fromStdString(sorteo_.nombre));
     txtPrimerPremio_->setText(QString::fromStdString(sorteo_.primerPremio));
@@ -324,7 +330,7 @@ void frmNumerosTerminal::cmdGuardarFicheroFiltrado_Click() {
         Mensaje(QStringLiteral("ERROR: No hay números filtrados"), EstiloMensaje::Critico, this);
         return;
     }
-    Guardar(QStringLiteral("Guardar números filtrados"), QStringLiteral("Filtrados_%1.txt").arg(txtIDSorteo_->text()),
+    Guardar(QStringLiteral("Guardar números filtrados"), QStringLiteral("Filtrados_%1.txt").arg(QString::fromStdString(sorteo_.clave)),
             TextoNumerosFiltrados(filtrados_));
 }
 
@@ -333,8 +339,9 @@ void frmNumerosTerminal::cmdGuardarFicheroInternet_Click() {
         Mensaje(kSinCargados, EstiloMensaje::Critico, this);
         return;
     }
-    Guardar(QStringLiteral("Guardar fichero en bruto"), QStringLiteral("Sorteo_%1.txt").arg(txtIDSorteo_->text()),
-            TextoNumerosEnBruto(sorteo_));
+    // Named and written as in the draw folder, so that it can be put back there.
+    Guardar(QStringLiteral("Guardar fichero en bruto"), QString::fromStdString(sorteo_.clave) + QStringLiteral(".txt"),
+            TextoSorteo(sorteo_));
 }
 
 void frmNumerosTerminal::cmdVolver_Click() {

@@ -1,9 +1,8 @@
 #pragma once
 // "Números de Terminal": looks up a draw and its numbers on sale, narrows
 // them down by digit and quantity, and saves them.
+#include <QString>
 #include <array>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,12 +19,8 @@ class QToolButton;
 class frmNumerosTerminal : public VentanaSecundaria {
     Q_OBJECT
 public:
-    // Where draws come from: mode 1 the draw of the date key YYYYMMDD, 2 the
-    // latest, 3 the one before and 4 the one after the draw `id`. Nothing
-    // when there is no such draw or the source cannot be reached.
-    using FuenteSorteos = std::function<std::optional<DatosSorteo>(int modo, const std::string& clave, const std::string& id)>;
-
-    explicit frmNumerosTerminal(FuenteSorteos fuente = nullptr, QWidget* padre = nullptr);
+    // Draws are read from the draw files of `carpetaSorteos`.
+    explicit frmNumerosTerminal(const QString& carpetaSorteos, QWidget* padre = nullptr);
 
 private:
     void ConstruirControles();
@@ -46,7 +41,7 @@ private:
     void LimpiarFiltro();
     bool Guardar(const QString& titulo, const QString& nombre, const std::string& texto);
 
-    FuenteSorteos fuente_;
+    QString carpeta_;
     // The loaded draw and the filter result.
     DatosSorteo sorteo_;
     std::vector<DecimoEnVenta> filtrados_;

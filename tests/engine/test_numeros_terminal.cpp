@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
-#include "fichero_numeros.h"
 #include "numeros_terminal.h"
 
 namespace {
-DecimoEnVenta D(const char* n, int32_t cantidad) {
+DecimoEnVenta D(const char* n, int32_t cantidad, const char* series = "") {
     DecimoEnVenta d;
     for (int p = 0; p < 5; ++p) d.digitos[static_cast<size_t>(p)] = static_cast<uint8_t>(n[p] - '0');
     d.cantidad = cantidad;
+    d.series = series;
     return d;
 }
+
+const char* const kCabecera = "Sorteo: 7\nNombre: Jueves\nPrimer premio: 300.000\nSegundo premio: 60.000\n";
 }  // namespace
 
 TEST(NumerosTerminal, FilterByDigitsAndQuantity) {
@@ -30,25 +31,94 @@ TEST(NumerosTerminal, FilterByDigitsAndQuantity) {
     EXPECT_TRUE(FiltrarDecimos(v, {-1, -1, -1, -1, -1}, 12, 99999).empty());
 }
 
-TEST(NumerosTerminal, FilteredFileIsReadByTheImport) {
-    const std::vector<DecimoEnVenta> v = {D("00123", 3), D("98765", 1), D("00123", 2)};
-    const std::string texto = TextoNumerosFiltrados(v);
-    EXPECT_EQ(texto, "00123\r\n98765\r\n00123\r\n");
-    const auto ruta = std::filesystem::temp_directory_path() / "vortesalin_filtrados_test.txt";
-    std::ofstream(ruta, std::ios::binary) << texto;
-    const LecturaNumeros l = LeerFicheroNumeros(ruta.string(), kLecturaPrincipal);
-    std::filesystem::remove(ruta);
-    ASSERT_TRUE(l.Correcta()) << l.error;
-    ASSERT_EQ(l.total, 3);
-    EXPECT_EQ(l.Digito(2, 1), 9);
-    EXPECT_EQ(l.Digito(3, 5), 3);
+TEST(NumerosTerminal, DrawFileRoundTrip) {
+    DatosSorteo s;
+    s.clave = "20261222";
+    s.id = "102/2026";
+    s.nombre = "Sorteo Extraordinario de Navidad";
+    s.primerPremio = "4.000.000 €";
+    s.diaSemana = 1;  // a Tuesday
+    s.decimos = {D("01234", 7, "1-3; 5"), D("99999", 0)};
+    const std::string texto = TextoSorteo(s);
+    EXPECT_EQ(texto.substr(texto.find("01234")), "01234;7;1-3; 5\r\n99999;0;\r\n");
+    const LecturaSorteo leido = LeerTextoSorteo(texto, s.clave);
+    ASSERT_TRUE(leido.sorteo) << leido.error;
+    EXPECT_EQ(*leido.sorteo, s);
+    // The number field is read as the import reads it, quantity and series optional blanks.
+    const LecturaSorteo otras = LeerTextoSorteo(std::string(kCabecera) + "\n 1-2-3-4-5 ; 3\r\n6 7 8 9 0;2;x\n", "x");
+    ASSERT_TRUE(otras.sorteo) << otras.error;
+    EXPECT_EQ(otras.sorteo->decimos, (std::vector<DecimoEnVenta>{D("12345", 3), D("67890", 2, "x")}));
+    EXPECT_EQ(otras.sorteo->diaSemana, -1);
 }
 
-TEST(NumerosTerminal, RawListKeepsQuantitiesAndSeries) {
-    DatosSorteo s;
-    s.id = "1234";
-    s.nombre = "Jueves";
-    s.decimos = {D("01234", 7)};
-    s.decimos[0].series = "1-3";
-    EXPECT_EQ(TextoNumerosEnBruto(s), "Sorteo;1234;Jueves\r\nNumero;Cantidad;Series\r\n01234;7;1-3\r\n");
+TEST(NumerosTerminal, MalformedDrawFileNamesTheLine) {
+    const std::string c = kCabecera;
+    const struct {
+        std::string texto;
+        const char* mensaje;
+    } filas[] = {
+        {"", "(Se esperaba «Sorteo:» (Línea 1))"},
+        {"Sorteo: 0\n", "(Falta el identificador del sorteo (no puede ser 0) (Línea 1))"},
+        {"Sorteo: 7\nPrimer premio: 1\n", "(Se esperaba «Nombre:» (Línea 2))"},
+        {"Sorteo: 7\r\nNombre: x\r\n", "(Se esperaba «Primer premio:» (Línea 3))"},
+        {c + "12345;1\n\n12345\n", "(Se esperaba número;cantidad;series (Línea 7))"},
+        {c + "123456;1\n", "('123456' no es un número de 5 cifras (Línea 5))"},
+        {c + "12a45;1\n", "('12a45' no es un número de 5 cifras (Línea 5))"},
+        {c + "1234;1\n", "('1234' no es un número de 5 cifras (Línea 5))"},
+        {c + "12345;-3;1\n", "('-3' no es una cantidad disponible (Línea 5))"},
+        {c + "12345;;1\n", "('' no es una cantidad disponible (Línea 5))"},
+    };
+    for (const auto& f : filas) {
+        const LecturaSorteo l = LeerTextoSorteo(f.texto, "20261222");
+        EXPECT_FALSE(l.sorteo) << f.texto;
+        EXPECT_EQ(l.error, std::string("ERROR AL LEER EL SORTEO, SORTEO NO CARGADO ") + f.mensaje) << f.texto;
+    }
+}
+
+TEST(NumerosTerminal, FolderLookupByDateLatestPreviousAndNext) {
+    const auto carpeta = std::filesystem::temp_directory_path() / "vortesalin_sorteos_test";
+    std::filesystem::remove_all(carpeta);
+    std::filesystem::create_directories(carpeta);
+    const auto escribir = [&](const std::string& nombre, const std::string& texto) {
+        std::ofstream(carpeta / nombre, std::ios::binary) << texto;
+    };
+    for (const char* clave : {"20261215", "20261222", "20261229"})
+        escribir(std::string(clave) + (clave[7] == '9' ? ".TXT" : ".txt"), std::string("Sorteo: S") + clave +
+                                                                             "\nNombre: n\nPrimer premio: 1\nSegundo premio: 2\n12345;1;1-5\n");
+    escribir("20261231.txt.bak", "Sorteo: no");  // not named by a date: ignored
+    escribir("20261331.txt", "Sorteo: no");
+    escribir("notas.txt", "Sorteo: no");
+    const std::string donde = " EN LA CARPETA:\r\n" + carpeta.string();
+    const struct {
+        int modo;
+        const char* clave;
+        const char* id;  // or the message
+    } filas[] = {
+        {1, "20261222", "S20261222"},
+        {2, "", "S20261229"},
+        {3, "20261222", "S20261215"},
+        {4, "20261222", "S20261229"},
+        {3, "20261220", "S20261215"},
+        {4, "20261220", "S20261222"},
+        {1, "20261223", "ERROR: NO HAY NINGÚN SORTEO DEL 23/12/2026 (fichero 20261223.txt)"},
+        {3, "20261215", "ERROR: NO HAY NINGÚN SORTEO ANTERIOR AL 15/12/2026"},
+        {4, "20261229", "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026"},
+    };
+    for (const auto& f : filas) {
+        const LecturaSorteo l = ConsultarCarpetaSorteos(carpeta.string(), f.modo, f.clave);
+        if (l.sorteo) {
+            EXPECT_EQ(l.sorteo->id, f.id) << f.modo << f.clave;
+            EXPECT_EQ(l.sorteo->id, "S" + l.sorteo->clave);
+            EXPECT_EQ(l.sorteo->diaSemana, 1);  // all three are Tuesdays
+        } else {
+            EXPECT_EQ(l.error.substr(0, l.error.find(donde)), f.id) << f.modo << f.clave;
+            EXPECT_EQ(l.error.substr(l.error.find(donde)), donde) << l.error;
+        }
+    }
+    escribir("20261222.txt", std::string(kCabecera) + "12345;x\n");
+    EXPECT_EQ(ConsultarCarpetaSorteos(carpeta.string(), 1, "20261222").error,
+              "ERROR AL LEER EL SORTEO, SORTEO NO CARGADO ('x' no es una cantidad disponible (Línea 5))\r\n" +
+                  (carpeta / "20261222.txt").string());
+    std::filesystem::remove_all(carpeta);
+    EXPECT_EQ(ConsultarCarpetaSorteos(carpeta.string(), 2, "").error, "ERROR: NO HAY NINGÚN SORTEO" + donde);
 }

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,19 +19,18 @@ namespace {
 
 QString Caja(QObject& v, const char* nombre) { return Hijo<QLineEdit>(v, QString::fromLatin1(nombre))->text(); }
 
-DatosSorteo Sorteo(const std::string& id) {
-    DatosSorteo s;
-    s.id = id;
-    s.nombre = "Sorteo del Jueves";
-    s.primerPremio = "54321";
-    s.diaSemana = 3;
-    for (const auto& [n, c] : {std::pair{"12345", 3}, {"12340", 10}, {"55555", 1}, {"02345", 7}}) {
-        DecimoEnVenta d;
-        for (int p = 0; p < 5; ++p) d.digitos[static_cast<size_t>(p)] = static_cast<uint8_t>(n[p] - '0');
-        d.cantidad = c;
-        s.decimos.push_back(d);
-    }
-    return s;
+QStringList Datos(QObject& v) {
+    QStringList d;
+    for (const char* c : {"txtIDSorteo", "txtNombreSorteo", "txtPrimerPremio", "txtSegundoPremio", "txtTotalDecimosInternet"})
+        d << Caja(v, c);
+    return d << Hijo<QComboBox>(v, "cboDia")->currentText();
+}
+
+void ElegirFecha(QObject& v, int dia, int mes, const QString& anio) {
+    Hijo<QComboBox>(v, "cboDias")->setCurrentIndex(dia - 1);
+    Hijo<QComboBox>(v, "cboMeses")->setCurrentIndex(mes - 1);
+    Hijo<QLineEdit>(v, "txtAnio")->setText(anio);
+    Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteo"));
 }
 
 }  // namespace
@@ -39,22 +39,27 @@ class PruebaNumerosTerminal : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir_;
-    QList<std::pair<int, std::string>> consultas_;
+    QString carpeta_;
 
-    std::unique_ptr<frmNumerosTerminal> Abrir() {
-        auto v = std::make_unique<frmNumerosTerminal>([this](int modo, const std::string& clave, const std::string& id) {
-            consultas_.append({modo, clave + id});
-            return std::optional<DatosSorteo>(Sorteo(modo == 3 ? "99" : "100"));
-        });
+    std::unique_ptr<frmNumerosTerminal> Abrir(const QString& carpeta) {
+        auto v = std::make_unique<frmNumerosTerminal>(carpeta);
         v->show();
         return v;
     }
+    std::unique_ptr<frmNumerosTerminal> Abrir() { return Abrir(carpeta_); }
 
 private slots:
-    void init() {
-        ActivarPruebasVentana();
-        consultas_.clear();
+    void initTestCase() {
+        carpeta_ = dir_.filePath(QStringLiteral("sorteos"));
+        QDir().mkpath(carpeta_);
+        const QByteArray cabecera = "Nombre: Sorteo del Martes\nPrimer premio: 300.000 \xE2\x82\xAC\nSegundo premio: 60.000\n";
+        EscribirFichero(dir_, "sorteos/20261215.txt", "Sorteo: 100/2026\n" + cabecera + "11111;1;1\n");
+        EscribirFichero(dir_, "sorteos/20261222.txt",
+                        "Sorteo: 101/2026\r\n" + cabecera + "12345;3;1-10\n12340;10;2\n55555;1;\n02345;7;1,3\n");
+        EscribirFichero(dir_, "sorteos/20261229.txt", "Sorteo: 102/2026\n" + cabecera);
     }
+
+    void init() { ActivarPruebasVentana(); }
 
     void AperturaYCierre() {
         auto v = Abrir();
@@ -96,24 +101,17 @@ private slots:
                                         "ERROR: TIENE QUE CARGAR PRIMERO UN SORTEO", "ERROR: TIENE QUE CARGAR PRIMERO UN SORTEO",
                                         "ERROR: No hay números cargados", "ERROR: No hay números cargados",
                                         "ERROR: No hay números filtrados"}));
-        QVERIFY(consultas_.isEmpty());
         QVERIFY(PruebaDialogos::Mostrados().isEmpty());
     }
 
     void ConsultaFiltroYGuardado() {
         auto v = Abrir();
-        Hijo<QComboBox>(*v, "cboDias")->setCurrentIndex(4);
-        Hijo<QComboBox>(*v, "cboMeses")->setCurrentIndex(2);
-        Hijo<QLineEdit>(*v, "txtAnio")->setText(QStringLiteral("2024"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteo"));
-        QCOMPARE(consultas_.size(), 1);
-        QCOMPARE(consultas_[0].first, 1);
-        QCOMPARE(consultas_[0].second, std::string("202403050"));  // key, then the loaded id "0"
-        QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("100"));
-        QCOMPARE(Caja(*v, "txtTotalDecimosInternet"), QStringLiteral("4"));
-        QCOMPARE(Hijo<QComboBox>(*v, "cboDia")->currentText(), QStringLiteral("J"));
+        ElegirFecha(*v, 22, 12, QStringLiteral("2026"));
+        QCOMPARE(Datos(*v), (QStringList{"101/2026", "Sorteo del Martes", "300.000 €", "60.000", "4", "M"}));
+        QCOMPARE(EstadosDistintos(*v, {"+picDatosSorteos", "+picFiltrarSorteos", "+cmdVolver", "~picVentanaEspera"}), QString());
 
         Hijo<QComboBox>(*v, "cboTerminaciones_4")->setCurrentText(QStringLiteral("5"));
+        Hijo<QLineEdit>(*v, "txtCantidadDisponibleMIN")->clear();
         Hijo<QLineEdit>(*v, "txtCantidadDisponibleMAX")->setText(QStringLiteral("7"));
         Pulsar(Hijo<QPushButton>(*v, "cmdFiltrar"));
         QCOMPARE(Caja(*v, "txtNumeroDecimosFiltrados"), QStringLiteral("3"));  // 12345, 55555, 02345
@@ -126,30 +124,59 @@ private slots:
         QCOMPARE(l.total, 3);
         QCOMPARE(l.Digito(3, 1), uint8_t{0});
 
-        // The filter reset keeps the draw; the draw reset clears both.
+        // The raw file, put in another folder, is read back as the draw it came from.
+        const QString otra = dir_.filePath(QStringLiteral("otra"));
+        QDir().mkpath(otra);
+        PruebaDialogos::EncolarRuta(otra + QStringLiteral("/20261222.txt"));
+        Pulsar(Hijo<QToolButton>(*v, "cmdGuardarFicheroInternet"));
+        QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto, QStringLiteral("20261222.txt"));
+        auto copia = Abrir(otra);
+        Pulsar(Hijo<QPushButton>(*copia, "cmdConsultarUltimoSorteo"));
+        QCOMPARE(Datos(*copia), Datos(*v));
+
+        // The filter reset keeps the draw; a step to another draw drops the filter result.
         Pulsar(Hijo<QToolButton>(*v, "IniFiltrarSorteos"));
         QCOMPARE(Caja(*v, "txtNumeroDecimosFiltrados"), QStringLiteral("0"));
         QCOMPARE(Hijo<QComboBox>(*v, "cboTerminaciones_4")->currentText(), QStringLiteral("*"));
-        QCOMPARE(Caja(*v, "txtCantidadDisponibleMAX"), QStringLiteral("99999"));
-        QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("100"));
+        QCOMPARE(Caja(*v, "txtCantidadDisponibleMIN"), QStringLiteral("1"));
+        QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("101/2026"));
         Pulsar(Hijo<QPushButton>(*v, "cmdFiltrar"));
         QCOMPARE(Caja(*v, "txtNumeroDecimosFiltrados"), QStringLiteral("4"));
         Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoAnterior"));
-        QCOMPARE(consultas_.last(), (std::pair<int, std::string>{3, "100"}));
-        QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("99"));
+        QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("100/2026"));
         QCOMPARE(Caja(*v, "txtNumeroDecimosFiltrados"), QStringLiteral("0"));
-        Pulsar(Hijo<QToolButton>(*v, "cmdIniDatosSorteo"));
-        QCOMPARE((QStringList{Caja(*v, "txtIDSorteo"), Caja(*v, "txtTotalDecimosInternet"), Caja(*v, "txtNombreSorteo")}),
-                 (QStringList{"0", "0", ""}));
+        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
+        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
+        QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("102/2026"));
+        QCOMPARE(Caja(*v, "txtTotalDecimosInternet"), QStringLiteral("0"));
         QVERIFY(PruebaMensajes::Mostrados().isEmpty());
+        Pulsar(Hijo<QToolButton>(*v, "cmdIniDatosSorteo"));
+        QCOMPARE(Datos(*v), (QStringList{"0", "", "", "", "0", "--"}));
     }
 
-    void SinFuenteNoHayDatos() {
-        frmNumerosTerminal v;
-        v.show();
-        Pulsar(Hijo<QPushButton>(v, "cmdConsultarUltimoSorteo"));
-        QCOMPARE(Textos(), QStringList{QStringLiteral("ERROR: NO SE HAN PODIDO OBTENER LOS DATOS DEL SORTEO")});
-        QCOMPARE(Caja(v, "txtIDSorteo"), QStringLiteral("0"));
+    // A lookup that finds nothing says where it looked and leaves the loaded draw alone.
+    void ConsultaSinResultado() {
+        auto v = Abrir();
+        const QString donde = QStringLiteral(" EN LA CARPETA:\r\n") + carpeta_;
+        ElegirFecha(*v, 23, 12, QStringLiteral("2026"));
+        QCOMPARE(Datos(*v), (QStringList{"0", "", "", "", "0", "--"}));
+        ElegirFecha(*v, 29, 12, QStringLiteral("2026"));
+        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
+        ElegirFecha(*v, 22, 1, QStringLiteral("2026"));
+        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarUltimoSorteo"));
+        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
+        QCOMPARE(Textos(), (QStringList{"ERROR: NO HAY NINGÚN SORTEO DEL 23/12/2026 (fichero 20261223.txt)" + donde,
+                                        "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026" + donde,
+                                        "ERROR: NO HAY NINGÚN SORTEO DEL 22/01/2026 (fichero 20260122.txt)" + donde,
+                                        "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026" + donde}));
+        QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("102/2026"));
+
+        EscribirFichero(dir_, "sorteos/20270105.txt", "Sorteo: 103\nNombre: x\nPrimer premio: 1\nSegundo premio: 2\n1234;1;1\n");
+        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
+        QFile::remove(carpeta_ + QStringLiteral("/20270105.txt"));
+        QCOMPARE(Textos().last(), "ERROR AL LEER EL SORTEO, SORTEO NO CARGADO ('1234' no es un número de 5 cifras (Línea 5))\r\n" +
+                                      carpeta_ + QStringLiteral("/20270105.txt"));
+        QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("102/2026"));
     }
 };
 
