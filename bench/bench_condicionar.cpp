@@ -1,5 +1,6 @@
 // "Calcular" conditioning on the full grid (all 50 cells, 2,118,760
-// candidates) with all eight filters ticked and set the way a player would.
+// candidates) with all eight filters ticked and set the way a player would,
+// and with every group, block and reserve group filled.
 #include <benchmark/benchmark.h>
 
 #include <initializer_list>
@@ -62,10 +63,39 @@ AjustesFiltros AjustesRealistas() {
     return a;
 }
 
+// Cells of group g spread over the grid by the given strides.
+void Dispersas(Matriz<uint8_t>& m, int g, std::initializer_list<int> pasos) {
+    for (int k : pasos) m(g, (g * k + k) % kCasillas + 1) = 1;
+}
+
+// The realistic settings with all 360 groups, all 60 blocks of six
+// subgroups and six conditions, and all 360 reserve groups filled.
+AjustesFiltros AjustesDensos() {
+    AjustesFiltros a = AjustesRealistas();
+    for (auto* m : {&a.NumerosGrupo, &a.AciertosGrupo, &a.NumerosSubgrupo, &a.AciertosCondicion,
+                    &a.NumerosGrupoReserva, &a.AciertosGrupoReserva, &a.AciertosReserva})
+        m->Rellenar(0);
+    for (int g = 1; g <= kNumGrupos; ++g) {
+        Dispersas(a.NumerosGrupo, g, {7, 13, 29});
+        Permitir(a.AciertosGrupo, g, {0, 1, 2});
+        Dispersas(a.NumerosSubgrupo, g, {3, 11, 17, 23, 31, 37});
+        if (g % 6 == 0)
+            Permitir(a.AciertosCondicion, g, {1, 2, 3});
+        else
+            Permitir(a.AciertosCondicion, g, {0, 1, 2});
+        a.IdGrupoReserva[g] = static_cast<uint8_t>(1 + g % kNumReservas);
+        Dispersas(a.NumerosGrupoReserva, g, {19, 41, 43});
+        Permitir(a.AciertosGrupoReserva, g, {0, 1});
+    }
+    for (int r = 1; r <= kNumReservas; ++r)
+        for (int j = 38; j <= kMaxAciertosReserva; ++j) a.AciertosReserva(r, j) = 1;
+    return a;
+}
+
 void BM_CondicionarRejillaCompleta(benchmark::State& state) {
     RejillaBase rejilla;
     for (int c = 1; c <= kCasillas; ++c) rejilla.Fijar(static_cast<Casilla>(c), true);
-    const AjustesFiltros ajustes = AjustesRealistas();
+    const AjustesFiltros ajustes = state.range(1) != 0 ? AjustesDensos() : AjustesRealistas();
     FiltrosMarcados marcados{};
     for (int i = kFiltroGrupos; i <= kFiltroGruposEnReservas; ++i) marcados[i] = state.range(0) != 0;
     int64_t cesiones = 0;
@@ -81,6 +111,11 @@ void BM_CondicionarRejillaCompleta(benchmark::State& state) {
     for (int i = kFiltroGrupos; i <= kFiltroGruposEnReservas; ++i)
         state.counters["f" + std::to_string(i)] = res.EliminadasFiltro[i];
 }
-BENCHMARK(BM_CondicionarRejillaCompleta)->Arg(1)->Arg(0)->ArgName("filtros")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CondicionarRejillaCompleta)
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->ArgNames({"filtros", "densos"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

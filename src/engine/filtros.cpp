@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <numeric>
+#include <vector>
 
 #include "recorrido.h"
 
@@ -34,7 +35,63 @@ uint64_t MascaraCasillas(const uint8_t* fila) {  // fila[0] is cell 1
     return m;
 }
 
-int Aciertos(uint64_t presentes, uint64_t celdas) { return recorrido::ContarBits(presentes & celdas); }
+
+// Hit counts of many cell sets at once. Each set has one bit in a row of
+// words; per element, a word holds the bits of the sets holding its cell, and
+// a row's hits of every set come out of five such words added bit by bit
+// into three planes (bit i of plane k is bit k of set i's hits, 0..5).
+class ConjuntosCeldas {
+public:
+    static constexpr int kMaxPalabras = (kNumGrupos + 63) / 64;
+    struct Planos {
+        uint64_t b0, b1, b2;
+    };
+
+    explicit ConjuntosCeldas(const Elementos& el) : el_(el), miembro_(256) {}
+
+    // Adds a set of cells (bit c = cell c); returns its index.
+    int Anadir(uint64_t celdas) {
+        const int i = num_++;
+        for (int e = 0; e < 256; ++e)
+            if ((el_.bit[e] & celdas) != 0) miembro_[static_cast<size_t>(e)][i / 64] |= uint64_t{1} << (i % 64);
+        return i;
+    }
+    int Num() const { return num_; }
+    int Palabras() const { return (num_ + 63) / 64; }
+
+    Planos Contar(const uint8_t* fila, int w) const {
+        const uint64_t m0 = miembro_[fila[0]][w], m1 = miembro_[fila[1]][w], m2 = miembro_[fila[2]][w],
+                       m3 = miembro_[fila[3]][w], m4 = miembro_[fila[4]][w];
+        // Two full adders: m0 + m1 + m2 = s + 2c, then s + m3 + m4 = b0 + 2d.
+        const uint64_t x = m0 ^ m1, s = x ^ m2, c = (m0 & m1) | (m2 & x);
+        const uint64_t y = s ^ m3, b0 = y ^ m4, d = (s & m3) | (m4 & y);
+        return {b0, c ^ d, c & d};
+    }
+
+private:
+    const Elementos& el_;
+    std::vector<std::array<uint64_t, kMaxPalabras>> miembro_;
+    int num_ = 0;
+};
+
+// Per set, a row of six flags over hits 0..5; Elegir gives each set's flag
+// at its hit count.
+class FlagsPorAciertos {
+public:
+    void Fijar(int i, uint8_t flags) {
+        for (int h = 0; h <= kPosiciones; ++h)
+            if ((flags >> h) & 1) r_[h][i / 64] |= uint64_t{1} << (i % 64);
+    }
+    uint64_t Elegir(const ConjuntosCeldas::Planos& p, int w) const {
+        // Hits above 5 never occur: with b2 set, b1 is clear.
+        auto mux = [](uint64_t s, uint64_t uno, uint64_t cero) { return cero ^ ((cero ^ uno) & s); };
+        const uint64_t bajo = mux(p.b1, mux(p.b0, r_[3][w], r_[2][w]), mux(p.b0, r_[1][w], r_[0][w]));
+        return mux(p.b2, mux(p.b0, r_[5][w], r_[4][w]), bajo);
+    }
+
+private:
+    std::array<std::array<uint64_t, ConjuntosCeldas::kMaxPalabras>, kPosiciones + 1> r_{};
+};
 
 // Figure of a split of five digits into parts (runs, or equal digits), from
 // the number of parts and the largest part.
@@ -56,22 +113,19 @@ constexpr std::array<uint8_t, 11> kFiguraPorPares = {7, 6, 5, 4, 3, 0, 2, 0, 0, 
 }  // namespace
 
 int32_t FiltrarGrupos(TablasSesion& tablas, const AjustesFiltros& ajustes, const Cesion& ceder) {
-    struct Grupo {
-        uint64_t celdas;
-        uint8_t permitidos;
-    };
-    std::array<Grupo, kNumGrupos> grupos;
-    int num = 0;
+    const Elementos el(tablas);
+    ConjuntosCeldas grupos(el);
+    FlagsPorAciertos rechazo;
     for (int g = 1; g <= kNumGrupos; ++g) {
         const uint64_t celdas = MascaraCasillas(ajustes.NumerosGrupo.Fila(g));
-        if (celdas != 0) grupos[num++] = {celdas, Permitidos(ajustes.AciertosGrupo.Fila(g))};
+        if (celdas == 0) continue;
+        rechazo.Fijar(grupos.Anadir(celdas), static_cast<uint8_t>(~Permitidos(ajustes.AciertosGrupo.Fila(g))));
     }
-    if (num == 0) return 0;
-    const Elementos el(tablas);
-    return EliminarFallidas(tablas, kPeriodoCesion, num, ceder, [&](const uint8_t* fila) {
-        const uint64_t presentes = el.Mascara(fila);
-        for (int i = 0; i < num; ++i)
-            if (((grupos[i].permitidos >> Aciertos(presentes, grupos[i].celdas)) & 1) == 0) return true;
+    if (grupos.Num() == 0) return 0;
+    const int palabras = grupos.Palabras();
+    return EliminarFallidas(tablas, kPeriodoCesion, grupos.Num(), ceder, [&](const uint8_t* fila) {
+        for (int w = 0; w < palabras; ++w)
+            if (rechazo.Elegir(grupos.Contar(fila, w), w) != 0) return true;
         return false;
     });
 }
@@ -220,6 +274,12 @@ int32_t FiltrarGruposRelacionados(TablasSesion& tablas, const AjustesFiltros& aj
         bloques[num++] = bloque;
     }
     if (num == 0) return 0;
+    // A block with subgroups and no condition, or with more conditions than
+    // subgroups, fails every number.
+    const bool todasFallan = std::any_of(bloques.begin(), bloques.begin() + num, [](const Bloque& b) {
+        return b.condiciones == 0 || b.condiciones > b.subgrupos;
+    });
+    if (todasFallan) return EliminarFallidas(tablas, kPeriodoCesion, num, ceder, [](const uint8_t*) { return true; });
 
     // Whether conditions j..m-1 can each take a distinct subgroup not in `usados`.
     auto asignable = [](const auto& self, const uint8_t* aceptan, int j, int m, unsigned usados) -> bool {
@@ -228,21 +288,49 @@ int32_t FiltrarGruposRelacionados(TablasSesion& tablas, const AjustesFiltros& aj
             if (self(self, aceptan, j + 1, m, usados | (libres & (0u - libres)))) return true;
         return false;
     };
+    // A block's hits, subgroup s counting 6^s, make its key; the key of a row
+    // is the sum of its elements' keys, four blocks to a word of 16-bit
+    // lanes. Whether a key passes is worked out once, the first time it
+    // comes, and remembered.
+    constexpr int kPorPalabra = 4;
+    const int palabras = (num + kPorPalabra - 1) / kPorPalabra;
+    std::vector<uint64_t> claves(256 * static_cast<size_t>(palabras));
+    std::array<size_t, kNumGrupos / kPorBloque + 1> inicioMemoria{};
     const Elementos el(tablas);
-    return EliminarFallidas(tablas, kPeriodoCesion, num, ceder, [&](const uint8_t* fila) {
-        const uint64_t presentes = el.Mascara(fila);
-        for (int b = 0; b < num; ++b) {
-            const Bloque& bloque = bloques[b];
-            const int m = bloque.condiciones;
-            if (m == 0 || m > bloque.subgrupos) return true;
-            std::array<uint8_t, kPorBloque> aciertos{};
+    for (int b = 0; b < num; ++b) {
+        size_t peso = 1;
+        for (int s = 0; s < bloques[b].subgrupos; ++s, peso *= kPorBloque)
+            for (int e = 0; e < 256; ++e)
+                if ((el.bit[e] & bloques[b].celdas[s]) != 0)
+                    claves[static_cast<size_t>(e) * palabras + b / kPorPalabra] += peso << (16 * (b % kPorPalabra));
+        inicioMemoria[b + 1] = inicioMemoria[b] + peso;
+    }
+    enum : uint8_t { kSinVer = 0, kPasa = 1, kFalla = 2 };
+    std::vector<uint8_t> memoria(inicioMemoria[num], kSinVer);
+    auto evaluar = [&](const Bloque& bloque, unsigned clave) {
+        std::array<uint8_t, kPorBloque> aciertos{};
+        for (int s = 0; s < bloque.subgrupos; ++s, clave /= kPorBloque)
+            aciertos[s] = static_cast<uint8_t>(clave % kPorBloque);
+        std::array<uint8_t, kPorBloque> aceptan{};  // per condition, the subgroups it accepts
+        for (int j = 0; j < bloque.condiciones; ++j)
             for (int s = 0; s < bloque.subgrupos; ++s)
-                aciertos[s] = static_cast<uint8_t>(Aciertos(presentes, bloque.celdas[s]));
-            std::array<uint8_t, kPorBloque> aceptan{};  // per condition, the subgroups it accepts
-            for (int j = 0; j < m; ++j)
-                for (int s = 0; s < bloque.subgrupos; ++s)
-                    aceptan[j] |= static_cast<uint8_t>(((bloque.permitidos[j] >> aciertos[s]) & 1u) << s);
-            if (!asignable(asignable, aceptan.data(), 0, m, 0u)) return true;
+                aceptan[j] |= static_cast<uint8_t>(((bloque.permitidos[j] >> aciertos[s]) & 1u) << s);
+        return asignable(asignable, aceptan.data(), 0, bloque.condiciones, 0u) ? kPasa : kFalla;
+    };
+    return EliminarFallidas(tablas, kPeriodoCesion, num, ceder, [&](const uint8_t* fila) {
+        const uint64_t* k0 = &claves[fila[0] * static_cast<size_t>(palabras)];
+        const uint64_t* k1 = &claves[fila[1] * static_cast<size_t>(palabras)];
+        const uint64_t* k2 = &claves[fila[2] * static_cast<size_t>(palabras)];
+        const uint64_t* k3 = &claves[fila[3] * static_cast<size_t>(palabras)];
+        const uint64_t* k4 = &claves[fila[4] * static_cast<size_t>(palabras)];
+        for (int w = 0; w < palabras; ++w) {
+            const uint64_t suma = k0[w] + k1[w] + k2[w] + k3[w] + k4[w];
+            for (int b = w * kPorPalabra; b < std::min(num, (w + 1) * kPorPalabra); ++b) {
+                const unsigned clave = static_cast<unsigned>(suma >> (16 * (b % kPorPalabra))) & 0xFFFFu;
+                uint8_t& visto = memoria[inicioMemoria[b] + clave];
+                if (visto == kSinVer) visto = evaluar(bloques[b], clave);
+                if (visto == kFalla) return true;
+            }
         }
         return false;
     });
@@ -274,43 +362,56 @@ int32_t FiltrarPosiciones(TablasSesion& tablas, const AjustesFiltros& ajustes, c
 }
 
 int32_t FiltrarGruposEnReservas(TablasSesion& tablas, const AjustesFiltros& ajustes, const Cesion& ceder) {
-    struct Grupo {
-        uint64_t celdas;
-        uint8_t permitidos;
+    struct Tramo {
+        int palabra;
+        uint64_t mascara;
     };
     struct Reserva {
-        int primerGrupo = 0, numGrupos = 0;
+        int primerTramo = 0, numTramos = 0;
         // Allowed numbers of satisfied groups; beyond the row's last entry
         // (79) no count is allowed.
         std::array<bool, kNumGrupos + 1> permitida{};
     };
-    std::array<Grupo, kNumGrupos> grupos;
+    const Elementos el(tablas);
+    ConjuntosCeldas grupos(el);
+    FlagsPorAciertos cumple;
+    // A reserve's groups take consecutive bits; its count is the satisfied
+    // bits within them.
+    std::vector<Tramo> tramos;
     std::array<Reserva, kNumReservas> reservas;
-    int numGrupos = 0, num = 0;
+    int num = 0;
     for (int r = 1; r <= kNumReservas; ++r) {
         const uint8_t* fila = ajustes.AciertosReserva.Fila(r);
         if (std::none_of(fila, fila + kMaxAciertosReserva + 1, [](uint8_t v) { return v == 1; })) continue;
         Reserva& reserva = reservas[num++];
-        reserva = Reserva{};
         for (int j = 0; j <= kMaxAciertosReserva; ++j) reserva.permitida[j] = fila[j] == 1;
-        reserva.primerGrupo = numGrupos;
+        const int primero = grupos.Num();
         for (int g = 1; g <= kNumGrupos; ++g) {
             if (ajustes.IdGrupoReserva[g] != r) continue;
             const uint64_t celdas = MascaraCasillas(ajustes.NumerosGrupoReserva.Fila(g));
-            if (celdas != 0) grupos[numGrupos++] = {celdas, Permitidos(ajustes.AciertosGrupoReserva.Fila(g))};
+            if (celdas != 0) cumple.Fijar(grupos.Anadir(celdas), Permitidos(ajustes.AciertosGrupoReserva.Fila(g)));
         }
-        reserva.numGrupos = numGrupos - reserva.primerGrupo;
+        reserva.primerTramo = static_cast<int>(tramos.size());
+        for (int i = primero; i < grupos.Num();) {
+            const int w = i / 64, hasta = std::min(grupos.Num(), (w + 1) * 64);
+            const int ancho = hasta - i;
+            const uint64_t bits = ancho == 64 ? ~uint64_t{0} : ((uint64_t{1} << ancho) - 1) << (i % 64);
+            tramos.push_back({w, bits});
+            i = hasta;
+        }
+        reserva.numTramos = static_cast<int>(tramos.size()) - reserva.primerTramo;
     }
     if (num == 0) return 0;
-    const Elementos el(tablas);
+    const int palabras = grupos.Palabras();
     return EliminarFallidas(tablas, kPeriodoCesion, num, ceder, [&](const uint8_t* fila) {
-        const uint64_t presentes = el.Mascara(fila);
+        std::array<uint64_t, ConjuntosCeldas::kMaxPalabras> cumplidos{};
+        for (int w = 0; w < palabras; ++w) cumplidos[w] = cumple.Elegir(grupos.Contar(fila, w), w);
         for (int i = 0; i < num; ++i) {
             const Reserva& reserva = reservas[i];
-            int cumplidos = 0;
-            for (int g = reserva.primerGrupo; g < reserva.primerGrupo + reserva.numGrupos; ++g)
-                cumplidos += (grupos[g].permitidos >> Aciertos(presentes, grupos[g].celdas)) & 1;
-            if (!reserva.permitida[cumplidos]) return true;
+            int n = 0;
+            for (int t = reserva.primerTramo; t < reserva.primerTramo + reserva.numTramos; ++t)
+                n += recorrido::ContarBits(cumplidos[tramos[t].palabra] & tramos[t].mascara);
+            if (!reserva.permitida[n]) return true;
         }
         return false;
     });

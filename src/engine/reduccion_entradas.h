@@ -1,7 +1,7 @@
 #pragma once
-// What a reduction works on: the conditioned numbers ("bets") seen as bit
-// vectors over the N selected cells, their codes and the membership lookup,
-// the score table and the processing order.
+// What a reduction works on: the conditioned numbers ("bets") as element
+// sets and bit masks over the N selected cells, the score table and the
+// processing order.
 #include <cstdint>
 #include <vector>
 
@@ -20,13 +20,8 @@ constexpr int kNumTiposReduccion = 4;
 // The list text of each type, in list order.
 extern const char* const kTextosTipoReduccion[kNumTiposReduccion];
 
-// Above this many cells the code table would not fit: codes are kept sorted
-// and searched instead of indexed.
+// Above this many cells the "3 (n-2)" type is reduced sequentially.
 constexpr int kMaxElementosTablaDirecta = 24;
-
-// 1 + sum of bit(e) * 2^(N - e), element 1 most significant; exact in a
-// double for N <= 50. bits[0..N-1] stand for elements 1..N.
-double CodigoApuesta(const uint8_t* bits, int N);
 
 // Int(n * x + 1) for the next value x of the source: a position 1..n.
 inline int32_t PosicionAleatoria(FuenteAleatoria& fuente, int32_t n) {
@@ -42,7 +37,7 @@ int32_t COMBINAT(int16_t n, int16_t k);
 
 class TablasReduccion {
 public:
-    // Builds every table from the conditioned numbers of `tablas`
+    // Builds the tables from the conditioned numbers of `tablas`
     // (gElementosApuesta, gNumElementos, gNumCombinaciones, gTodasValidas) for
     // the given reduction type. False, with everything cleared, when a row is
     // not 5 distinct ascending elements within 1..N, when two rows are equal,
@@ -55,13 +50,6 @@ public:
     int Tipo() const { return tipo_; }
     // Every 5-element set of the N elements is a bet (checked against n).
     bool TodasValidas() const { return todasValidas_; }
-    bool BitsConstruidos() const { return gNumApuestas > 0; }
-
-    // Lookup index of a code: the code itself when N <= 24, its position in
-    // the sorted table otherwise; -1 when it is not the code of a bet.
-    int32_t BusquedaBinaria(double codigo) const;
-    // Whether gVectorActual holds exactly 5 ones and is a bet.
-    bool EsApuestaValida() const;
 
     // The elements of bet j as bits 0..N-1 (element e is bit e - 1).
     uint64_t Mascara(int32_t j) const { return mascaras_[static_cast<size_t>(j)]; }
@@ -70,19 +58,8 @@ public:
 
     // Initial score of every bet, indexed by bet (1..n; -1 and 0 stay 0).
     Arreglo<int32_t> gPuntuaciones;
-    // Bit row per bet (1..n by 1..N); built for the covering types only.
-    Matriz<uint8_t> gBitsApuestas;
-    int32_t gNumApuestas = 0;
-    // N <= 24: one flag per code (0..2^N), 1 at the code of each bet.
-    Arreglo<uint8_t> gMarcasCodigos;
-    // N > 24: the codes of the bets ascending at 1..n (bet j at n - j + 1).
-    Arreglo<double> gCodigosApuestas;
-    double gCodigoMinimo = 32.0;
-    double gCodigoMaximo = 0.0;
     // Processing order of the bets, 1..n (0 is never read).
     Arreglo<int32_t> gOrdenApuestas;
-    // The bit vector under examination, elements 1..N.
-    Arreglo<uint8_t> gVectorActual;
 
 private:
     int32_t n_ = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -87,7 +88,9 @@ namespace {
 
 // Settings drawn at random, sparse enough that most filters keep some
 // numbers; entries of 2 test that only a 1 allows and only a 0 rejects.
-AjustesFiltros AjustesAlAzar(std::mt19937& rng) {
+// Dense settings fill all 360 groups, all 60 blocks and all 360 reserve
+// groups, with hit rows that seldom reject few hits, so that numbers survive.
+AjustesFiltros AjustesAlAzar(std::mt19937& rng, bool densos) {
     AjustesFiltros a;
     std::uniform_int_distribution<int> grupo(1, kNumGrupos), hasta5(0, 5), suma(0, 45), cualquiera(0, 99);
     auto valor = [&](int porcentaje) -> uint8_t {
@@ -100,10 +103,19 @@ AjustesFiltros AjustesAlAzar(std::mt19937& rng) {
     auto fila = [&](uint8_t* f, int n, int porcentaje) {
         for (int j = 0; j < n; ++j) f[j] = valor(porcentaje);
     };
-    for (int i = cualquiera(rng) % 4; i > 0; --i) {
-        const int g = grupo(rng);
-        celdas(a.NumerosGrupo, g, 12);
-        fila(a.AciertosGrupo.Fila(g), 6, 65);
+    // Per mil, how often a dense row rejects 0, 1, 2, 3.. hits: groups that miss the grid (0 hits) are never rejected.
+    const int rechazo[] = {0, 1, 3, 30, 30, 30, 30};
+    auto filaDensa = [&](uint8_t* f, int n) {
+        for (int j = 0; j < n; ++j)
+            f[j] = cualquiera(rng) * 10 + cualquiera(rng) % 10 >= rechazo[j] ? 1 : static_cast<uint8_t>(rng() % 2 * 2);
+    };
+    for (int i = densos ? kNumGrupos : cualquiera(rng) % 4; i > 0; --i) {
+        const int g = densos ? i : grupo(rng);
+        celdas(a.NumerosGrupo, g, densos ? 20 : 12);
+        if (densos)
+            filaDensa(a.AciertosGrupo.Fila(g), 6);
+        else
+            fila(a.AciertosGrupo.Fila(g), 6, 65);
     }
     fila(&a.ParesActivos[0], 6, 55);
     fila(&a.NumerosSeguidos[0], 6, 50);
@@ -122,22 +134,39 @@ AjustesFiltros AjustesAlAzar(std::mt19937& rng) {
     a.SumaTerminacionesMaximo = static_cast<uint8_t>(45 - suma(rng) / 3);
     // Blocks from the first, now and then from the second (the first empty
     // block ends the filter); now and then a gap among the subgroups.
-    for (int b = cualquiera(rng) < 10 ? 1 : 0, bloques = cualquiera(rng) % 4; b < bloques; ++b) {
+    for (int b = cualquiera(rng) < 10 && !densos ? 1 : 0, bloques = densos ? 60 : cualquiera(rng) % 4; b < bloques;
+         ++b) {
         const int subgrupos = 1 + hasta5(rng);
         for (int s = 1; s <= subgrupos; ++s)
-            if (s == 1 || cualquiera(rng) > 8) celdas(a.NumerosSubgrupo, b * 6 + s, 15);
+            if (s == 1 || densos || cualquiera(rng) > 8) celdas(a.NumerosSubgrupo, b * 6 + s, 15);
+        if (densos) {
+            // Conditions that fit the subgroups, on any of the six rows.
+            for (int j = 1 + hasta5(rng) % subgrupos; j > 0; --j)
+                fila(a.AciertosCondicion.Fila(b * 6 + 1 + hasta5(rng)), 6, 93);
+            continue;
+        }
         for (int j = 1; j <= 6; ++j)
             if (cualquiera(rng) < 40) fila(a.AciertosCondicion.Fila(b * 6 + j), 6, 60);
     }
     for (int c = 1; c <= kCasillas; ++c) a.NumerosPosiciones[c] = cualquiera(rng) < 12 ? 1 : 0;
-    for (int i = cualquiera(rng) % 30; i > 0; --i) {
-        const int g = grupo(rng);
+    std::array<int, 10> enReserva{};
+    for (int i = densos ? kNumGrupos : cualquiera(rng) % 30; i > 0; --i) {
+        const int g = densos ? i : grupo(rng);
         a.IdGrupoReserva[g] = static_cast<uint8_t>(cualquiera(rng) % 10);  // 0 and 9 belong to no reserve
-        celdas(a.NumerosGrupoReserva, g, 10);
-        fila(a.AciertosGrupoReserva.Fila(g), 7, 60);
+        ++enReserva[a.IdGrupoReserva[g]];
+        celdas(a.NumerosGrupoReserva, g, densos ? 20 : 10);
+        fila(a.AciertosGrupoReserva.Fila(g), 7, densos ? 85 : 60);
     }
-    for (int r = 1; r <= kNumReservas; ++r)
-        if (cualquiera(rng) < 35) fila(a.AciertosReserva.Fila(r), 8, 55);
+    for (int r = 1; r <= kNumReservas; ++r) {
+        if (cualquiera(rng) >= (densos ? 60 : 35)) continue;
+        if (!densos) {
+            fila(a.AciertosReserva.Fila(r), 8, 55);
+            continue;
+        }
+        // Most of the reserve's groups satisfied, around the counts numbers reach.
+        for (int j = enReserva[r] * 8 / 10 - hasta5(rng) % 3; j <= kMaxAciertosReserva; ++j)
+            a.AciertosReserva(r, j) = valor(75);
+    }
     return a;
 }
 
@@ -155,19 +184,27 @@ TEST(Filtros, IgualQueLasReglasFilaAFila) {
                                                  ref::Posiciones,    ref::GruposEnReservas};
     std::mt19937 rng(31337);
     std::array<int64_t, 8> eliminadasTotales{};
-    for (int prueba = 0; prueba < 66; ++prueba) {
-        const RejillaBase rejilla = prueba::RejillaAlAzar(rng, 0.2 + 0.005 * prueba);
+    std::array<int, 8> densosConSupervivientes{};  // dense runs that kept some numbers and not all
+    for (int prueba = 0; prueba < 78; ++prueba) {
+        // The last twelve draw dense settings over smaller grids.
+        const bool densos = prueba >= 66;
+        const RejillaBase rejilla = prueba::RejillaAlAzar(rng, densos ? 0.28 : 0.2 + 0.005 * prueba);
         // Imported numbers too, 14000 of them: the last row yields as well.
-        TablasSesion t = prueba < 60 ? prueba::Generadas(rejilla) : prueba::Importadas(rng, rejilla, 14000);
+        TablasSesion t = prueba < 60 || (densos && prueba % 4 < 2)
+                             ? prueba::Generadas(rejilla)
+                             : prueba::Importadas(rng, rejilla, densos ? 3000 : 14000);
         if (t.gNumCombinaciones > 30000) continue;
         if (prueba % 3 != 0) FiltrarUnDigitoPorPosicion(t, rejilla, Cesion());
-        const AjustesFiltros a = AjustesAlAzar(rng);
+        const AjustesFiltros a = AjustesAlAzar(rng, densos);
         const TablasSesion inicial = t;
         TablasSesion esperado = t;
         for (int f = 0; f < 8; ++f) {
             if (prueba % 2 == 1) t = esperado = inicial;  // each filter alone, or all in a chain
             ref::Contexto x{esperado, a};
+            const auto vivas = std::count(esperado.gEliminada.Datos() + 2,
+                                          esperado.gEliminada.Datos() + esperado.gEliminada.Tamano(), uint8_t{0});
             const int32_t n = reglas[f](x);
+            if (densos && n > 0 && n < vivas) ++densosConSupervivientes[f];
             int cesiones = 0;
             ASSERT_EQ(rapidos[f](t, a, Cesion([&] { ++cesiones; })), n) << "prueba " << prueba << " filtro " << f + 3;
             ASSERT_EQ(cesiones, x.cesiones) << "prueba " << prueba << " filtro " << f + 3;
@@ -177,4 +214,6 @@ TEST(Filtros, IgualQueLasReglasFilaAFila) {
     }
     // Every filter did eliminate something somewhere, so the comparison had teeth.
     for (int f = 0; f < 8; ++f) EXPECT_GT(eliminadasTotales[f], 0) << f + 3;
+    // The dense group filters eliminated some numbers and kept others.
+    for (int f : {0, 5, 7}) EXPECT_GE(densosConSupervivientes[f], 3) << f + 3;
 }
