@@ -1,4 +1,5 @@
-# Checks that the built manual is there and is a real, multi-page PDF.
+# Checks that the built manual is there and is a real, multi-page PDF that
+# holds every picture its source names.
 if(NOT EXISTS "${PDF}")
   message(FATAL_ERROR "falta el manual: ${PDF}")
 endif()
@@ -25,4 +26,13 @@ file(STRINGS "${PDF}" cierre REGEX "%%EOF")
 if(NOT cierre)
   message(FATAL_ERROR "el manual está incompleto (sin %%EOF)")
 endif()
-message(STATUS "manual correcto: ${tamano} bytes, ${numero} páginas")
+file(STRINGS "${FUENTE}" referencias ENCODING UTF-8 REGEX "^!\\[.*\\]\\(.+\\.png\\)$")
+list(LENGTH referencias esperadas)
+find_program(PDFIMAGES pdfimages REQUIRED)
+execute_process(COMMAND ${PDFIMAGES} -list "${PDF}" OUTPUT_VARIABLE lista RESULT_VARIABLE fallo)
+string(REGEX MATCHALL "\n *[0-9]+ +[0-9]+ +image " imagenes "\n${lista}")
+list(LENGTH imagenes hay)
+if(fallo OR esperadas EQUAL 0 OR NOT hay EQUAL esperadas)
+  message(FATAL_ERROR "el manual tiene ${hay} imágenes; su fuente nombra ${esperadas}")
+endif()
+message(STATUS "manual correcto: ${tamano} bytes, ${numero} páginas, ${hay} imágenes")

@@ -1,9 +1,14 @@
 // Build-time tool: turns the Markdown manual into the A4 PDF that the program
 // opens from its Help menu.
-//   generar_manual entrada.md salida.pdf
+//   generar_manual entrada.md salida.pdf [carpeta_imagenes]
+// Each picture the manual names ("![...](nombre.png)") is read from the
+// pictures folder; a missing one fails the build.
 // Needs a Qt platform but no display: the build runs it with QT_QPA_PLATFORM=offscreen.
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QList>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -13,6 +18,8 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QUrl>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -60,6 +67,45 @@ void InsertarPortada(QTextDocument& documento) {
         cursor.insertText(lineas[i].texto, letra);
         if (i < total - 1) cursor.insertBlock();
     }
+}
+
+// The width of the text on an A4 page inside the 2 cm margins that printing
+// adds, in the 96-dpi units the layout gives pictures.
+constexpr qreal kAnchoTexto = 640;
+
+// Loads every picture the manual names from `carpeta`, centred on its own
+// line at its size on screen, shrunk to the text width. False, with the name
+// in `falta`, when a picture cannot be read.
+bool CargarImagenes(QTextDocument& documento, const QDir& carpeta, QString* falta) {
+    // Gathered first: changing a format while walking the fragments moves them.
+    QList<QTextFragment> imagenes;
+    for (QTextBlock bloque = documento.begin(); bloque.isValid(); bloque = bloque.next())
+        for (auto trozo = bloque.begin(); !trozo.atEnd(); ++trozo)
+            if (trozo.fragment().charFormat().isImageFormat()) imagenes.append(trozo.fragment());
+    for (const QTextFragment& fragmento : imagenes) {
+        QTextImageFormat formato = fragmento.charFormat().toImageFormat();
+        const QImage imagen(carpeta.filePath(formato.name()));
+        if (imagen.isNull()) {
+            *falta = formato.name();
+            return false;
+        }
+        documento.addResource(QTextDocument::ImageResource, QUrl(formato.name()), imagen);
+        // The picture's density says how large it is on screen.
+        const qreal escala = imagen.dotsPerMeterX() > 0 ? 96 / (imagen.dotsPerMeterX() * 0.0254) : 1;
+        const qreal ancho = std::min(imagen.width() * escala, kAnchoTexto);
+        formato.setWidth(ancho);
+        formato.setHeight(ancho * imagen.height() / imagen.width());
+        QTextCursor seleccion(&documento);
+        seleccion.setPosition(fragmento.position());
+        seleccion.setPosition(fragmento.position() + fragmento.length(), QTextCursor::KeepAnchor);
+        seleccion.setCharFormat(formato);
+        QTextBlockFormat linea = seleccion.blockFormat();
+        linea.setAlignment(Qt::AlignHCenter);
+        linea.setTopMargin(6);
+        linea.setBottomMargin(10);
+        seleccion.setBlockFormat(linea);
+    }
+    return true;
 }
 
 // Coloured headings with room above them, and tables with thin ruled cells.
@@ -111,8 +157,8 @@ void DarEstilo(QTextDocument& documento) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication aplicacion(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "uso: generar_manual entrada.md salida.pdf\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "uso: generar_manual entrada.md salida.pdf [carpeta_imagenes]\n");
         return 2;
     }
     QFile entrada(QString::fromLocal8Bit(argv[1]));
@@ -132,6 +178,11 @@ int main(int argc, char* argv[]) {
     letra.setPointSizeF(10.5);
     documento.setDefaultFont(letra);
     documento.setMarkdown(texto);
+    QString falta;
+    if (!CargarImagenes(documento, QDir(argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString()), &falta)) {
+        std::fprintf(stderr, "generar_manual: no se puede leer la imagen %s\n", qPrintable(falta));
+        return 1;
+    }
     DarEstilo(documento);
     InsertarPortada(documento);
 
