@@ -11,6 +11,10 @@
 
 namespace {
 
+// Codes beyond expat's own: the file could not be read; the tree could not be built.
+constexpr int kErrorXMLLectura = 1001;
+constexpr int kErrorXMLArbol = 1002;
+
 // expat's error code for the text, XML_ERROR_NONE when it is well-formed.
 int ErrorExpat(std::string_view texto) {
     std::unique_ptr<XML_ParserStruct, void (*)(XML_Parser)> p(XML_ParserCreate(nullptr), &XML_ParserFree);

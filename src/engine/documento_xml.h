@@ -34,8 +34,8 @@ private:
 };
 
 // pugixml builds the tree, but it is lenient (it takes duplicate attributes,
-// a raw "<" or "&" in a value, undefined entities); expat, a conforming
-// parser, first decides whether the text is well-formed XML at all.
+// a bare "&", undefined entities, characters XML does not allow); expat, a
+// conforming parser, first decides whether the text is well-formed XML.
 class DocumentoXML {
 public:
     // Parses a whole document text; false (and an empty document) when it is
@@ -57,7 +57,3 @@ private:
     pugi::xml_document doc_;
     int codigoError_ = 0;
 };
-
-// Codes beyond expat's own: the file could not be read; the tree could not be built.
-constexpr int kErrorXMLLectura = 1001;
-constexpr int kErrorXMLArbol = 1002;
