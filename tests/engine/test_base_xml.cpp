@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -279,6 +281,16 @@ TEST(GuardarFicheroSeguro, PermisosEnlaceCarpetaYNuncaAMedias) {
     EXPECT_TRUE(fs::is_symlink(dir / "enlace.xml"));
     EXPECT_TRUE(DocumentoXML().Cargar(ruta));
     EXPECT_EQ(fs::status(ruta).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // A write that fails halfway leaves the old file whole.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit antes{};
+    getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit corto = antes;
+    corto.rlim_cur = 4;
+    setrlimit(RLIMIT_FSIZE, &corto);
+    EXPECT_FALSE(GuardarFicheroSeguro(ruta, "un texto largo", &error));
+    setrlimit(RLIMIT_FSIZE, &antes);
+    EXPECT_TRUE(DocumentoXML().Cargar(ruta)) << error;
     // A folder in the target's place is left alone.
     fs::create_directory(dir / "carpeta");
     EXPECT_FALSE(GuardarFicheroSeguro(dir / "carpeta", "x", &error));
