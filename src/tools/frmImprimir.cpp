@@ -2,8 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
@@ -30,6 +28,7 @@
 #include "mensajes.h"
 #include "sistema.h"
 #include "teclado.h"
+#include "vista_texto.h"
 
 namespace {
 
@@ -694,15 +693,10 @@ void frmImprimir::cmdCerrarpicContenedor_Click() {
 }
 
 void frmImprimir::cmdVerenBlocdeNotas_Click() {
-    const QString ruta = QDir::temp().filePath(QStringLiteral("vortesalin_decimos.txt"));
-    QFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
     QByteArray texto;
     for (int32_t n = 1; n <= totalDecimos_; ++n)
         texto += QStringLiteral("Décimo %1 : %2\r\n").arg(n).arg(NumeroDecimo(n)).toUtf8();
-    f.write(texto);
-    f.close();
-    AbrirEnEditorTexto(ruta);
+    VerTextoEnEditor(texto.toStdString(), this);
 }
 
 void frmImprimir::BloquearControles() { FijarBloqueo(false); }
