@@ -28,7 +28,7 @@ std::string Causa(int codigo) {
 }
 
 bool Fallo(std::string* error, const std::string& texto, int codigo) {
-    if (error) *error = texto + " (" + Causa(codigo) + ")";
+    if (error) *error = texto + ": " + Causa(codigo);
     return false;
 }
 

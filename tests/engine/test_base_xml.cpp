@@ -305,7 +305,7 @@ TEST(GuardarFicheroSeguro, PermisosEnlaceCarpetaYNuncaAMedias) {
     }
     for (const std::string& carpeta : carpetas) {
         EXPECT_FALSE(GuardarFicheroSeguro(carpeta + "/f.txt", "x", &error)) << carpeta;
-        EXPECT_EQ(error.rfind("No se puede escribir en la carpeta " + carpeta + " (", 0), 0u) << error;
+        EXPECT_EQ(error.rfind("No se puede escribir en la carpeta " + carpeta + ": ", 0), 0u) << error;
     }
     // No temporary file is ever left beside the target.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.ruta_), fs::directory_iterator()), 4 + (carpetas.size() > 2));
