@@ -42,8 +42,9 @@ std::string ListaValores(const Arreglo<uint8_t>& fila) {
 }
 
 // Attribute values go between apostrophes. The three characters that would
-// break the document are written as entities, so any path can be stored and
-// read back unchanged; every other character is written as it is.
+// break the document are written as entities, and TAB, CR and LF as
+// character references, since a parser turns them into blanks in a value;
+// so any path is stored and read back unchanged.
 std::string Valor(const std::string& texto) {
     std::string s;
     s.reserve(texto.size());
@@ -52,6 +53,9 @@ std::string Valor(const std::string& texto) {
         case '\'': s += "&apos;"; break;
         case '<': s += "&lt;"; break;
         case '&': s += "&amp;"; break;
+        case '\t': s += "&#9;"; break;
+        case '\r': s += "&#13;"; break;
+        case '\n': s += "&#10;"; break;
         default: s += c;
         }
     }
@@ -231,7 +235,7 @@ std::string GenerarXMLBase(const DatosBaseXML& d, const AjustesFiltros& f) {
 bool GuardarTextoBaseXML(const std::string& texto, const std::string& ruta, std::string* error) {
     DocumentoXML doc;
     if (!doc.CargarTexto(texto)) {
-        if (error) *error = doc.DescripcionError();
+        if (error) *error = "El texto no es XML bien formado";
         return false;
     }
     return doc.Guardar(ruta, error);

@@ -2,9 +2,7 @@
 // Draw data and print settings kept for the whole run, and the print
 // settings file "config_imp.txt" (top margin, left margin, orientation).
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 struct AjustesImpresion {
     std::string gTituloImpresion;
@@ -28,7 +26,3 @@ void LeerConfigImpresion(AjustesImpresion& ajustes, const std::string& ruta);
 // Writes the three lines with CR LF; false when the file could not be written
 // (the old file is then left as it was).
 bool GuardarConfigImpresion(const AjustesImpresion& ajustes, const std::string& ruta);
-
-// A whole number with blanks around it; a fraction rounds to the nearest,
-// halves to even. Nothing when the text is not a number or out of range.
-std::optional<int32_t> LeerEnteroRedondeado(std::string_view texto);

@@ -7,34 +7,18 @@
 #include "ajuste_apuestas.h"
 #include "aleatorio.h"
 #include "sesion.h"
-
-namespace {
-
-// Value of a text of plain digits, capped just above the 32-bit range;
-// false when the text holds anything but digits.
-bool ValorDigitos(const std::string& texto, int64_t* valor) {
-    if (texto.empty()) return false;
-    constexpr int64_t kTope = int64_t{std::numeric_limits<int32_t>::max()} + 1;
-    int64_t v = 0;
-    for (char c : texto) {
-        if (c < '0' || c > '9') return false;
-        v = v * 10 + (c - '0');
-        if (v > kTope) v = kTope;
-    }
-    *valor = v;
-    return true;
-}
-
-}  // namespace
+#include "texto.h"
 
 OpcionesNormalizadas NormalizarOpciones(const std::string& porcentaje, const std::string& numApuestas) {
     OpcionesNormalizadas r;
     r.porcentaje = porcentaje.empty() ? "100" : porcentaje;
-    int64_t valor = 0;
-    if (!ValorDigitos(r.porcentaje, &valor)) {
+    // Plain digits only; a number too large for a count is still above 100.
+    const EnteroLeido porcentajeLeido = ConvertirEntero(r.porcentaje, 0, std::numeric_limits<int32_t>::max(), kSoloCifras);
+    if (porcentajeLeido.estado == Conversion::NoNumero) {
         r.error = kErrorPorcentajeNoNumerico;
         return r;
     }
+    int64_t valor = porcentajeLeido.valor;
     if (valor > 100) {
         r.porcentaje = "100";
         valor = 100;
@@ -42,10 +26,12 @@ OpcionesNormalizadas NormalizarOpciones(const std::string& porcentaje, const std
     r.porcentajeObjetivo = static_cast<int16_t>(valor);
 
     r.numApuestas = numApuestas.empty() ? "1" : numApuestas;
-    if (!ValorDigitos(r.numApuestas, &valor) || valor > std::numeric_limits<int32_t>::max()) {
+    const EnteroLeido apuestasLeidas = ConvertirEntero(r.numApuestas, 0, std::numeric_limits<int32_t>::max(), kSoloCifras);
+    if (!apuestasLeidas.Correcto()) {
         r.error = kErrorApuestasNoNumericas;
         return r;
     }
+    valor = apuestasLeidas.valor;
     if (valor < 1) {
         r.numApuestas = "1";
         valor = 1;

@@ -1,54 +1,39 @@
 #include "documento_xml.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <expat.h>
 
-#include <atomic>
-#include <cerrno>
+#include <algorithm>
+#include <climits>
 #include <cstdio>
-#include <cstring>
+#include <memory>
+
+#include "guardado_seguro.h"
 
 namespace {
 
-// Fragment mode keeps text outside the root as nodes, so that it can be
-// refused instead of silently dropped.
-constexpr unsigned kOpcionesLectura = pugi::parse_default | pugi::parse_fragment;
+// Codes beyond expat's own: the file could not be read; the tree could not be built.
+constexpr int kErrorXMLLectura = 1001;
+constexpr int kErrorXMLArbol = 1002;
 
-bool SoloBlancos(const char* s) {
-    for (; *s; ++s)
-        if (*s != ' ' && *s != '\t' && *s != '\r' && *s != '\n') return false;
-    return true;
+// expat's error code for the text, XML_ERROR_NONE when it is well-formed.
+int ErrorExpat(std::string_view texto) {
+    std::unique_ptr<XML_ParserStruct, void (*)(XML_Parser)> p(XML_ParserCreate(nullptr), &XML_ParserFree);
+    if (!p) return XML_ERROR_NO_MEMORY;
+    do {
+        const size_t trozo = std::min<size_t>(texto.size(), INT_MAX);
+        const bool final = trozo == texto.size();
+        if (XML_Parse(p.get(), texto.data(), static_cast<int>(trozo), final) == XML_STATUS_ERROR)
+            return XML_GetErrorCode(p.get());
+        texto.remove_prefix(trozo);
+    } while (!texto.empty());
+    return XML_ERROR_NONE;
 }
 
-class EscritorDescriptor : public pugi::xml_writer {
+class EscritorTexto : public pugi::xml_writer {
 public:
-    explicit EscritorDescriptor(int fd) : fd_(fd) {}
-    void write(const void* datos, size_t tamano) override {
-        const char* p = static_cast<const char*>(datos);
-        while (tamano > 0 && ok_) {
-            const ssize_t n = ::write(fd_, p, tamano);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                ok_ = false;
-                errno_ = errno;
-                break;
-            }
-            p += n;
-            tamano -= static_cast<size_t>(n);
-        }
-    }
-    bool Correcto() const { return ok_; }
-    int Errno() const { return errno_; }
-
-private:
-    int fd_;
-    bool ok_ = true;
-    int errno_ = 0;
+    void write(const void* datos, size_t tamano) override { texto.append(static_cast<const char*>(datos), tamano); }
+    std::string texto;
 };
-
-void FijarError(std::string* destino, const std::string& texto) {
-    if (destino) *destino = texto;
-}
 
 }  // namespace
 
@@ -96,69 +81,33 @@ std::optional<std::string_view> NodoXML::Atributo(std::string_view nombre) const
     return std::nullopt;
 }
 
-bool DocumentoXML::Comprobar(const pugi::xml_parse_result& r) {
-    codigoError_ = 0;
-    descripcionError_.clear();
-    if (!r) {
-        codigoError_ = static_cast<int>(r.status);
-        descripcionError_ = r.description();
-    } else {
-        int raices = 0;
-        bool textoFuera = false;
-        for (pugi::xml_node h : doc_.children()) {
-            if (h.type() == pugi::node_element) ++raices;
-            if ((h.type() == pugi::node_pcdata || h.type() == pugi::node_cdata) && !SoloBlancos(h.value()))
-                textoFuera = true;
-        }
-        if (textoFuera) {
-            codigoError_ = kErrorXMLTextoFueraRaiz;
-            descripcionError_ = "Text outside the root element";
-        } else if (raices > 1) {
-            codigoError_ = kErrorXMLVariasRaices;
-            descripcionError_ = "More than one root element";
-        } else if (raices == 0) {
-            codigoError_ = kErrorXMLSinRaiz;
-            descripcionError_ = "No document element found";
-        }
+bool DocumentoXML::CargarTexto(std::string_view texto) {
+    doc_.reset();
+    codigoError_ = ErrorExpat(texto);
+    if (codigoError_ == 0) {
+        const pugi::xml_parse_result r = doc_.load_buffer(texto.data(), texto.size(), pugi::parse_default);
+        if (!r) codigoError_ = kErrorXMLArbol;
     }
     // A document that did not parse holds nothing: a partial tree is never walked.
     if (codigoError_ != 0) doc_.reset();
     return codigoError_ == 0;
 }
 
-bool DocumentoXML::CargarTexto(std::string_view texto) {
-    doc_.reset();
-    return Comprobar(doc_.load_buffer(texto.data(), texto.size(), kOpcionesLectura, pugi::encoding_auto));
-}
-
 bool DocumentoXML::Cargar(const std::string& ruta) {
     doc_.reset();
-    return Comprobar(doc_.load_file(ruta.c_str(), kOpcionesLectura, pugi::encoding_auto));
+    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(ruta.c_str(), "rb"), &std::fclose);
+    std::string texto;
+    char bloque[65536];
+    for (size_t n; f && (n = std::fread(bloque, 1, sizeof bloque, f.get())) > 0;) texto.append(bloque, n);
+    if (!f || std::ferror(f.get())) {
+        codigoError_ = kErrorXMLLectura;
+        return false;
+    }
+    return CargarTexto(texto);
 }
 
 bool DocumentoXML::Guardar(const std::string& ruta, std::string* error) const {
-    static std::atomic<unsigned> contador{0};
-    std::string temporal;
-    int fd = -1;
-    for (int intento = 0; intento < 100 && fd < 0; ++intento) {
-        temporal = ruta + ".~" + std::to_string(::getpid()) + "-" + std::to_string(contador++);
-        fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) {
-        FijarError(error, std::string("Cannot create ") + temporal + ": " + std::strerror(errno));
-        return false;
-    }
-    EscritorDescriptor escritor(fd);
+    EscritorTexto escritor;
     doc_.save(escritor, "\t", pugi::format_default | pugi::format_attribute_single_quote, pugi::encoding_utf8);
-    bool ok = escritor.Correcto();
-    int codigo = escritor.Errno();
-    if (ok && ::fsync(fd) != 0) ok = false, codigo = errno;
-    if (::close(fd) != 0 && ok) ok = false, codigo = errno;
-    if (ok && std::rename(temporal.c_str(), ruta.c_str()) != 0) ok = false, codigo = errno;
-    if (!ok) {
-        ::unlink(temporal.c_str());
-        FijarError(error, std::string("Cannot write ") + ruta + ": " + std::strerror(codigo));
-    }
-    return ok;
+    return GuardarFicheroSeguro(ruta, escritor.texto, error);
 }

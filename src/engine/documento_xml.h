@@ -33,35 +33,27 @@ private:
     pugi::xml_node nodo_;
 };
 
+// pugixml builds the tree, but it is lenient (it takes duplicate attributes,
+// a bare "&", undefined entities, characters XML does not allow); expat, a
+// conforming parser, first decides whether the text is well-formed XML.
 class DocumentoXML {
 public:
     // Parses a whole document text; false (and an empty document) when it is
-    // not well-formed XML with exactly one root element.
+    // not well-formed XML.
     bool CargarTexto(std::string_view texto);
-    // Parses a file completely; same rules as CargarTexto.
+    // Reads and parses a file completely; same rules as CargarTexto.
     bool Cargar(const std::string& ruta);
-    // Writes the document to ruta through a temporary file beside it that is
-    // then renamed over it, so a failure never leaves a partly written file
-    // in place of the old one. False on any failure; *error gets why.
+    // Writes the document to ruta whole or not at all (GuardarFicheroSeguro).
     bool Guardar(const std::string& ruta, std::string* error = nullptr) const;
 
     // 0 after a successful parse (and for a fresh document), otherwise the
-    // reason the last parse failed (never 0).
+    // reason the last load failed (never 0).
     int CodigoError() const { return codigoError_; }
-    const std::string& DescripcionError() const { return descripcionError_; }
 
     // The document node: its children are the top level of the file.
     NodoXML Documento() const { return NodoXML(doc_); }
 
 private:
-    bool Comprobar(const pugi::xml_parse_result& r);
-
     pugi::xml_document doc_;
     int codigoError_ = 0;
-    std::string descripcionError_;
 };
-
-// Error codes beyond the parser's own.
-constexpr int kErrorXMLVariasRaices = 1001;     // more than one root element
-constexpr int kErrorXMLTextoFueraRaiz = 1002;  // text outside the root element
-constexpr int kErrorXMLSinRaiz = 1003;         // no root element

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "texto.h"
+
 namespace {
 
 constexpr int32_t kNumerosDistintos = 100000;  // 00000..99999
@@ -14,7 +16,6 @@ constexpr size_t kBloqueLectura = size_t{4} << 20;
 constexpr size_t kMaxLinea = size_t{16} << 20;
 
 bool EsDigito(char c) { return c >= '0' && c <= '9'; }
-bool EsSeparador(char c) { return c == '*' || c == '-' || c == ',' || c == '+' || c == ' '; }
 
 std::string TextoError(const std::string& descripcion, const std::string& mensajeLinea) {
     return "ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (" + descripcion + " " + mensajeLinea + ")";
@@ -24,37 +25,6 @@ std::string Muestra(std::string_view v) {
     constexpr size_t kMax = 20;
     if (v.size() <= kMax) return std::string(v);
     return std::string(v.substr(0, kMax)) + "...";
-}
-
-enum class Item { Digito, NoNumero, FueraDeIntervalo };
-
-// An item of the separated form: a number from 0 to 9 inclusive, a fraction
-// being rounded to the nearest whole digit (halves to even).
-Item LeerItem(std::string_view t, uint8_t& digito) {
-    size_t i = 0;
-    bool negativo = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negativo = t[i++] == '-';
-    int entero = 0;
-    size_t cifras = 0;
-    for (; i < t.size() && EsDigito(t[i]); ++i, ++cifras)
-        if (entero < 100) entero = entero * 10 + (t[i] - '0');
-    int primera = 0;
-    bool restoNoCero = false;
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        for (size_t f = 0; i < t.size() && EsDigito(t[i]); ++i, ++f, ++cifras) {
-            if (f == 0)
-                primera = t[i] - '0';
-            else if (t[i] != '0')
-                restoNoCero = true;
-        }
-    }
-    if (cifras == 0 || i != t.size()) return Item::NoNumero;
-    const bool fraccion = primera != 0 || restoNoCero;
-    if (negativo ? (entero != 0 || fraccion) : (entero > 9 || (entero == 9 && fraccion))) return Item::FueraDeIntervalo;
-    if (primera > 5 || (primera == 5 && (restoNoCero || entero % 2 == 1))) ++entero;
-    digito = static_cast<uint8_t>(entero);
-    return Item::Digito;
 }
 
 // Reads lines one at a time and keeps the numbers accepted.
@@ -71,7 +41,7 @@ public:
         if (primera_) {
             primera_ = false;
             if (linea.substr(0, 3) == "\xEF\xBB\xBF") linea.remove_prefix(3);  // a UTF-8 mark
-            r_.forma = linea.find(' ') == std::string_view::npos ? FormaFichero::Compacta : FormaFichero::Separada;
+            r_.forma = SinEspacios(linea) ? FormaFichero::Compacta : FormaFichero::Separada;
             periodo_ = r_.forma == FormaFichero::Compacta ? opciones_.cesionCompacta : opciones_.cesionSeparada;
             if (periodo_ < 1) periodo_ = 1;
         }
@@ -101,20 +71,16 @@ private:
 
     bool LineaCompacta(std::string_view linea, uint8_t* d) {
         aceptada_ = false;
-        char c[kPosiciones];
-        int n = 0;
-        for (char x : linea) {
-            if (EsSeparador(x)) continue;
-            c[n++] = x;
-            if (n == kPosiciones) break;
-        }
-        if (n < kPosiciones) return true;  // too short: skipped
-        for (int p = 0; p < kPosiciones; ++p) {
-            if (!EsDigito(c[p])) {
-                Fallo("'" + Muestra(std::string_view(&c[p], 1)) + "' no es un número (Línea " + NumeroLinea() + ")");
+        limpia_.clear();  // keeps its room: no allocation per line
+        limpia_.append(linea.data(), linea.size());
+        LimpiarSeparadores(limpia_);
+        if (limpia_.size() < kPosiciones) return true;  // too short: skipped
+        for (size_t p = 0; p < kPosiciones; ++p) {
+            if (!EsDigito(limpia_[p])) {
+                Fallo("'" + std::string(1, limpia_[p]) + "' no es un número (Línea " + NumeroLinea() + ")");
                 return false;
             }
-            d[p] = static_cast<uint8_t>(c[p] - '0');
+            d[p] = static_cast<uint8_t>(limpia_[p] - '0');
         }
         aceptada_ = true;
         return true;
@@ -139,13 +105,16 @@ private:
             return false;
         }
         for (int p = 0; p < kPosiciones; ++p) {
-            switch (LeerItem(items[p], d[p])) {
-            case Item::Digito:
+            // A number from 0 to 9; a fraction inside that range rounds to a digit.
+            const EnteroLeido v = ConvertirEntero(items[p], 0, 9, {.blancos = false});
+            switch (v.estado) {
+            case Conversion::Correcta:
+                d[p] = static_cast<uint8_t>(v.valor);
                 break;
-            case Item::NoNumero:
+            case Conversion::NoNumero:
                 Fallo("'" + Muestra(items[p]) + "' no es un número (Línea " + NumeroLinea() + ")");
                 return false;
-            case Item::FueraDeIntervalo:
+            case Conversion::FueraDeIntervalo:
                 r_.error = TextoError("", "Línea con números fuera del intervalo 0-9 (Línea " + NumeroLinea() + ")");
                 return false;
             }
@@ -173,6 +142,7 @@ private:
     const Cesion& ceder_;
     const ProgresoLectura& progreso_;
     LecturaNumeros r_;
+    std::string limpia_;  // the packed line without its separators
     bool primera_ = true;
     bool aceptada_ = false;
     int32_t periodo_ = 8000;

@@ -2,7 +2,14 @@
 
 #include <limits>
 
+#include "texto.h"
+
 namespace {
+
+constexpr int32_t kMinInt16 = std::numeric_limits<int16_t>::min();
+constexpr int32_t kMaxInt16 = std::numeric_limits<int16_t>::max();
+constexpr int32_t kMinInt32 = std::numeric_limits<int32_t>::min();
+constexpr int32_t kMaxInt32 = std::numeric_limits<int32_t>::max();
 
 // Longest piece of a bad value quoted in an error line.
 constexpr size_t kMaxMuestra = 30;
@@ -25,40 +32,6 @@ private:
     std::string pendiente_;
 };
 
-enum class Conversion { Correcta, NoNumero, FueraDeIntervalo };
-
-// A whole number as the readers take it: blanks around, an optional sign,
-// digits and an optional fraction, which rounds to the nearest (halves to even).
-Conversion ConvertirEntero(std::string_view t, int32_t minimo, int32_t maximo, int32_t& valor) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-    size_t i = 0;
-    bool negativo = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negativo = t[i++] == '-';
-    constexpr int64_t kTope = int64_t{1} << 40;  // beyond any range asked for
-    int64_t entero = 0;
-    size_t cifras = 0;
-    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++cifras)
-        if (entero < kTope) entero = entero * 10 + (t[i] - '0');
-    int primera = 0;        // first digit of the fraction
-    bool restoNoCero = false;  // any non-zero digit after it
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        for (size_t f = 0; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++f, ++cifras) {
-            if (f == 0)
-                primera = t[i] - '0';
-            else if (t[i] != '0')
-                restoNoCero = true;
-        }
-    }
-    if (cifras == 0 || i != t.size()) return Conversion::NoNumero;
-    if (primera > 5 || (primera == 5 && (restoNoCero || entero % 2 == 1))) ++entero;
-    const int64_t v = negativo ? -entero : entero;
-    if (v < minimo || v > maximo) return Conversion::FueraDeIntervalo;
-    valor = static_cast<int32_t>(v);
-    return Conversion::Correcta;
-}
-
 std::optional<std::string_view> Atributo(const NodoXML& n, const char* nombre, Seccion& s) {
     auto v = n.Atributo(nombre);
     if (!v) s.Error(std::string("Falta el atributo '") + nombre + "'");
@@ -67,10 +40,10 @@ std::optional<std::string_view> Atributo(const NodoXML& n, const char* nombre, S
 
 std::optional<int32_t> Entero(std::string_view texto, const char* atributo, int32_t minimo, int32_t maximo,
                               Seccion& s) {
-    int32_t v = 0;
-    switch (ConvertirEntero(texto, minimo, maximo, v)) {
+    const EnteroLeido v = ConvertirEntero(texto, minimo, maximo);
+    switch (v.estado) {
     case Conversion::Correcta:
-        return v;
+        return static_cast<int32_t>(v.valor);
     case Conversion::NoNumero:
         s.Error("El valor '" + Muestra(texto) + "' de '" + atributo + "' no es un número");
         break;
@@ -138,8 +111,6 @@ void LeerFiguras(const NodoXML& n, Arreglo<uint8_t>& figuras, Seccion& s) {
     });
 }
 
-constexpr int32_t kMinInt16 = std::numeric_limits<int16_t>::min();
-constexpr int32_t kMaxInt16 = std::numeric_limits<int16_t>::max();
 
 void LeerGrupos(const NodoXML& seccion, AjustesFiltros& f, Seccion& s) {
     for (const NodoXML& grupo : seccion.HijosElemento()) {
@@ -309,13 +280,12 @@ void LeerCombinacion(const NodoXML& nodo, ResultadoLecturaBase& r) {
         if (!v) continue;
         // Numbers outside 1..50 select nothing; only a non-number is an error.
         ParaCadaElemento(*v, [&](std::string_view item, int) {
-            int32_t c = 0;
-            if (ConvertirEntero(item, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), c) ==
-                Conversion::NoNumero) {
+            const EnteroLeido c = ConvertirEntero(item, kMinInt32, kMaxInt32);
+            if (c.estado == Conversion::NoNumero) {
                 s.Error("El valor '" + Muestra(item) + "' de 'numeros' no es un número");
                 return;
             }
-            if (c >= 1 && c <= kCasillas) r.rejilla.Fijar(static_cast<Casilla>(c), true);
+            if (c.Correcto() && c.valor >= 1 && c.valor <= kCasillas) r.rejilla.Fijar(static_cast<Casilla>(c.valor), true);
         });
     }
     s.Registrar(r.gErroresXML, "NUMEROS");
@@ -327,13 +297,13 @@ void LeerNumeroGanador(const NodoXML& nodo, ResultadoLecturaBase& r) {
         // The winning number holds five digits; further items are ignored.
         ParaCadaElemento(*v, [&](std::string_view item, int i) {
             if (i > kPosiciones) return;
-            int32_t d = 0;
-            if (ConvertirEntero(item, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), d) ==
-                Conversion::NoNumero) {
+            const EnteroLeido d = ConvertirEntero(item, kMinInt32, kMaxInt32);
+            if (d.estado == Conversion::NoNumero) {
                 s.Error("El valor '" + Muestra(item) + "' de 'valor' no es un número");
                 return;
             }
-            if (d >= 0 && d <= 9) r.numeroGanador[static_cast<size_t>(i - 1)] = static_cast<uint8_t>(d);
+            if (d.Correcto() && d.valor >= 0 && d.valor <= 9)
+                r.numeroGanador[static_cast<size_t>(i - 1)] = static_cast<uint8_t>(d.valor);
         });
     }
     s.Registrar(r.gErroresXML, "COMBINACION GANADORA");

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "config_impresion.h"
+#include "texto.h"
 
 namespace {
 
@@ -15,16 +15,11 @@ std::string_view Recortar(std::string_view s) {
     return s;
 }
 
-// Digits only, at least one, at most nine (no overflow).
+// Digits only (blanks around allowed), at least one, at most nine.
 std::optional<int> Cifras(std::string_view s) {
-    s = Recortar(s);
-    if (s.empty() || s.size() > 9) return std::nullopt;
-    int v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
+    const EnteroLeido v = ConvertirEntero(s, 0, 999999999, {.blancos = true, .signo = false, .fraccion = false});
+    if (!v.Correcto()) return std::nullopt;
+    return static_cast<int>(v.valor);
 }
 
 std::optional<int> DiaSemana(int anio, int mes, int dia) {
@@ -38,22 +33,15 @@ std::optional<int> DiaSemana(int anio, int mes, int dia) {
 }  // namespace
 
 bool EsNumerico(std::string_view texto) {
-    texto = Recortar(texto);
-    size_t i = 0;
-    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) ++i;
-    size_t cifras = 0;
-    while (i < texto.size() && texto[i] >= '0' && texto[i] <= '9') ++i, ++cifras;
-    if (i < texto.size() && texto[i] == '.') {
-        ++i;
-        while (i < texto.size() && texto[i] >= '0' && texto[i] <= '9') ++i, ++cifras;
-    }
-    return cifras > 0 && i == texto.size();
+    return ConvertirEntero(texto, std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()).estado !=
+           Conversion::NoNumero;
 }
 
 int64_t ValorTexto(std::string_view texto) {
-    if (!EsNumerico(texto)) return 0;
-    if (const auto v = LeerEnteroRedondeado(texto)) return *v;
-    return Recortar(texto).front() == '-' ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+    // Out of range gives the bound it passed.
+    const EnteroLeido v =
+        ConvertirEntero(texto, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+    return v.estado == Conversion::NoNumero ? 0 : v.valor;
 }
 
 bool Vacio(std::string_view texto) { return Recortar(texto).empty(); }

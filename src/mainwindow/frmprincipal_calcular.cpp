@@ -2,10 +2,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTimer>
 #include <algorithm>
 #include <limits>
@@ -17,10 +17,12 @@
 #include "dialogos_archivo.h"
 #include "frmVentanaProceso.h"
 #include "frmprincipal.h"
+#include "guardado_seguro.h"
 #include "informe_eliminadas.h"
 #include "mensajes.h"
 #include "reduccion_entradas.h"
 #include "sistema.h"
+#include "texto.h"
 #include "vista_texto.h"
 
 namespace {
@@ -48,26 +50,18 @@ FiltrosMarcados Marcados(const frmPrincipal& v) {
 // any conditioned count; anything but digits is an error.
 qint64 ApuestasPedidas(const QString& texto) {
     if (texto.isEmpty()) return 1;
-    for (const QChar c : texto) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) throw std::invalid_argument(kApuestasNoNumericas);
-    }
-    bool correcto = false;
-    const qint64 valor = texto.toLongLong(&correcto);
-    return correcto ? valor : std::numeric_limits<qint64>::max();
+    // Out of range gives the bound, which is above any count.
+    const EnteroLeido n = ConvertirEntero(texto.toStdString(), 0, std::numeric_limits<int32_t>::max(), kSoloCifras);
+    if (n.estado == Conversion::NoNumero) throw std::invalid_argument(kApuestasNoNumericas);
+    return n.valor;
 }
 
-// Writes `texto` to `ruta` through a temporary file that replaces the old
-// one only when complete. Returns the error's description, empty on success.
+// Writes `texto` to `ruta` whole or not at all. Returns the error's
+// description, empty on success.
 QString EscribirFichero(const QString& ruta, const std::string& texto) {
-    QSaveFile fichero(ruta);
-    if (!fichero.open(QIODevice::WriteOnly)) return fichero.errorString();
-    if (fichero.write(texto.data(), static_cast<qint64>(texto.size())) != static_cast<qint64>(texto.size())) {
-        const QString error = fichero.errorString();
-        fichero.cancelWriting();
-        return error;
-    }
-    if (!fichero.commit()) return fichero.errorString();
-    return QString();
+    std::string error;
+    if (GuardarFicheroSeguro(QFile::encodeName(ruta).toStdString(), texto, &error)) return QString();
+    return QString::fromStdString(error);
 }
 
 QString ConDescripcion(const QString& mensaje, const QString& descripcion) {

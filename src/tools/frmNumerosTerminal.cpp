@@ -10,13 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "controles.h"
 #include "dialogos_archivo.h"
+#include "guardado_seguro.h"
 #include "mensajes.h"
 #include "panel_impresion.h"
 #include "sistema.h"
@@ -317,8 +317,7 @@ bool frmNumerosTerminal::Guardar(const QString& titulo, const QString& nombre, c
     const QString ruta = MostrarGuardar(dialogo);
     if (ruta.isEmpty()) return false;
     // Written whole or not at all: an old file is never left half overwritten.
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly) || f.write(texto.data(), static_cast<qint64>(texto.size())) < 0 || !f.commit()) {
+    if (!GuardarFicheroSeguro(QFile::encodeName(ruta).toStdString(), texto)) {
         Mensaje(QStringLiteral("ERROR: NO SE HA PODIDO GUARDAR EL FICHERO ") + ruta, EstiloMensaje::Critico, this);
         return false;
     }

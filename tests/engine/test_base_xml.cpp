@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -13,6 +15,7 @@
 #include "ajustes_filtros.h"
 #include "base_xml.h"
 #include "documento_xml.h"
+#include "guardado_seguro.h"
 #include "lector_base_xml.h"
 #include "ayuda_base_xml.h"
 
@@ -207,7 +210,8 @@ TEST(GenerarXMLBase, ConfiguracionNuevaYTodasLasCasillas) {
 
 // Every value written comes back to its place: writing what was read gives
 // the same document. Random settings, once through a file whose path holds
-// characters that cannot stand bare in an attribute.
+// characters that cannot stand bare in an attribute or that a parser would
+// turn into blanks.
 TEST(BaseXML, IdaYVueltaConAjustesAlAzar) {
     CarpetaTemporal dir;
     std::mt19937 gen(7);
@@ -225,7 +229,7 @@ TEST(BaseXML, IdaYVueltaConAjustesAlAzar) {
         for (int c = 1; c <= kCasillas; ++c) d.rejilla.Fijar(static_cast<Casilla>(c), azar(2));
         for (auto& x : d.numeroGanador) x = static_cast<uint8_t>(azar(10));
         for (int i = 3; i <= 10; ++i) d.chkFiltros[i] = static_cast<uint8_t>(azar(2));
-        d.rutaFicheroASCII = ronda == 0 ? "/home/ana/d'Artagnan & <otros>/números.txt" : "";
+        d.rutaFicheroASCII = ronda == 0 ? "/home/ana/d'Artagnan & <otros>\t\r\n/números.txt" : "";
         d.tipoReduccionIndice = azar(4);
         d.porcentaje = std::to_string(azar(101));
         d.nuApuestas = std::to_string(1 + azar(1000));
@@ -252,7 +256,7 @@ TEST(BaseXML, IdaYVueltaConAjustesAlAzar) {
             leidos.NumerosPosiciones.Rellenar(1);  // an open starts from reset settings
             ASSERT_TRUE(GuardarTextoBaseXML(texto, dir / "base.xml"));
             r = LeerFicheroBaseXML(dir / "base.xml", {true, {}}, leidos);
-            EXPECT_TRUE(r.ficheroImportado);
+            EXPECT_EQ(r.rutaFicheroImportado, d.rutaFicheroASCII);
         } else {
             r = LeerTexto(texto, leidos);
         }
@@ -262,24 +266,49 @@ TEST(BaseXML, IdaYVueltaConAjustesAlAzar) {
     }
 }
 
-TEST(DocumentoXML, GuardarNuncaDejaUnFicheroAMedias) {
+TEST(GuardarFicheroSeguro, PermisosEnlaceCarpetaYNuncaAMedias) {
     CarpetaTemporal dir;
     const std::string ruta = dir / "base.xml";
     Escribir(ruta, "contenido anterior");
+    fs::permissions(ruta, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("base.xml", dir / "enlace.xml");
     std::string error;
-    // A value with a bare apostrophe cannot be parsed: nothing is written.
+    // Text that is not XML is never written.
     EXPECT_FALSE(GuardarTextoBaseXML("<XML><a v='x'y'/></XML>", ruta, &error));
-    EXPECT_FALSE(error.empty());
     EXPECT_EQ(LeerTodo(ruta), "contenido anterior");
-    EXPECT_FALSE(GuardarTextoBaseXML("<XML/>", dir / "no/existe/base.xml", &error));
-    // A good save replaces the file whole and leaves no temporary beside it;
-    // saving over a directory fails and leaves it alone.
-    ASSERT_TRUE(GuardarTextoBaseXML("<XML>\r\n<BASE>\r\n</BASE>\r\n</XML>\r\n", ruta, &error)) << error;
+    // Through the link: the file it points to is replaced, keeping its permissions.
+    ASSERT_TRUE(GuardarTextoBaseXML("<XML><BASE/></XML>", dir / "enlace.xml", &error)) << error;
+    EXPECT_TRUE(fs::is_symlink(dir / "enlace.xml"));
     EXPECT_TRUE(DocumentoXML().Cargar(ruta));
+    EXPECT_EQ(fs::status(ruta).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // A write that fails halfway leaves the old file whole.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit antes{};
+    getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit corto = antes;
+    corto.rlim_cur = 4;
+    setrlimit(RLIMIT_FSIZE, &corto);
+    EXPECT_FALSE(GuardarFicheroSeguro(ruta, "un texto largo", &error));
+    setrlimit(RLIMIT_FSIZE, &antes);
+    EXPECT_TRUE(DocumentoXML().Cargar(ruta)) << error;
+    // A folder in the target's place is left alone.
     fs::create_directory(dir / "carpeta");
-    EXPECT_FALSE(GuardarTextoBaseXML("<XML/>", dir / "carpeta", &error));
+    EXPECT_FALSE(GuardarFicheroSeguro(dir / "carpeta", "x", &error));
     EXPECT_TRUE(fs::is_directory(dir / "carpeta"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.ruta_), fs::directory_iterator()), 2);
+    // A folder that cannot be written is named.
+    Escribir(dir / "fichero", "");
+    std::vector<std::string> carpetas = {dir / "no/existe", dir / "fichero"};
+    if (::geteuid() != 0) {  // permissions do not bind the superuser
+        fs::create_directory(dir / "solo_lectura");
+        fs::permissions(dir / "solo_lectura", fs::perms::owner_read | fs::perms::owner_exec);
+        carpetas.push_back(dir / "solo_lectura");
+    }
+    for (const std::string& carpeta : carpetas) {
+        EXPECT_FALSE(GuardarFicheroSeguro(carpeta + "/f.txt", "x", &error)) << carpeta;
+        EXPECT_EQ(error.rfind("No se puede escribir en la carpeta " + carpeta + ": ", 0), 0u) << error;
+    }
+    // No temporary file is ever left beside the target.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.ruta_), fs::directory_iterator()), 4 + (carpetas.size() > 2));
 }
 
 TEST(DocumentoXML, AnalisisNombresHijosYAtributos) {
@@ -294,25 +323,41 @@ TEST(DocumentoXML, AnalisisNombresHijosYAtributos) {
     EXPECT_EQ(hijos[0].Atributo("B"), "");
     EXPECT_FALSE(hijos[0].Atributo("b").has_value());  // attribute names are case-sensitive
     EXPECT_EQ(raiz[0].HijosElemento().size(), 2u);
-    for (const char* malo : {"", "hola", "<XML><BASE></XML>", "<XML>", "<a/><b/>", "texto<a/>", "<a x=1/>",
-                             "<XML><BASE><Filtros>"}) {
-        EXPECT_FALSE(doc.CargarTexto(malo)) << malo;
-        EXPECT_NE(doc.CodigoError(), 0) << malo;
-        EXPECT_FALSE(doc.Documento().TieneHijos()) << malo;  // no partial tree
-    }
-    EXPECT_FALSE(doc.Cargar("/no/existe/base.xml"));
-    EXPECT_NE(doc.CodigoError(), 0);
 }
 
-TEST(LeerBaseXML, FicheroQueNoEsXMLOTruncado) {
+// Whatever is not well-formed XML is refused whole, even where the rest of
+// the file would read: each text below holds a winning number, a reduction
+// switch and a filter that must not be applied.
+TEST(LeerBaseXML, FicheroQueNoEsXMLBienFormado) {
     DatosBaseXML d;
     AjustesFiltros f;
     SetupCompleto(d, f);
     const std::string completo = GenerarXMLBase(d, f);
+    auto con = [](const std::string& defecto) {
+        return Envolver("<NumeroGanador valor='1,2,3,4,5'/><Reduccion><Aleatorio valor='1'/></Reduccion>"
+                        "<Filtros><Filtro nombre='GRUPOS' activado='1'/></Filtros>" + defecto);
+    };
+    const std::vector<std::pair<const char*, std::string>> malos = {
+        {"not XML", "esto no es XML\r\n"},
+        {"empty", ""},
+        {"truncated", completo.substr(0, completo.size() - 3)},
+        {"binary", std::string("\0\xff\xfe<", 4)},
+        {"duplicate attribute", con("<BaseASCII valor='/a.txt' valor='/b.txt'/>")},
+        {"< in a value", con("<BaseASCII valor='a<b'/>")},
+        {"bare & in a value", con("<BaseASCII valor='a & b'/>")},
+        {"undefined entity", con("<BaseASCII valor='&nada;'/>")},
+        {"control character", con("<BaseASCII valor='a\x01" "b'/>")},
+        {"invalid UTF-8", con("<BaseASCII valor='a\xff" "b'/>")},
+        {"unquoted value", con("<BaseASCII valor=a/>")},
+        {"mismatched tag", con("<Reduccion></Combinacion>")},
+        {"missing end tags", completo.substr(0, completo.size() / 2)},
+        {"two roots", con("") + "<XML/>"},
+        {"text after the root", con("") + "texto"},
+    };
+    EXPECT_EQ(LeerTexto(con(""), f).numeroGanador, (std::array<uint8_t, 5>{1, 2, 3, 4, 5}));  // the frame reads
     CarpetaTemporal dir;
-    const std::array<std::string, 4> malos = {"esto no es XML\r\n", completo.substr(0, completo.size() / 2),
-                                              completo.substr(0, completo.size() - 3), std::string("\0\xff\xfe<", 4)};
-    for (const std::string& contenido : malos) {
+    for (const auto& [caso, contenido] : malos) {
+        SCOPED_TRACE(caso);
         Escribir(dir / "malo.xml", contenido);
         AjustesFiltros leidos;
         leidos.NumerosPosiciones.Rellenar(1);
@@ -322,7 +367,7 @@ TEST(LeerBaseXML, FicheroQueNoEsXMLOTruncado) {
         EXPECT_EQ(leidos.NumerosPosiciones[1], 0);  // settings reset all the same
         EXPECT_FALSE(r.hayCombinacion);             // grid untouched
         EXPECT_EQ(r.numeroGanador, (std::array<uint8_t, 5>{4, 4, 4, 4, 4}));
-        EXPECT_FALSE(r.tipoReduccion || r.porcentaje || r.aleatorio || r.chkFiltros[3]);
+        EXPECT_FALSE(r.tipoReduccion || r.porcentaje || r.aleatorio || r.chkFiltros[3] || r.ficheroImportado);
     }
     AjustesFiltros leidos;
     EXPECT_EQ(LeerFicheroBaseXML(dir / "no_existe.xml", {}, leidos).gErroresXML,

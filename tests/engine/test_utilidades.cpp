@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -90,8 +91,36 @@ TEST_F(ConfigImpresion, LeeTresLineasYLasMalasQuedanPorDefecto) {
     Escribir("12.5\r\n13.5\r\n");  // halves to even; a short file stops early
     LeerConfigImpresion(a, ruta);
     EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{12, 14, 0}));
-    EXPECT_FALSE(LeerEnteroRedondeado("0x10"));
-    EXPECT_FALSE(LeerEnteroRedondeado("99999999999"));
+}
+
+TEST(ConvertirEntero, FormasIntervalosYRedondeo) {
+    constexpr int64_t kMin = INT32_MIN, kMax = INT32_MAX;
+    constexpr FormaEntero kTodo{};
+    const struct {
+        const char* texto;
+        int64_t minimo, maximo;
+        FormaEntero forma;
+        Conversion estado;
+        int64_t valor;
+    } casos[] = {
+        {" 12\t\r", kMin, kMax, kTodo, Conversion::Correcta, 12},
+        {"-3.50", kMin, kMax, kTodo, Conversion::Correcta, -4},  // halves to even
+        {".51", kMin, kMax, kTodo, Conversion::Correcta, 1},
+        {"9.4", 0, 9, kTodo, Conversion::FueraDeIntervalo, 9},  // the number as written is above 9
+        {"-0.4", 0, 9, kTodo, Conversion::FueraDeIntervalo, 0},
+        {"99999999999999999999999999", kMin, kMax, kTodo, Conversion::FueraDeIntervalo, kMax},
+        {"-2147483649", kMin, kMax, kTodo, Conversion::FueraDeIntervalo, kMin},
+        {"007", 0, kMax, kSoloCifras, Conversion::Correcta, 7},
+        {"+7", 0, kMax, kSoloCifras, Conversion::NoNumero, 0},
+        {" 7", 0, kMax, kSoloCifras, Conversion::NoNumero, 0},
+        {"7.0", 0, kMax, kSoloCifras, Conversion::NoNumero, 0},
+        {"5 ", 0, 9, {.blancos = false}, Conversion::NoNumero, 0},
+    };
+    for (const auto& c : casos) {
+        const EnteroLeido r = ConvertirEntero(c.texto, c.minimo, c.maximo, c.forma);
+        EXPECT_EQ(r.estado, c.estado) << c.texto;
+        EXPECT_EQ(r.valor, c.valor) << c.texto;
+    }
 }
 
 TEST_F(ConfigImpresion, GuardarYLeerDeVuelta) {
