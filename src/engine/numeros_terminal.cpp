@@ -102,12 +102,12 @@ LecturaSorteo LeerTextoSorteo(std::string_view texto, const std::string& clave) 
         std::string limpio(campoNumero);
         if (!leido.Correcta() || leido.total != 1 || LimpiarSeparadores(limpio).size() != 5)
             return Fallo("'" + std::string(campoNumero) + "' no es un número de 5 cifras", numero);
-        const auto cantidad = LeerEnteroRedondeado(campoCantidad);
-        if (!cantidad || *cantidad < 0)
+        const EnteroLeido cantidad = ConvertirEntero(campoCantidad, 0, INT32_MAX);
+        if (!cantidad.Correcto())
             return Fallo("'" + std::string(Recortar(campoCantidad)) + "' no es una cantidad disponible", numero);
         DecimoEnVenta d;
         for (int p = 1; p <= 5; ++p) d.digitos[static_cast<size_t>(p - 1)] = leido.Digito(1, p);
-        d.cantidad = *cantidad;
+        d.cantidad = static_cast<int32_t>(cantidad.valor);
         if (b != std::string_view::npos) d.series = std::string(Recortar(linea.substr(b + 1)));
         s.decimos.push_back(std::move(d));
     }
