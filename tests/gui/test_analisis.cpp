@@ -134,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaAnalisis)
+PRUEBA_VENTANA(PruebaAnalisis)
 #include "test_analisis.moc"

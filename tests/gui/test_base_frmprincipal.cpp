@@ -324,5 +324,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaBaseFrmPrincipal)
+PRUEBA_VENTANA(PruebaBaseFrmPrincipal)
 #include "test_base_frmprincipal.moc"

@@ -253,5 +253,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaEscrutar)
+PRUEBA_VENTANA(PruebaEscrutar)
 #include "test_escrutar.moc"

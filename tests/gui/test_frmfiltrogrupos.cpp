@@ -117,5 +117,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFrmFiltroGrupos)
+PRUEBA_VENTANA(PruebaFrmFiltroGrupos)
 #include "test_frmfiltrogrupos.moc"

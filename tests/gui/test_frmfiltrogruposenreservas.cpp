@@ -106,5 +106,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFrmFiltroGruposEnReservas)
+PRUEBA_VENTANA(PruebaFrmFiltroGruposEnReservas)
 #include "test_frmfiltrogruposenreservas.moc"

@@ -100,5 +100,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFiltroPosiciones)
+PRUEBA_VENTANA(PruebaFiltroPosiciones)
 #include "test_frmfiltroposiciones.moc"

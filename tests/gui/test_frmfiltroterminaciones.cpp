@@ -127,5 +127,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFiltroTerminaciones)
+PRUEBA_VENTANA(PruebaFiltroTerminaciones)
 #include "test_frmfiltroterminaciones.moc"

@@ -414,5 +414,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFrmPrincipal)
+PRUEBA_VENTANA(PruebaFrmPrincipal)
 #include "test_frmprincipal.moc"

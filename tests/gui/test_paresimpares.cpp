@@ -86,5 +86,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaParesImpares)
+PRUEBA_VENTANA(PruebaParesImpares)
 #include "test_paresimpares.moc"

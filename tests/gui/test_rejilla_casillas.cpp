@@ -90,5 +90,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaRejillaCasillas)
+#include "main_gui.h"
+PRUEBA_VENTANA(PruebaRejillaCasillas)
 #include "test_rejilla_casillas.moc"

@@ -120,5 +120,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaSeguidos)
+PRUEBA_VENTANA(PruebaSeguidos)
 #include "test_seguidos.moc"

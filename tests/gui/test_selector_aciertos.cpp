@@ -162,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaSelectorAciertos)
+PRUEBA_VENTANA(PruebaSelectorAciertos)
 #include "test_selector_aciertos.moc"

@@ -155,5 +155,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaVentanasPequenas)
+#include "main_gui.h"
+PRUEBA_VENTANA(PruebaVentanasPequenas)
 #include "test_ventanas_pequenas.moc"
