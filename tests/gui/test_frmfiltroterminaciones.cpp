@@ -29,7 +29,6 @@ private slots:
         Entorno e;
         {
             frmFiltroTERMINACIONES v(e.contexto);
-            QCOMPARE(v.windowTitle(), QString("TERMINACIONES DE DIGITOS"));
             QCOMPARE(Caja(v, "txtAciertos_0")->text(), QString());
             QCOMPARE(Caja(v, "txtSumaTerminacionesMinimo")->text(), QString("0"));
             QCOMPARE(Caja(v, "txtSumaTerminacionesMaximo")->text(), QString("45"));
