@@ -9,12 +9,7 @@
 #include "frmFiltroTERMINACIONES.h"
 
 namespace {
-struct Entorno {
-    EstadoSesion sesion;
-    QList<int> marcas;  // each tick of a filter's check box
-    ContextoEditor contexto{sesion, [this](int i) { marcas << i; }, [this](int i) { marcas << -i; }};
-    AjustesFiltros& f = sesion.filtros;
-};
+using Entorno = EntornoEditor;
 
 QLineEdit* Caja(QWidget& v, const char* nombre) { return Hijo<QLineEdit>(v, QString::fromLatin1(nombre)); }
 }  // namespace

@@ -1,14 +1,11 @@
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <QtTest>
 
-#include "ayuda_gui.h"
+#include "ayuda_editores.h"
 #include "selector_aciertos.h"
-#include "sesion.h"
 
 namespace {
 const QColor kVerde(0, 128, 0);
@@ -27,26 +24,6 @@ QList<int> Banderas(const Arreglo<uint8_t>& a, int desde, int hasta) {
     return r;
 }
 
-struct Banco {
-    std::unique_ptr<EstadoSesion> sesion = std::make_unique<EstadoSesion>();
-    QList<int> marcados;
-    ContextoEditor contexto{*sesion, [this](int i) { marcados << i; }};
-};
-
-// Runs `accion` on the chooser once it is shown modally.
-template <class F>
-void AlMostrarse(QString& nombre, F accion) {
-    QTimer::singleShot(0, [&nombre, accion] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {  // never leave the caller blocked in a hidden loop
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->done(0);
-            return;
-        }
-        nombre = modal->objectName();
-        accion(*modal);
-    });
-}
 }  // namespace
 
 class PruebaSelectorAciertos : public QObject {
@@ -102,7 +79,7 @@ private slots:
     }
 
     void elIntercambioCopiaLaFilaEnteraYLaCasillaDeCierreConservaLosCambios() {
-        Banco b;
+        EntornoEditor b;
         uint8_t fila[6] = {1, 0, 2, 1, 0, 0};  // count 0 outside the range; 2 is no flag
         QString abierto;
         AlMostrarse(abierto, [](QWidget& v) {
@@ -116,25 +93,25 @@ private slots:
         QCOMPARE(abierto, QString("frmAciertos"));
         QCOMPARE(lista, QString("0,3,4"));
         QCOMPARE(QList<int>(fila, fila + 6), QList<int>({1, 0, 0, 1, 1, 0}));
-        QCOMPARE(b.marcados, QList<int>({kFiltroSeguidos}));
+        QCOMPARE(b.marcas, QList<int>({kFiltroSeguidos}));
     }
 
     void nadaElegidoDaListaVaciaYAunAsiMarcaElFiltro() {
-        Banco b;
+        EntornoEditor b;
         PruebaSelector::Activar();
         uint8_t fila[6] = {0, 1, 0, 0, 1, 0};
         PruebaSelector::EncolarEleccion({});
         QCOMPARE(ProtocoloSelectorAciertos(b.contexto, fila, 0, 5, kFiltroGrupos), QString());
-        QCOMPARE(b.marcados, QList<int>({kFiltroGrupos}));
+        QCOMPARE(b.marcas, QList<int>({kFiltroGrupos}));
         PruebaSelector::EncolarEleccion({0, 2, 5});
         QCOMPARE(ProtocoloSelectorAciertos(b.contexto, fila, 0, 5, kFiltroTerminaciones), QString("0,2,5"));
         QCOMPARE(QList<int>(fila, fila + 6), QList<int>({1, 0, 1, 0, 0, 1}));
-        QCOMPARE(b.marcados, QList<int>({kFiltroGrupos, kFiltroTerminaciones}));
+        QCOMPARE(b.marcas, QList<int>({kFiltroGrupos, kFiltroTerminaciones}));
     }
 
     void laReservaEntregaTodasLasCuentasSinComaFinal() {
-        Banco b;
-        auto& fila = b.sesion->filtros.AciertosReserva;
+        EntornoEditor b;
+        auto& fila = b.f.AciertosReserva;
         fila(3, 40) = 1;
         fila(2, 5) = 1;  // another reserve's row stays as it is
         QString abierto, titulo;
@@ -154,7 +131,7 @@ private slots:
         for (int k = 0; k <= 79; ++k) QCOMPARE(fila(3, k), uint8_t{1});
         QCOMPARE(fila(2, 5), uint8_t{1});
         QCOMPARE(fila(2, 6), uint8_t{0});
-        QCOMPARE(b.marcados, QList<int>({kFiltroGruposEnReservas}));
+        QCOMPARE(b.marcas, QList<int>({kFiltroGruposEnReservas}));
     }
 };
 
