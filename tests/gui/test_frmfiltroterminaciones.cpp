@@ -7,6 +7,7 @@
 
 #include "ayuda_editores.h"
 #include "frmFiltroTERMINACIONES.h"
+#include "validacion_terminaciones.h"
 
 namespace {
 using Entorno = EntornoEditor;
@@ -72,19 +73,14 @@ private slots:
         QLineEdit* minimo = Caja(v, "txtSumaTerminacionesMinimo");
         QLineEdit* maximo = Caja(v, "txtSumaTerminacionesMaximo");
 
-        minimo->clear();
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-        QVERIFY(v.isVisible());
         minimo->setText("21");
-        maximo->setText("  ");
-        v.windowHandle()->close();
-        QVERIFY(v.isVisible());
         maximo->setText("20");
         Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
         QVERIFY(v.isVisible());
-        QCOMPARE(Textos(), QStringList({"ERROR: La suma mínima no puede estar en blanco",
-                                        "ERROR: La suma máxima no puede estar en blanco",
-                                        "ERROR: suma mínima mayor que suma máxima"}));
+        maximo->setText("  ");
+        v.windowHandle()->close();
+        QVERIFY(v.isVisible());
+        QCOMPARE(Textos(), QStringList({kErrorSumaMinimaMayor, kErrorSumaMaximaEnBlanco}));
         QCOMPARE(e.f.FigurasTerminaciones[1], uint8_t{1});
         QCOMPARE(e.f.FigurasTerminaciones[5], uint8_t{0});
         QCOMPARE(e.f.SumaTerminacionesMaximo, uint8_t{45});
