@@ -96,19 +96,6 @@ private slots:
         QCOMPARE(b.marcas, QList<int>({kFiltroSeguidos}));
     }
 
-    void nadaElegidoDaListaVaciaYAunAsiMarcaElFiltro() {
-        EntornoEditor b;
-        PruebaSelector::Activar();
-        uint8_t fila[6] = {0, 1, 0, 0, 1, 0};
-        PruebaSelector::EncolarEleccion({});
-        QCOMPARE(ProtocoloSelectorAciertos(b.contexto, fila, 0, 5, kFiltroGrupos), QString());
-        QCOMPARE(b.marcas, QList<int>({kFiltroGrupos}));
-        PruebaSelector::EncolarEleccion({0, 2, 5});
-        QCOMPARE(ProtocoloSelectorAciertos(b.contexto, fila, 0, 5, kFiltroTerminaciones), QString("0,2,5"));
-        QCOMPARE(QList<int>(fila, fila + 6), QList<int>({1, 0, 1, 0, 0, 1}));
-        QCOMPARE(b.marcas, QList<int>({kFiltroGrupos, kFiltroTerminaciones}));
-    }
-
     void laReservaEntregaTodasLasCuentasSinComaFinal() {
         EntornoEditor b;
         auto& fila = b.f.AciertosReserva;
