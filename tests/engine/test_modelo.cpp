@@ -6,7 +6,6 @@
 #include "modelo.h"
 
 TEST(Modelo, CodigosDeCasillaYCombinaciones) {
-    EXPECT_EQ(CasillaDeDigito(7, 3), 28);
     EXPECT_EQ(CasillaDeDigito(4, 9), 5);  // an unknown position counts as the first
     EXPECT_EQ(DigitoDeCasilla(0), 0);
     EXPECT_EQ(DigitoDeCasilla(51), 0);

@@ -41,8 +41,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
     void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
+        ActivarPruebasVentana();
         sesion_ = EstadoSesion{};
     }
 

@@ -19,7 +19,6 @@ class PruebaFiltroTerminaciones : public QObject {
     Q_OBJECT
 private slots:
     void init() { ActivarPruebasEditor(); }
-    void cleanup() { DesactivarPruebasEditor(); }
 
     void abrirMuestraLoGuardadoYSoloUnaFiguraGuardadaMarcaElFiltro() {
         Entorno e;

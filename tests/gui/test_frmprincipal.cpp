@@ -85,7 +85,6 @@ private slots:
         QVERIFY(anterior.isEmpty() ? f.remove() : f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(anterior));
         QCOMPARE(sesion->filtros.NumerosPosiciones[12], uint8_t{0});
         QCOMPARE(sesion->impresion.gMargenIzquierdo, -40);
-        QCOMPARE(sesion->impresion.gOrientacion, 1);
 
         auto* ganador = Hijo<QComboBox>(*v, "cboNumeroGanador_4");
         QCOMPARE(ganador->count(), 9);

@@ -23,8 +23,7 @@ QList<int> Longitudes(const AjustesFiltros& f) {
 class PruebaSeguidos : public QObject {
     Q_OBJECT
 private slots:
-    void init() { PruebaSelector::Activar(); }
-    void cleanup() { PruebaSelector::Desactivar(); }
+    void init() { ActivarPruebasEditor(); }
 
     void alAbrirMuestraLaListaYSoloLasFigurasMarcanElFiltro() {
         EntornoEditor b;

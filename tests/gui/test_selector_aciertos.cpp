@@ -29,7 +29,6 @@ QList<int> Banderas(const Arreglo<uint8_t>& a, int desde, int hasta) {
 class PruebaSelectorAciertos : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { PruebaSelector::Desactivar(); }
 
     void fueraDelRangoNadaSeOfreceNiCambia() {
         Arreglo<uint8_t> sel(0, kMaxAciertosReserva);
