@@ -1,6 +1,9 @@
 #pragma once
-// Builds combination tables from readable numbers for the engine tests.
+// Builds combination tables from readable numbers for the engine tests, and
+// reads expected documents from tests/data.
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -9,6 +12,12 @@
 #include "sesion.h"
 
 namespace prueba {
+
+// The bytes of a file under tests/data.
+inline std::string Dato(const char* nombre) {
+    std::ifstream f(std::string(VORTESALIN_DATOS_PRUEBA) + "/" + nombre, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
 
 inline Casilla CasillaDe(char digito, int posicion) {
     return CasillaDeDigito(static_cast<uint8_t>(digito - '0'), static_cast<int16_t>(posicion));

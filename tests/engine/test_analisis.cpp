@@ -31,39 +31,7 @@ ListaCuentas ListaDirecta(const std::vector<std::string>& numeros, size_t desde,
 
 }  // namespace
 
-TEST(Analisis, OneNumberFillsFiveCellsAndFourOneLineLists) {
-    const TablaNumeros t = Tabla({"12345"});
-    const FrecuenciasCasillas f = ContarFrecuencias(t, 1);
-    for (int c = 1; c <= 50; ++c) {
-        const bool suya = c == 2 || c == 13 || c == 24 || c == 35 || c == 46;  // 1 at pos 1, 2 at pos 2, ...
-        EXPECT_EQ(f[static_cast<size_t>(c - 1)], suya ? 1 : 0) << "cell " << c;
-    }
-    const AnalisisCifras primeras = AnalizarPrimerasCifras(t, 1);
-    const AnalisisCifras ultimas = AnalizarUltimasCifras(t, 1);
-    EXPECT_EQ(primeras.dos.texto, "12: 1\r\n");
-    EXPECT_EQ(primeras.tres.texto, "123: 1\r\n");
-    EXPECT_EQ(ultimas.dos.texto, "45: 1\r\n");
-    EXPECT_EQ(ultimas.tres.texto, "345: 1\r\n");
-    EXPECT_EQ(primeras.dos.distintos + primeras.tres.distintos + ultimas.dos.distintos + ultimas.tres.distintos, 4);
-    EXPECT_EQ(PorcentajeCentesimas(1, 1), 10000);
-}
-
-TEST(Analisis, SharedEndingsAndLeadingZeros) {
-    const TablaNumeros t = Tabla({"10045", "22245"});
-    const AnalisisCifras ultimas = AnalizarUltimasCifras(t, 2);
-    EXPECT_EQ(ultimas.dos.texto, "45: 2\r\n");
-    EXPECT_EQ(ultimas.dos.distintos, 1);
-    EXPECT_EQ(ultimas.tres.texto, "045: 1\r\n245: 1\r\n");
-
-    const AnalisisCifras ceros = AnalizarUltimasCifras(Tabla({"99005", "11107"}), 2);
-    EXPECT_EQ(ceros.dos.texto, "05: 1\r\n07: 1\r\n");
-    EXPECT_EQ(ceros.tres.texto, "005: 1\r\n107: 1\r\n");
-    const AnalisisCifras primeras = AnalizarPrimerasCifras(Tabla({"00712"}), 1);
-    EXPECT_EQ(primeras.dos.texto, "00: 1\r\n");
-    EXPECT_EQ(primeras.tres.texto, "007: 1\r\n");
-}
-
-TEST(Analisis, EmptyAndShortTablesReadOnlyTheRowsHeld) {
+TEST(Analisis, TablasVaciasYCortasSoloLeenSusFilas) {
     const TablaNumeros vacia;
     EXPECT_EQ(ContarFrecuencias(vacia, 5), FrecuenciasCasillas{});
     const AnalisisCifras nada = AnalizarUltimasCifras(vacia, 3);
@@ -75,7 +43,7 @@ TEST(Analisis, EmptyAndShortTablesReadOnlyTheRowsHeld) {
     EXPECT_EQ(AnalizarPrimerasCifras(t, 9).dos.texto, "12: 1\r\n67: 1\r\n");
 }
 
-TEST(Analisis, RandomListsMatchADirectCount) {
+TEST(Analisis, ListasAlAzarIgualQueUnaCuentaDirecta) {
     std::mt19937 gen(7);
     for (int ronda = 0; ronda < 20; ++ronda) {
         std::set<std::string> distintos;
@@ -116,7 +84,7 @@ TEST(Analisis, RandomListsMatchADirectCount) {
     }
 }
 
-TEST(Analisis, PercentagesRoundHalfToEven) {
+TEST(Analisis, PorcentajesRedondeanAlPar) {
     EXPECT_EQ(PorcentajeCentesimas(1, 8), 1250);    // 12.5 exactly
     EXPECT_EQ(PorcentajeCentesimas(1, 3), 3333);    // 33.333...
     EXPECT_EQ(PorcentajeCentesimas(2, 3), 6667);    // 66.666...
@@ -129,7 +97,7 @@ TEST(Analisis, PercentagesRoundHalfToEven) {
     EXPECT_EQ(PorcentajeCentesimas(5, 0), 0);
 }
 
-TEST(Analisis, ReportHoldsGridAndLists) {
+TEST(Analisis, InformeConRejillaYListas) {
     const TablaNumeros t = Tabla({"12345", "12999"});
     const std::string informe = InformeAnalisis(ContarFrecuencias(t, 2), 2, AnalizarPrimerasCifras(t, 2),
                                                 AnalizarUltimasCifras(t, 2));

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "ayuda_tablas.h"
+#include "filtros.h"
 #include "grupos_relacionados.h"
 
 namespace {
@@ -88,4 +90,27 @@ TEST(GruposRelacionados, EmpaquetarMueveLosActivosAlPrincipioEnOrden) {
     EXPECT_EQ(CeldasDeGrupo(f, 3), (std::vector<int>(6, 0)));
     EXPECT_TRUE(f.AciertosCondicion == condiciones);
     EXPECT_EQ(SubgruposActivos(f, 2), 4);
+}
+
+// Limits of the groups filters, on the numbers 10000 and 20000.
+TEST(GruposRelacionados, FiltrosEnCasosLimite) {
+    using Filtro = int32_t (*)(TablasSesion&, const AjustesFiltros&, const Cesion&);
+    const Casilla uno = prueba::CasillaDe('1', 1);
+    const struct {
+        Filtro filtro;
+        void (*ajustar)(AjustesFiltros&, Casilla);
+        int32_t eliminadas;
+    } casos[] = {
+        // A group with cells and no allowed hit count lets nothing through.
+        {FiltrarGrupos, [](AjustesFiltros& f, Casilla c) { f.NumerosGrupo(1, c) = 1; }, 2},
+        {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 1, 1, c), Condicion(f, 1, 1, 1); }, 1},
+        // The first empty block ends the filter.
+        {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 2, 1, c), Condicion(f, 2, 1, 1); }, 0},
+    };
+    for (const auto& c : casos) {
+        AjustesFiltros f;
+        c.ajustar(f, uno);
+        prueba::Base b({"10000", "20000"});
+        EXPECT_EQ(c.filtro(b.t, f, Cesion()), c.eliminadas) << &c - casos;
+    }
 }

@@ -22,7 +22,7 @@ std::string Serie(int desde, int hasta) {
 
 }  // namespace
 
-TEST(SelectorTerminaciones, RepeatsCountAndListsAscend) {
+TEST(SelectorTerminaciones, RepetidosCuentanYListasAscienden) {
     const LecturaNumeros l = Leer("99945\r\n12345\r\n12345\r\n");
     ASSERT_EQ(l.total, 3);
     const CuentasTerminaciones c = ContarTerminaciones(l);
@@ -36,7 +36,7 @@ TEST(SelectorTerminaciones, RepeatsCountAndListsAscend) {
     EXPECT_EQ(una.distintos, 1);
 }
 
-TEST(SelectorTerminaciones, CompleteKindsOfEndings) {
+TEST(SelectorTerminaciones, TiposDeTerminacionCompletos) {
     const CuentasTerminaciones diez = ContarTerminaciones(Leer(Serie(0, 9)));
     EXPECT_EQ(ListarCuentas(diez.CuentaUnidades, 1).distintos, 10);
     EXPECT_EQ(ListarCuentas(diez.CuentaDecenas, 2).distintos, 10);
@@ -52,7 +52,7 @@ TEST(SelectorTerminaciones, CompleteKindsOfEndings) {
     EXPECT_EQ(ContarTerminaciones(LecturaNumeros{}).CuentaUnidades, (std::array<int32_t, 10>{}));
 }
 
-TEST(SelectorTerminaciones, OneNumberPerEndingAndWhatIsMissing) {
+TEST(SelectorTerminaciones, UnNumeroPorTerminacionYLoQueFalta) {
     FuenteAleatoria azar;
     const LecturaNumeros l = Leer("54321\r\n11111\r\n22221\r\n33333\r\n11111\r\n");
     const GeneracionTerminaciones g = GenerarTerminaciones(l, TipoTerminacion::Diez, false, azar, false);
@@ -81,7 +81,7 @@ TEST(SelectorTerminaciones, OneNumberPerEndingAndWhatIsMissing) {
     EXPECT_EQ(ListaValores({7}, diezMil.cifras), "0007\r\n");
 }
 
-TEST(SelectorTerminaciones, OptimalEndingsSpreadTheBeginnings) {
+TEST(SelectorTerminaciones, OptimasRepartenLosComienzos) {
     FuenteAleatoria azar;
     // Ending 01: 00001 and 10001; ending 02: 00002 and 50002. The plain pick
     // repeats beginning 00, the optimal one does not.
@@ -94,7 +94,7 @@ TEST(SelectorTerminaciones, OptimalEndingsSpreadTheBeginnings) {
     EXPECT_EQ(simple.comienzosFaltantes.size(), 99u);
 }
 
-TEST(SelectorTerminaciones, CapicuasAreDistinctAndAscending) {
+TEST(SelectorTerminaciones, CapicuasDistintasYAscendentes) {
     const LecturaNumeros l = Leer("12321\r\n12345\r\n00000\r\n12321\r\n98089\r\n10001\r\n");
     EXPECT_EQ(GenerarCapicuas(l), (std::vector<int32_t>{0, 10001, 12321, 98089}));
     EXPECT_EQ(ListaValores(GenerarCapicuas(l), 5).substr(0, 14), "00000\r\n10001\r\n");

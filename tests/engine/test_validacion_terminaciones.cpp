@@ -12,11 +12,13 @@ TEST(SumaTerminaciones, PrimerFalloEnOrdenYCotasLeidas) {
         int valorMin;
         int valorMax;
     };
+    const char* const kBlancoMinima = "ERROR: La suma mínima no puede estar en blanco";
+    const char* const kBlancoMaxima = "ERROR: La suma máxima no puede estar en blanco";
     const Caso casos[] = {
-        {"", "", kErrorSumaMinimaEnBlanco, 0, 0},
-        {"  ", "45", kErrorSumaMinimaEnBlanco, 0, 0},
-        {"50", " ", kErrorSumaMaximaEnBlanco, 0, 0},  // blank reported before the order
-        {"21", "20", kErrorSumaMinimaMayor, 21, 20},
+        {"", "", kBlancoMinima, 0, 0},
+        {"  ", "45", kBlancoMinima, 0, 0},
+        {"50", " ", kBlancoMaxima, 0, 0},  // blank reported before the order
+        {"21", "20", "ERROR: suma mínima mayor que suma máxima", 21, 20},
         {"9", "10", nullptr, 9, 10},  // numeric, not text, order
         {"20", "20", nullptr, 20, 20},
         {"0", "99", nullptr, 0, 99},

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "dialogos_archivo.h"
+#include "main_gui.h"
 #include "mensajes.h"
 #include "modelo.h"
 #include "sesion.h"

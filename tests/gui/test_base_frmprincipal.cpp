@@ -326,5 +326,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaBaseFrmPrincipal)
+PRUEBA_VENTANA(PruebaBaseFrmPrincipal)
 #include "test_base_frmprincipal.moc"

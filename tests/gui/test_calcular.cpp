@@ -460,5 +460,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaCalcular)
+#include "main_gui.h"
+PRUEBA_VENTANA(PruebaCalcular)
 #include "test_calcular.moc"

@@ -282,5 +282,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaEscrutar)
+PRUEBA_VENTANA(PruebaEscrutar)
 #include "test_escrutar.moc"

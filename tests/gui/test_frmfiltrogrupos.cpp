@@ -27,7 +27,6 @@ private slots:
         Entorno e;
         frmFiltroGRUPOS v(e.contexto);
         v.show();
-        QCOMPARE(v.windowTitle(), QStringLiteral("GRUPOS DE NUMEROS (Max. 360)"));
         QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->text(), QStringLiteral("1"));
         QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
 
@@ -117,5 +116,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFrmFiltroGrupos)
+PRUEBA_VENTANA(PruebaFrmFiltroGrupos)
 #include "test_frmfiltrogrupos.moc"

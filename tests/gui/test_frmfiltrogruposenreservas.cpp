@@ -25,7 +25,6 @@ private slots:
         e.sesion.filtros.IdGrupoReserva[101] = 5;
         frmFiltroGRUPOSENRESERVAS v(e.contexto);
         v.show();
-        QCOMPARE(v.windowTitle(), QStringLiteral("GRUPOS EN RESERVAS (360)"));
         QCOMPARE(Hijo<QLabel>(v, "lblNumeroGrupos_4")->text(), QStringLiteral("1"));
         auto* combo = Hijo<QComboBox>(v, "cboRESERVAS_1");
 
@@ -106,5 +105,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFrmFiltroGruposEnReservas)
+PRUEBA_VENTANA(PruebaFrmFiltroGruposEnReservas)
 #include "test_frmfiltrogruposenreservas.moc"

@@ -134,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFiltroGruposRelacionados)
+PRUEBA_VENTANA(PruebaFiltroGruposRelacionados)
 #include "test_frmfiltrogrurelacionados.moc"

@@ -101,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFiltroPosiciones)
+PRUEBA_VENTANA(PruebaFiltroPosiciones)
 #include "test_frmfiltroposiciones.moc"

@@ -7,14 +7,10 @@
 
 #include "ayuda_editores.h"
 #include "frmFiltroTERMINACIONES.h"
+#include "validacion_terminaciones.h"
 
 namespace {
-struct Entorno {
-    EstadoSesion sesion;
-    QList<int> marcas;  // each tick of a filter's check box
-    ContextoEditor contexto{sesion, [this](int i) { marcas << i; }, [this](int i) { marcas << -i; }};
-    AjustesFiltros& f = sesion.filtros;
-};
+using Entorno = EntornoEditor;
 
 QLineEdit* Caja(QWidget& v, const char* nombre) { return Hijo<QLineEdit>(v, QString::fromLatin1(nombre)); }
 }  // namespace
@@ -23,13 +19,11 @@ class PruebaFiltroTerminaciones : public QObject {
     Q_OBJECT
 private slots:
     void init() { ActivarPruebasEditor(); }
-    void cleanup() { DesactivarPruebasEditor(); }
 
     void abrirMuestraLoGuardadoYSoloUnaFiguraGuardadaMarcaElFiltro() {
         Entorno e;
         {
             frmFiltroTERMINACIONES v(e.contexto);
-            QCOMPARE(v.windowTitle(), QString("TERMINACIONES DE DIGITOS"));
             QCOMPARE(Caja(v, "txtAciertos_0")->text(), QString());
             QCOMPARE(Caja(v, "txtSumaTerminacionesMinimo")->text(), QString("0"));
             QCOMPARE(Caja(v, "txtSumaTerminacionesMaximo")->text(), QString("45"));
@@ -78,19 +72,14 @@ private slots:
         QLineEdit* minimo = Caja(v, "txtSumaTerminacionesMinimo");
         QLineEdit* maximo = Caja(v, "txtSumaTerminacionesMaximo");
 
-        minimo->clear();
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-        QVERIFY(v.isVisible());
         minimo->setText("21");
-        maximo->setText("  ");
-        v.windowHandle()->close();
-        QVERIFY(v.isVisible());
         maximo->setText("20");
         Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
         QVERIFY(v.isVisible());
-        QCOMPARE(Textos(), QStringList({"ERROR: La suma mínima no puede estar en blanco",
-                                        "ERROR: La suma máxima no puede estar en blanco",
-                                        "ERROR: suma mínima mayor que suma máxima"}));
+        maximo->setText("  ");
+        v.windowHandle()->close();
+        QVERIFY(v.isVisible());
+        QCOMPARE(Textos(), QStringList({kErrorSumaMinimaMayor, kErrorSumaMaximaEnBlanco}));
         QCOMPARE(e.f.FigurasTerminaciones[1], uint8_t{1});
         QCOMPARE(e.f.FigurasTerminaciones[5], uint8_t{0});
         QCOMPARE(e.f.SumaTerminacionesMaximo, uint8_t{45});
@@ -127,5 +116,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaFiltroTerminaciones)
+PRUEBA_VENTANA(PruebaFiltroTerminaciones)
 #include "test_frmfiltroterminaciones.moc"

@@ -421,5 +421,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaImprimir)
+PRUEBA_VENTANA(PruebaImprimir)
 #include "test_imprimir.moc"

@@ -180,5 +180,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaNumerosTerminal)
+PRUEBA_VENTANA(PruebaNumerosTerminal)
 #include "test_numeros_terminal.moc"

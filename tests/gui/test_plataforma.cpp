@@ -166,5 +166,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaPlataforma)
+#include "main_gui.h"
+PRUEBA_VENTANA(PruebaPlataforma)
 #include "test_plataforma.moc"

@@ -151,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaSelector)
+PRUEBA_VENTANA(PruebaSelector)
 #include "test_selector.moc"

@@ -1,14 +1,11 @@
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <QtTest>
 
-#include "ayuda_gui.h"
+#include "ayuda_editores.h"
 #include "selector_aciertos.h"
-#include "sesion.h"
 
 namespace {
 const QColor kVerde(0, 128, 0);
@@ -27,32 +24,11 @@ QList<int> Banderas(const Arreglo<uint8_t>& a, int desde, int hasta) {
     return r;
 }
 
-struct Banco {
-    std::unique_ptr<EstadoSesion> sesion = std::make_unique<EstadoSesion>();
-    QList<int> marcados;
-    ContextoEditor contexto{*sesion, [this](int i) { marcados << i; }};
-};
-
-// Runs `accion` on the chooser once it is shown modally.
-template <class F>
-void AlMostrarse(QString& nombre, F accion) {
-    QTimer::singleShot(0, [&nombre, accion] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {  // never leave the caller blocked in a hidden loop
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->done(0);
-            return;
-        }
-        nombre = modal->objectName();
-        accion(*modal);
-    });
-}
 }  // namespace
 
 class PruebaSelectorAciertos : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { PruebaSelector::Desactivar(); }
 
     void fueraDelRangoNadaSeOfreceNiCambia() {
         Arreglo<uint8_t> sel(0, kMaxAciertosReserva);
@@ -63,7 +39,6 @@ private slots:
         v.AciertoMaximo = 4;
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));
-        QCOMPARE(v.windowTitle(), QString("ACIERTOS"));
         QVERIFY(!Cuenta(v, 0)->isEnabled() && !Cuenta(v, 5)->isEnabled());
         QVERIFY(!PintadaElegida(Cuenta(v, 0)));  // designed look even with its flag set
         QVERIFY(PintadaElegida(Cuenta(v, 3)));
@@ -82,8 +57,6 @@ private slots:
         Pulsar(Hijo<QToolButton>(v, "imgNinguno"));
         QCOMPARE(Banderas(sel, 0, 5), QList<int>({1, 0, 0, 0, 0, 0}));
         QVERIFY(PintadaSinElegir(Cuenta(v, 4)));
-        QCOMPARE(Hijo<QToolButton>(v, "imgTodos")->toolTip(), QString("Selecciona todos los aciertos"));
-        QCOMPARE(Hijo<QToolButton>(v, "imgNinguno")->toolTip(), QString("Inicializa todos los aciertos"));
     }
 
     void laReservaRenumeraSusEtiquetasYSusBotonesRespetanElMaximo() {
@@ -102,11 +75,10 @@ private slots:
         Pulsar(Hijo<QPushButton>(v, "cmdNinguno"));
         QCOMPARE(sel[0] + sel[60], 0);
         QCOMPARE(sel[79], uint8_t{1});
-        QCOMPARE(Hijo<QPushButton>(v, "cmdVolver")->toolTip(), QString("Vuelve al Menú anterior"));
     }
 
     void elIntercambioCopiaLaFilaEnteraYLaCasillaDeCierreConservaLosCambios() {
-        Banco b;
+        EntornoEditor b;
         uint8_t fila[6] = {1, 0, 2, 1, 0, 0};  // count 0 outside the range; 2 is no flag
         QString abierto;
         AlMostrarse(abierto, [](QWidget& v) {
@@ -120,25 +92,12 @@ private slots:
         QCOMPARE(abierto, QString("frmAciertos"));
         QCOMPARE(lista, QString("0,3,4"));
         QCOMPARE(QList<int>(fila, fila + 6), QList<int>({1, 0, 0, 1, 1, 0}));
-        QCOMPARE(b.marcados, QList<int>({kFiltroSeguidos}));
-    }
-
-    void nadaElegidoDaListaVaciaYAunAsiMarcaElFiltro() {
-        Banco b;
-        PruebaSelector::Activar();
-        uint8_t fila[6] = {0, 1, 0, 0, 1, 0};
-        PruebaSelector::EncolarEleccion({});
-        QCOMPARE(ProtocoloSelectorAciertos(b.contexto, fila, 0, 5, kFiltroGrupos), QString());
-        QCOMPARE(b.marcados, QList<int>({kFiltroGrupos}));
-        PruebaSelector::EncolarEleccion({0, 2, 5});
-        QCOMPARE(ProtocoloSelectorAciertos(b.contexto, fila, 0, 5, kFiltroTerminaciones), QString("0,2,5"));
-        QCOMPARE(QList<int>(fila, fila + 6), QList<int>({1, 0, 1, 0, 0, 1}));
-        QCOMPARE(b.marcados, QList<int>({kFiltroGrupos, kFiltroTerminaciones}));
+        QCOMPARE(b.marcas, QList<int>({kFiltroSeguidos}));
     }
 
     void laReservaEntregaTodasLasCuentasSinComaFinal() {
-        Banco b;
-        auto& fila = b.sesion->filtros.AciertosReserva;
+        EntornoEditor b;
+        auto& fila = b.f.AciertosReserva;
         fila(3, 40) = 1;
         fila(2, 5) = 1;  // another reserve's row stays as it is
         QString abierto, titulo;
@@ -158,9 +117,9 @@ private slots:
         for (int k = 0; k <= 79; ++k) QCOMPARE(fila(3, k), uint8_t{1});
         QCOMPARE(fila(2, 5), uint8_t{1});
         QCOMPARE(fila(2, 6), uint8_t{0});
-        QCOMPARE(b.marcados, QList<int>({kFiltroGruposEnReservas}));
+        QCOMPARE(b.marcas, QList<int>({kFiltroGruposEnReservas}));
     }
 };
 
-QTEST_MAIN(PruebaSelectorAciertos)
+PRUEBA_VENTANA(PruebaSelectorAciertos)
 #include "test_selector_aciertos.moc"

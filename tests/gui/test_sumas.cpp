@@ -135,5 +135,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaSumas)
+PRUEBA_VENTANA(PruebaSumas)
 #include "test_sumas.moc"

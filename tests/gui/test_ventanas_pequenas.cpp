@@ -156,5 +156,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaVentanasPequenas)
+#include "main_gui.h"
+PRUEBA_VENTANA(PruebaVentanasPequenas)
 #include "test_ventanas_pequenas.moc"
