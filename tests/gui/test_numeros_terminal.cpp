@@ -52,7 +52,8 @@ private slots:
 
     void init() { ActivarPruebasVentana(); }
 
-    void AperturaYCierre() {
+    // A new window: today's date, no draw, and every action that needs one refused.
+    void AperturaSinSorteo() {
         auto v = Abrir(carpeta_);
         const QDate hoy = QDate::currentDate();
         QCOMPARE((QStringList{Hijo<QComboBox>(*v, "cboDias")->currentText(), Hijo<QComboBox>(*v, "cboMeses")->currentText(),
@@ -65,14 +66,6 @@ private slots:
         anio->clear();
         QTest::keyClicks(anio, QStringLiteral("2a0-2 4"));
         QCOMPARE(anio->text(), QStringLiteral("2024"));
-        v->close();
-        QVERIFY(v->isVisible());
-        Pulsar(Hijo<QPushButton>(*v, "cmdVolver"));
-        QVERIFY(!v->isVisible());
-    }
-
-    void PrecondicionesSinSorteo() {
-        auto v = Abrir(carpeta_);
         Hijo<QComboBox>(*v, "cboDias")->setCurrentIndex(30);
         Hijo<QComboBox>(*v, "cboMeses")->setCurrentIndex(1);
         Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteo"));
@@ -89,6 +82,7 @@ private slots:
                                         "ERROR: No hay números cargados", "ERROR: No hay números cargados",
                                         "ERROR: No hay números filtrados"}));
         QVERIFY(PruebaDialogos::Mostrados().isEmpty());
+        QVERIFY(SoloCierraConVolver(*v));
     }
 
     void ConsultaFiltroYGuardado() {
