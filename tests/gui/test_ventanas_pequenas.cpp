@@ -200,7 +200,7 @@ private slots:
             [&] { return new frmAnalisis(sesion); },
             [&] { return new frmSelectorNumeros(sesion); },
             [&] { return new frmImprimir(sesion); },
-            [&] { return new frmNumerosTerminal(); },
+            [&] { return new frmNumerosTerminal(QDir::tempPath()); },
             [&] { return new frmAcercaDe(QStringLiteral("1.0"), azar); },
             [&] { return new frmAutor(); },
             [&] { return new frmOpcionesGuardar(formato); },
