@@ -218,11 +218,13 @@ private slots:
     void cambioDeOrigenDeLaBase() {
         auto* rejilla = v->optBase(0);
         auto* fichero = v->optBase(1);
+        v->show();
+        const QSize tamano = v->size();
         Pulsar(Celda(0));
         v->EliminadasFiltro()[5] = 8;
         sesion->gCombinacionGuardada = true;
 
-        fichero->click();  // no file imported: no question
+        Pulsar(Hijo<QLabel>(*v, "lblTitDesdeFichero"));  // a caption selects its option; no file imported: no question
         QVERIFY(Textos().isEmpty() && v->ModoFichero() && !sesion->gCombinacionGuardada);
         QCOMPARE(sesion->rejilla.Contar(), 0);
         QCOMPARE(v->EliminadasFiltro()[5], 0);
@@ -243,8 +245,9 @@ private slots:
             QCOMPARE(sesion->rejilla.Contar(), 1);
         }
         PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
-        rejilla->click();
+        Pulsar(Hijo<QLabel>(*v, "lblTitDesdeCero"));  // shown disabled, still its option's
         QVERIFY(rejilla->isChecked());
+        QCOMPARE(v->size(), tamano);
         QCOMPARE(Texto("txtFicheroASCII"), QString());
         QCOMPARE(sesion->rejilla.Contar(), 0);
         QCOMPARE(EstadosDistintos(*v, {"+lblNumero_11", "+cmdAlazar", "~txtFicheroASCII"}), QString());
@@ -252,7 +255,9 @@ private slots:
 
     void opcionesDeReduccionYFiltroDeTeclas() {
         auto* exactas = v->chkApuestasExactas();
-        v->optTipo(0)->click();
+        v->show();
+        Pulsar(Hijo<QLabel>(*v, "lblTitNApuestas"));  // the caption selects its option
+        QVERIFY(v->optTipo(0)->isChecked());
         QCOMPARE(EstadosDistintos(*v, {"+txtNUApuestas", "-txtPorcentaje", "+chkApuestasExactas"}), QString());
         QVERIFY(!exactas->isChecked());  // choosing bets does not tick it
         exactas->setChecked(true);
@@ -263,7 +268,6 @@ private slots:
         QCOMPARE(EstadosDistintos(*v, {"-txtNUApuestas", "+txtPorcentaje", "-chkApuestasExactas"}), QString());
         QVERIFY(!exactas->isChecked());
 
-        v->show();
         for (QLineEdit* caja : {v->txtPorcentaje(), v->txtNUApuestas()}) {
             caja->setEnabled(true);
             caja->clear();
