@@ -296,8 +296,14 @@ private slots:
         v->chkActivarCiclos()->setChecked(false);
         v->txtPorcentaje()->setText("150");
         v->txtNUApuestas()->setText("0");
+        QString alPrimerResultado;  // the options shown while the run goes on
+        connect(v->txtApuestasReducidas(), &QLineEdit::textChanged, this, [&] {
+            if (alPrimerResultado.isEmpty())
+                alPrimerResultado = v->txtPorcentaje()->text() + " " + v->txtNUApuestas()->text();
+        });
         VigiaReduccion vigia;
         Calcular();
+        QCOMPARE(alPrimerResultado, QString("100 1"));
         QVERIFY(Textos().isEmpty());
         QCOMPARE(vigia.abierta, 1);
         QCOMPARE(vigia.titulo, QString("Reduciendo..."));

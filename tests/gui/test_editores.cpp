@@ -22,8 +22,8 @@ private slots:
     void init() { ActivarPruebasEditor(); }
 
     // What the eight editors share: the main window opens each by its filter
-    // number; opening with nothing stored ticks nothing; picture buttons say
-    // what they do. Where an editor checks its settings, "Volver", the close
+    // number; each fits a 1024 x 768 screen; opening with nothing stored ticks
+    // nothing; picture buttons say what they do. Where an editor checks its settings, "Volver", the close
     // box and Escape each show the first fault once and keep the window open;
     // the related groups refuse the close box and Escape in any case.
     void losOchoEditores() {
@@ -57,6 +57,7 @@ private slots:
             bool cerrada = false;
             EnEditor(c.filtro, e, [&](QDialog& v) {
                 QCOMPARE(v.windowTitle(), QString(c.titulo));
+                QVERIFY(v.frameGeometry().width() <= 1024 && v.frameGeometry().height() <= 768);
                 QCOMPARE(BotonesSinAyuda(v), QString());
                 QVERIFY(e.marcas.isEmpty());
                 const bool sinCerrar = c.filtro == kFiltroGruposRelacionados;

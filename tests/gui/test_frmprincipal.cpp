@@ -226,11 +226,14 @@ private slots:
     void cambioDeOrigenDeLaBase() {
         auto* rejilla = Hijo<QRadioButton>(*v, "optBase_0");
         auto* fichero = Hijo<QRadioButton>(*v, "optBase_1");
+        v->show();
+        const QSize tamano = v->size();
         Pulsar(Celda(0));
         v->EliminadasFiltro()[5] = 8;
         sesion->gCombinacionGuardada = true;
 
-        fichero->click();  // no file imported: no question
+        Pulsar(Hijo<QLabel>(*v, "lblTitDesdeFichero"));  // a caption selects its option
+        QVERIFY(PruebaMensajes::Mostrados().isEmpty());  // no file imported: no question
         QVERIFY(PruebaMensajes::Mostrados().isEmpty());
         QVERIFY(v->ModoFichero());
         QCOMPARE(sesion->rejilla.Contar(), 0);
@@ -253,8 +256,9 @@ private slots:
             QCOMPARE(sesion->rejilla.Contar(), 1);
         }
         PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
-        rejilla->click();
+        Pulsar(Hijo<QLabel>(*v, "lblTitDesdeCero"));  // shown disabled, still its option's
         QVERIFY(rejilla->isChecked());
+        QCOMPARE(v->size(), tamano);
         QCOMPARE(Texto("txtFicheroASCII"), QString());
         QCOMPARE(sesion->rejilla.Contar(), 0);
         QCOMPARE(EstadosDistintos(*v, {"+lblNumero_11", "+cmdAlazar", "~txtFicheroASCII"}), QString());
@@ -264,7 +268,9 @@ private slots:
         auto* porcentaje = Hijo<QLineEdit>(*v, "txtPorcentaje");
         auto* apuestas = Hijo<QLineEdit>(*v, "txtNUApuestas");
         auto* exactas = Hijo<QCheckBox>(*v, "chkApuestasExactas");
-        Hijo<QRadioButton>(*v, "optTipo_0")->click();
+        v->show();
+        Pulsar(Hijo<QLabel>(*v, "lblTitNApuestas"));
+        QVERIFY(Hijo<QRadioButton>(*v, "optTipo_0")->isChecked());
         QVERIFY(apuestas->isEnabled() && !porcentaje->isEnabled() && exactas->isEnabled());
         QVERIFY(!exactas->isChecked());  // choosing bets does not tick it
         exactas->setChecked(true);
@@ -275,7 +281,6 @@ private slots:
         QVERIFY(!apuestas->isEnabled() && porcentaje->isEnabled() && !exactas->isEnabled());
         QVERIFY(!exactas->isChecked());
 
-        v->show();
         for (QLineEdit* caja : {porcentaje, apuestas}) {
             caja->setEnabled(true);
             caja->clear();

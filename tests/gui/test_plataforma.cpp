@@ -1,8 +1,12 @@
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
 
 #include "ayuda_gui.h"
 #include "controles.h"
 #include "importar_numeros.h"
+#include "sistema.h"
 #include "teclado.h"
 
 class PruebaPlataforma : public QObject {
@@ -11,15 +15,6 @@ private slots:
     void init() {
         PruebaMensajes::Activar();
         PruebaDialogos::Activar();
-    }
-
-    void preguntaSinRespuestaEsNo() {
-        QCOMPARE(Mensaje("¿ SEGURO ?", EstiloMensaje::PreguntaSiNo), RespuestaMensaje::No);
-        PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
-        QCOMPARE(Mensaje("¿ SEGURO ?", EstiloMensaje::PreguntaSiNo), RespuestaMensaje::Si);
-        QCOMPARE(Mensaje("ERROR: x", EstiloMensaje::Critico), RespuestaMensaje::Aceptar);
-        QCOMPARE(PruebaMensajes::Mostrados().size(), 3);
-        QCOMPARE(PruebaMensajes::Mostrados().last().estilo, EstiloMensaje::Critico);
     }
 
     void filtrosDeDialogo() {
@@ -94,10 +89,19 @@ private slots:
         QCOMPARE(PruebaMensajes::Mostrados().first().estilo, EstiloMensaje::Critico);
     }
 
+    void dialogosDeQtEnEspanol() {
+        QVERIFY(CargarTraduccionQt());
+        QFileDialog dialogo(nullptr, "Abrir");
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        QStringList textos;
+        for (const char* nombre : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            textos << dialogo.findChild<QLabel*>(nombre)->text();
+        for (QAbstractButton* b : dialogo.findChild<QDialogButtonBox*>()->buttons()) textos << b->text();
+        QCOMPARE(textos, QStringList({"Ver en:", "&Nombre de fichero:", "Ficheros de tipo:", "&Abrir", "Cancelar"}));
+    }
+
     void controlesComunes() {
         QWidget w;
-        QPushButton* b = Boton(&w, "cmdVolver", "&Volver");
-        QVERIFY(!b->autoDefault() && !b->isDefault());
         QToolButton* t = BotonImagen(&w, "cmdDesdeFichero", "Abrir", QIcon(), 20);
         QCOMPARE(t->iconSize(), QSize(20, 20));
         QCOMPARE(t->toolTip(), QString("Abrir"));
@@ -105,9 +109,14 @@ private slots:
         QVERIFY(!Icono(&w, {"vortesalin-no-existe"}, QStyle::SP_DirOpenIcon).isNull());
     }
 
-    // A file that cannot be opened comes back as the text to show and leaves
-    // no numbers behind.
+    // The numbers file dialog proposes no name and the first filter; a file
+    // that cannot be opened comes back as the text to show, leaving no numbers.
     void importarNumeros() {
+        RegistroDialogo d;
+        d.FileName = "viejo.txt";
+        PedirFicheroNumeros(d, nullptr);
+        QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto, QString());
+        QCOMPARE(d.FilterIndex, 1);
         QTemporaryDir dir;
         LecturaNumeros l;
         l.total = 3;

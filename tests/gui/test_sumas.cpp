@@ -44,12 +44,19 @@ private slots:
         QVERIFY(e.marcas.isEmpty());  // only typing ticks the filter
     }
 
-    // Every key typed in a box ticks the filter, one the box drops too.
+    // Every character typed in a box ticks the filter, one the box drops too;
+    // Tab does not.
     void teclearMarcaElFiltroAunqueLaTeclaSeDescarte() {
         EntornoEditor e;
         frmFiltroSUMAS v(e.contexto);
         v.show();
+        v.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
         QLineEdit* caja = Minima(v, 1);
+        caja->setFocus();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(v.focusWidget(), Qt::Key_Tab);
+        QVERIFY(v.focusWidget() != caja);
+        QVERIFY(e.marcas.isEmpty());  // moving through the boxes changes nothing
         caja->setFocus();
         caja->selectAll();
         QTest::keyClicks(caja, "a12");

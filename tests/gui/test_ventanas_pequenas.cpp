@@ -1,12 +1,23 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <functional>
+#include <memory>
 
 #include "aleatorio.h"
 #include "ayuda_gui.h"
 #include "frmAcercaDe.h"
+#include "frmAnalisis.h"
 #include "frmAutor.h"
+#include "frmEscrutar.h"
+#include "frmImprimir.h"
+#include "frmNumerosTerminal.h"
 #include "frmOpcionesGuardar.h"
+#include "frmSelectorNumeros.h"
+#include "frmVentanaProceso.h"
+#include "frmprincipal.h"
+#include "reduccion_entradas.h"
+#include "selector_aciertos.h"
 #include "sistema.h"
 
 namespace {
@@ -116,6 +127,40 @@ private slots:
             QTRY_VERIFY(!v.isVisible());
             QCOMPARE(formato, int16_t(queda));
         }
+    }
+
+    // Every window of the program fits a 1024 x 768 screen (the filter
+    // editors are measured with the other editor checks).
+    void cadaVentanaCabeEnLaPantalla() {
+        EstadoSesion sesion;
+        FuenteAleatoria azar;
+        frmPrincipal principal(sesion);
+        TablasReduccion entradas;
+        Arreglo<uint8_t> aciertos(0, 79);
+        int16_t formato = 0;
+        const std::function<QWidget*()> ventanas[] = {
+            [&] { return new frmPrincipal(sesion); },
+            [&] { return new frmVentanaProceso(principal, entradas); },
+            [&] { return new frmAciertos(aciertos); },
+            [&] { return new frmAciertosRESERVAS(aciertos); },
+            [&] { return new frmEscrutar(sesion); },
+            [&] { return new frmAnalisis(sesion); },
+            [&] { return new frmSelectorNumeros(sesion); },
+            [&] { return new frmImprimir(sesion); },
+            [&] { return new frmNumerosTerminal(QDir::tempPath()); },
+            [&] { return new frmAcercaDe(QStringLiteral("1.0"), azar); },
+            [&] { return new frmAutor(); },
+            [&] { return new frmOpcionesGuardar(formato); },
+        };
+        QStringList grandes;
+        for (const auto& crear : ventanas) {
+            std::unique_ptr<QWidget> ventana(crear());
+            ventana->show();
+            const QSize lado = ventana->frameGeometry().size();
+            if (lado.width() > 1024 || lado.height() > 768)
+                grandes << QStringLiteral("%1 %2x%3").arg(ventana->objectName()).arg(lado.width()).arg(lado.height());
+        }
+        QCOMPARE(grandes, QStringList());
     }
 };
 
