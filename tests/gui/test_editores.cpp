@@ -1,13 +1,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QWindow>
 #include <QtTest>
 
 #include "ayuda_editores.h"
-#include "frmFiltroPARESIMPARES.h"
-#include "frmFiltroSEGUIDOS.h"
-#include "frmFiltroTERMINACIONES.h"
 
 namespace {
 QCheckBox* Marca(QWidget& v, const char* nombre, int i) {
@@ -82,77 +80,102 @@ private slots:
         }
     }
 
-    // A stored tick shows and ticks the filter; each click stores at once and
-    // ticks the filter, unticking too.
-    void paresImpares() {
-        EntornoEditor e;
-        e.f.ParesActivos[2] = e.f.ParesActivos[5] = 1;
-        frmFiltroPARESIMPARES v(e.contexto);
-        for (int i = 0; i <= 5; ++i) QCOMPARE(Marca(v, "chkParesImpares", i)->isChecked(), i == 2 || i == 5);
-        QVERIFY(!e.marcas.isEmpty() && e.marcas.count(kFiltroParesImpares) == e.marcas.size());
-        e.marcas.clear();
-        v.show();
-        Pulsar(Marca(v, "chkParesImpares", 0));
-        Pulsar(Marca(v, "chkParesImpares", 2));
-        QCOMPARE(e.f.ParesActivos[0] + e.f.ParesActivos[2] * 2, 1);
-        QCOMPARE(e.marcas, QList<int>({kFiltroParesImpares, kFiltroParesImpares}));
+    // When each editor stores what is edited: the pairs at once, the others
+    // on leaving, and where there are checks only once they pass. Stored
+    // figures show ticked and tick the filter; so do edited ones, and the
+    // "inverse" box does not.
+    void loEditadoSeGuardaAlMomentoOAlSalir() {
+        using F = AjustesFiltros;
+        using Paso = void (*)(QWidget&);
+        const struct {
+            int filtro;
+            void (*cargar)(F&);
+            Paso editar, arreglar;  // arreglar: what makes the edit pass the checks, null without checks
+            bool (*guardado)(const F&);
+            bool alMomento;
+            int marcas;  // on opening and editing
+        } casos[] = {
+            {kFiltroParesImpares, [](F& f) { f.ParesActivos[2] = 1; },
+             [](QWidget& v) {
+                 Pulsar(Marca(v, "chkParesImpares", 0));
+                 Pulsar(Marca(v, "chkParesImpares", 2));
+             },
+             nullptr,
+             [](const F& f) { return f.ParesActivos[0] == 1 && f.ParesActivos[2] == 0; }, true, 3},
+            {kFiltroSeguidos,
+             [](F& f) {
+                 f.FigurasSeguidos[7] = 1;
+                 f.SeguidosInversos = 1;
+             },
+             [](QWidget& v) {
+                 Pulsar(Hijo<QCheckBox>(v, "chkSeguidosInversos"));
+                 Pulsar(Marca(v, "chkFigura", 6));
+                 Pulsar(Marca(v, "chkFigura", 0));
+             },
+             nullptr,
+             [](const F& f) { return f.SeguidosInversos == 0 && f.FigurasSeguidos[7] == 0 && f.FigurasSeguidos[1] == 1; },
+             false, 3},
+            {kFiltroTerminaciones, [](F& f) { f.FigurasTerminaciones[3] = 1; },
+             [](QWidget& v) {
+                 Pulsar(Marca(v, "chkFigura", 2));
+                 Pulsar(Marca(v, "chkFigura", 4));
+                 Escribir(v, "txtSumaTerminacionesMinimo", "50");
+             },
+             [](QWidget& v) { Escribir(v, "txtSumaTerminacionesMaximo", "99"); },
+             [](const F& f) {
+                 return f.FigurasTerminaciones[3] == 0 && f.FigurasTerminaciones[5] == 1 &&
+                        f.SumaTerminacionesMinimo == 50 && f.SumaTerminacionesMaximo == 99;
+             },
+             false, 3},
+            {kFiltroSumas,
+             [](F& f) {
+                 f.SumaMinima[5] = 5;
+                 f.SumaMaxima[5] = 35;
+                 f.SumaMaxima[1] = 20;
+             },
+             [](QWidget& v) { Pulsar(Hijo<QToolButton>(v, "imgINI_1")); },  // zeroes the maximums only
+             [](QWidget& v) { Escribir(v, "txtSumaMaxima_4", "45"); },
+             [](const F& f) { return f.SumaMaxima[1] == 0 && f.SumaMinima[5] == 5 && f.SumaMaxima[5] == 45; }, false, 0},
+        };
+        for (const auto& c : casos) {
+            EntornoEditor e;
+            c.cargar(e.f);
+            EnEditor(c.filtro, e, [&](QDialog& v) {
+                c.editar(v);
+                QCOMPARE(e.marcas, QList<int>(c.marcas, c.filtro));
+                QCOMPARE(c.guardado(e.f), c.alMomento);
+                Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
+                if (c.arreglar) {
+                    QVERIFY(v.isVisible() && !c.guardado(e.f));
+                    c.arreglar(v);
+                    Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
+                }
+                QVERIFY(!v.isVisible());
+                QVERIFY(c.guardado(e.f));
+            });
+        }
     }
 
-    // Run lengths show as a list; figures and "inverse" are stored on leaving,
-    // and only figures tick the filter, when loaded too.
-    void seguidos() {
-        EntornoEditor e;
-        e.f.NumerosSeguidos[1] = e.f.NumerosSeguidos[5] = 1;
-        e.f.SeguidosInversos = 1;
-        e.f.FigurasSeguidos[7] = 1;
-        frmFiltroSEGUIDOS v(e.contexto);
-        QCOMPARE(Hijo<QLineEdit>(v, "txtNumero")->text(), QString("1,5"));
-        QVERIFY(Hijo<QLineEdit>(v, "txtNumero")->isReadOnly());
-        QVERIFY(Marca(v, "chkFigura", 6)->isChecked() && !Marca(v, "chkFigura", 5)->isChecked());
-        QCOMPARE(e.marcas, QList<int>({kFiltroSeguidos}));
-        v.show();
-        Pulsar(Hijo<QCheckBox>(v, "chkSeguidosInversos"));
-        Pulsar(Marca(v, "chkFigura", 6));
-        Pulsar(Marca(v, "chkFigura", 0));
-        QCOMPARE(e.marcas.size(), 3);
-        QVERIFY(e.f.SeguidosInversos == 1 && e.f.FigurasSeguidos[7] == 1);  // not stored while open
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-        for (int i = 1; i <= 7; ++i) QCOMPARE(e.f.FigurasSeguidos[i], uint8_t(i == 1 ? 1 : 0));
-        QCOMPARE(e.f.SeguidosInversos, int16_t{0});
-    }
-
-    // Figures and bounds are stored only by a close that passes the checks;
-    // any key in a bound box ticks the filter, a dropped one too.
-    void terminaciones() {
-        EntornoEditor e;
-        e.f.FigurasTerminaciones[3] = 1;
-        e.f.SumaTerminacionesMinimo = 12;
-        frmFiltroTERMINACIONES v(e.contexto);
-        QVERIFY(Marca(v, "chkFigura", 2)->isChecked());
-        QCOMPARE(Hijo<QLineEdit>(v, "txtSumaTerminacionesMinimo")->text(), QString("12"));
-        QCOMPARE(e.marcas, QList<int>({kFiltroTerminaciones}));
-        v.show();
-        Pulsar(Marca(v, "chkFigura", 2));
-        Pulsar(Marca(v, "chkFigura", 4));
-        auto* minimo = Hijo<QLineEdit>(v, "txtSumaTerminacionesMinimo");
-        minimo->setFocus();
-        minimo->selectAll();
-        QTest::keyClicks(minimo, "a5");
-        QTest::keyClick(minimo, Qt::Key_Return);
-        QTest::keyClicks(minimo, "09");  // at most two characters
-        QCOMPARE(minimo->text(), QString("50"));
-        QCOMPARE(e.marcas.size(), 8);
-        QVERIFY(v.isVisible());
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));  // 50 above 45
-        QVERIFY(v.isVisible());
-        QCOMPARE(e.f.FigurasTerminaciones[3] + e.f.FigurasTerminaciones[5] * 2, 1);
-        QCOMPARE(e.f.SumaTerminacionesMinimo, uint8_t{12});
-        Escribir(v, "txtSumaTerminacionesMaximo", "99");
-        v.windowHandle()->close();
-        QVERIFY(!v.isVisible());
-        QCOMPARE(e.f.FigurasTerminaciones[3] + e.f.FigurasTerminaciones[5] * 2, 2);
-        QCOMPARE(e.f.SumaTerminacionesMinimo, uint8_t{50});
-        QCOMPARE(e.f.SumaTerminacionesMaximo, uint8_t{99});
+    // Every character typed in a bounds box ticks the filter, one the box
+    // drops too (a letter, one too many), and Return; Tab does not.
+    void teclasEnLasCajasDeCotas() {
+        for (const auto& [filtro, nombre, queda] : {std::tuple{kFiltroSumas, "txtSumaMinima_1", "123"},
+                                                    std::tuple{kFiltroTerminaciones, "txtSumaTerminacionesMinimo", "12"}}) {
+            EntornoEditor e;
+            EnEditor(filtro, e, [&](QDialog& v) {
+                auto* caja = Hijo<QLineEdit>(v, nombre);
+                caja->setFocus();
+                QTest::keyClick(caja, Qt::Key_Tab);
+                QVERIFY(v.focusWidget() != caja);
+                QVERIFY(e.marcas.isEmpty());
+                caja->setFocus();
+                caja->selectAll();
+                QTest::keyClicks(caja, "a1234");
+                QTest::keyClick(caja, Qt::Key_Return);
+                QCOMPARE(caja->text(), QString(queda));
+                QCOMPARE(e.marcas, QList<int>(6, filtro));
+            });
+        }
     }
 };
 

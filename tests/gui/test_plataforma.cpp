@@ -104,7 +104,6 @@ private slots:
         QWidget w;
         QToolButton* t = BotonImagen(&w, "cmdDesdeFichero", "Abrir", QIcon(), 20);
         QCOMPARE(t->iconSize(), QSize(20, 20));
-        QCOMPARE(t->toolTip(), QString("Abrir"));
         // A theme without the named icons falls back to the style's own.
         QVERIFY(!Icono(&w, {"vortesalin-no-existe"}, QStyle::SP_DirOpenIcon).isNull());
     }

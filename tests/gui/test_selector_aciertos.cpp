@@ -38,17 +38,6 @@ private slots:
         Pulsar(Hijo<QToolButton>(v, "imgNinguno"));
         QCOMPARE(Banderas(sel.Datos(), 5), QList<int>({1, 0, 0, 0, 0, 0}));
         QVERIFY(Pintada(Cuenta(v, 4), false) && !Pintada(Cuenta(v, 5), true));
-
-        frmAciertosRESERVAS r(sel);  // renumbers its labels when shown
-        Cuenta(r, 7)->setText("x");
-        r.AciertoMaximo = 60;
-        r.show();
-        for (int k = 0; k <= 79; ++k) QCOMPARE(Cuenta(r, k)->text(), QString::number(k));
-        QVERIFY(Cuenta(r, 60)->isEnabled() && !Cuenta(r, 61)->isEnabled());
-        Pulsar(Hijo<QPushButton>(r, "cmdTodos"));
-        QVERIFY(sel[60] == 1 && sel[61] == 0);
-        Pulsar(Hijo<QPushButton>(r, "cmdNinguno"));
-        QCOMPARE(sel[0] + sel[60], 0);
     }
 
     // The real windows: the row goes over and back whole (a 2 is no flag), the
