@@ -78,7 +78,8 @@ private slots:
         QTest::keyClicks(&uno, "1a2.-3");
         QTest::keyClick(&uno, Qt::Key_Backspace);
         QTest::keyClicks(&ocho, "-5-+");
-        QCOMPARE(uno.text() + ocho.text(), QString("12-5"));
+        QCOMPARE(uno.text(), QString("12"));
+        QCOMPARE(ocho.text(), QString("-5"));
         for (const char* pegado : {"abc", "77"}) {
             QApplication::clipboard()->setText(pegado);
             uno.selectAll();
