@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <sstream>
@@ -66,6 +67,10 @@ struct Ejecucion {
         ADD_FAILURE() << "no line '" << clave << "'";
         return -1;
     }
+    // The lines named, with their values as printed.
+    void Lineas(std::initializer_list<std::pair<const char*, const char*>> esperadas) const {
+        for (const auto& [clave, valor] : esperadas) EXPECT_EQ(valores.count(clave) ? valores.at(clave) : "?", valor) << clave;
+    }
 };
 
 Ejecucion Correr(const Carpeta& dir, const std::string& argumentos) {
@@ -119,16 +124,11 @@ TEST(BancoCalcular, SalidaEnOrdenConFiltrosMarcados) {
                                                   "eliminadas_filtro_5", "eliminadas_filtro_6", "condicionados",
                                                   "todas_validas", "reduccion", "radio", "resultado",
                                                   "tiempo_condicionar_ms", "tiempo_reducir_ms", "memoria_pico_kb"}));
-    EXPECT_EQ(e.Valor("N"), 15);
-    EXPECT_EQ(e.Valor("C"), 3003);
-    EXPECT_EQ(e.Valor("eliminadas_digito"), 3003 - 243);
-    EXPECT_EQ(e.Valor("eliminadas_filtro_4"), 123);  // not two or three even digits
-    EXPECT_EQ(e.Valor("eliminadas_filtro_5"), 0);
-    EXPECT_EQ(e.Valor("eliminadas_filtro_6"), 20);  // of the rest, sums outside 3..7
-    EXPECT_EQ(e.Valor("condicionados"), 100);
-    EXPECT_EQ(e.Valor("todas_validas"), 0);
-    EXPECT_EQ(e.valores.at("reduccion"), "cobertura");
-    EXPECT_EQ(e.Valor("radio"), 2);
+    // 3003 - 243 have a position twice; 123 have not two or three even digits;
+    // of the rest, 20 sum outside 3..7.
+    e.Lineas({{"N", "15"}, {"C", "3003"}, {"eliminadas_digito", "2760"}, {"eliminadas_filtro_4", "123"},
+              {"eliminadas_filtro_5", "0"}, {"eliminadas_filtro_6", "20"}, {"condicionados", "100"},
+              {"todas_validas", "0"}, {"reduccion", "cobertura"}, {"radio", "2"}});
     EXPECT_EQ(e.Valor("resultado"), static_cast<long long>(e.numeros.size()));
     EXPECT_LT(e.numeros.size(), 100u);
     EXPECT_EQ(std::set<std::string>(e.numeros.begin(), e.numeros.end()).size(), e.numeros.size());
@@ -149,17 +149,14 @@ TEST(BancoCalcular, MetodoRadioYSinReduccion) {
     b.Rejilla({{{1, 7}, {0}, {3, 4, 9}, {5}, {2, 8}}});
     Ejecucion e = Correr(dir, b.Guardar(dir / "base.xml"));
     ASSERT_EQ(e.estado, 0) << e.errores;
-    EXPECT_EQ(e.valores.at("reduccion"), "ninguna");
+    e.Lineas({{"reduccion", "ninguna"}, {"resultado", "12"}, {"tiempo_reducir_ms", "0.000"}});
     EXPECT_EQ(e.valores.count("radio"), 0u);
-    EXPECT_EQ(e.Valor("resultado"), 12);
     EXPECT_EQ(e.numeros, (std::vector<std::string>{"10352", "10358", "10452", "10458", "10952", "10958", "70352",
                                                    "70358", "70452", "70458", "70952", "70958"}));
-    EXPECT_EQ(e.Valor("tiempo_reducir_ms"), 0);
     // One digit per position: nothing is eliminated at all.
     b.Rejilla({{{4}, {0}, {0}, {7}, {1}}});
     e = Correr(dir, b.Guardar(dir / "uno.xml"));
-    EXPECT_EQ(e.Valor("C"), 1);
-    EXPECT_EQ(e.Valor("todas_validas"), 1);
+    e.Lineas({{"C", "1"}, {"todas_validas", "1"}});
     EXPECT_EQ(e.numeros, (std::vector<std::string>{"40071"}));
 
     b.Rejilla({{{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}}});
@@ -169,8 +166,7 @@ TEST(BancoCalcular, MetodoRadioYSinReduccion) {
     for (const auto& [opciones, metodo] : {std::pair{"", "secuencial_porcentaje"}, {" --bets", "secuencial_exacto"}}) {
         e = Correr(dir, base + opciones);
         ASSERT_EQ(e.estado, 0) << e.errores;
-        EXPECT_EQ(e.valores.at("reduccion"), metodo);
-        EXPECT_EQ(e.Valor("radio"), 2);
+        e.Lineas({{"reduccion", metodo}, {"radio", "2"}});
     }
 }
 
@@ -207,11 +203,7 @@ TEST(BancoCalcular, ApuestasCiclosYFicheroDeNumeros) {
     std::ofstream(dir / "numeros.txt", std::ios::binary) << "12345\r\n1-2-3-4-6\r\n99999\r\n12345\r\n12346\r\n";
     const Ejecucion e = Correr(dir, b.Guardar(dir / "e.xml") + " --numbers " + (dir / "numeros.txt"));
     ASSERT_EQ(e.estado, 0) << e.errores;
-    EXPECT_EQ(e.Valor("N"), 11);
-    EXPECT_EQ(e.Valor("C"), 3);
-    EXPECT_EQ(e.Valor("eliminadas_digito"), 0);
-    EXPECT_EQ(e.Valor("eliminadas_filtro_6"), 1);
-    EXPECT_EQ(e.Valor("todas_validas"), 0);
+    e.Lineas({{"N", "11"}, {"C", "3"}, {"eliminadas_digito", "0"}, {"eliminadas_filtro_6", "1"}, {"todas_validas", "0"}});
     EXPECT_EQ(e.numeros, (std::vector<std::string>{"12345", "12346"}));
     EXPECT_NE(e.errores.find("repetidos"), std::string::npos);
 }
@@ -243,7 +235,7 @@ TEST(BancoCalcular, CalcularQueSeDetieneSaleConTres) {
         b.d.porcentaje = c.porcentaje;
         const Ejecucion e = Correr(dir, b.Guardar(dir / "base.xml"));
         EXPECT_EQ(e.estado, 3);
-        EXPECT_EQ(e.valores.count("error") ? e.valores.at("error") : "", c.error);
+        e.Lineas({{"error", c.error}});
         EXPECT_TRUE(e.numeros.empty());
     }
 }
