@@ -1,21 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <utility>
 
 #include "panel_impresion.h"
 
-TEST(PanelImpresion, NumericBoxes) {
+TEST(PanelImpresion, CajasNumericas) {
     for (const char* si : {"0", " 12 ", "-900", "+5", "1.5", "007"}) EXPECT_TRUE(EsNumerico(si)) << si;
     for (const char* no : {"", "  ", "+", "-", "1-", "1e3", "0x10", "12a", "1.2.3", "--1"}) EXPECT_FALSE(EsNumerico(no)) << no;
-    EXPECT_EQ(ValorTexto("-900"), -900);
-    EXPECT_EQ(ValorTexto(" 25 "), 25);
-    EXPECT_EQ(ValorTexto("2.5"), 2);
-    EXPECT_EQ(ValorTexto("abc"), 0);
-    EXPECT_EQ(ValorTexto("99999999999"), 2147483647);
+    for (auto [texto, valor] : {std::pair{"-900", -900}, {" 25 ", 25}, {"2.5", 2}, {"abc", 0}, {"99999999999", 2147483647}})
+        EXPECT_EQ(ValorTexto(texto), valor) << texto;
 }
 
-TEST(PanelImpresion, DrawDataNeedsFourNumericBoxesButNoRange) {
+TEST(PanelImpresion, DatosDelSorteoPidenCuatroCajasNumericasSinIntervalo) {
     EXPECT_TRUE(ValidarDatosSorteo("102", "20", "45", "0"));
     EXPECT_FALSE(ValidarDatosSorteo("102", "20", "", "2024"));
     EXPECT_FALSE(ValidarDatosSorteo("102", "20", "5", " "));
@@ -23,15 +21,13 @@ TEST(PanelImpresion, DrawDataNeedsFourNumericBoxesButNoRange) {
     EXPECT_FALSE(ValidarDatosSorteo("102", "x", "5", "2024"));
 }
 
-TEST(PanelImpresion, MarginRepair) {
-    EXPECT_EQ(RepararMargen("", "900"), "900");
-    EXPECT_EQ(RepararMargen("-", "900"), "900");
-    EXPECT_EQ(RepararMargen("+", "1000"), "1000");
-    EXPECT_EQ(RepararMargen("-35", "900"), "-35");
-    EXPECT_EQ(RepararMargen("0", "1000"), "0");
+TEST(PanelImpresion, ReparacionDeMargenes) {
+    for (auto [caja, anterior, reparada] : {std::tuple{"", "900", "900"}, {"-", "900", "900"}, {"+", "1000", "1000"},
+                                            {"-35", "900", "-35"}, {"0", "1000", "0"}})
+        EXPECT_EQ(RepararMargen(caja, anterior), reparada) << caja;
 }
 
-TEST(PanelImpresion, TicketRangesOfTwentyFive) {
+TEST(PanelImpresion, IntervalosDeVeinticincoDecimos) {
     const RangoDecimos todos = RangoTodos(25);
     EXPECT_EQ((std::array{todos.indice, todos.primero, todos.ultimo}), (std::array{0, 1, 25}));
     const RangoDecimos r = RangoIntervalo("3", "7", 25);
@@ -47,7 +43,7 @@ TEST(PanelImpresion, TicketRangesOfTwentyFive) {
     EXPECT_EQ((std::array{uno.indice, uno.primero, uno.ultimo}), (std::array{24, 25, 25}));
 }
 
-TEST(PanelImpresion, DrawDateAndWeekday) {
+TEST(PanelImpresion, FechaYDiaDeLaSemana) {
     EXPECT_EQ(TextoNumeroSorteo(5), "005");
     EXPECT_EQ(TextoNumeroSorteo(1234), "1234");
     const auto lunes = LeerFechaSorteo("04/03/2024");
@@ -64,7 +60,7 @@ TEST(PanelImpresion, DrawDateAndWeekday) {
     EXPECT_EQ(UnirFechaSorteo("05", 2, "2024"), "05/3/2024");
 }
 
-TEST(PanelImpresion, DateKey) {
+TEST(PanelImpresion, ClaveDeFecha) {
     EXPECT_EQ(ClaveFechaSorteo("05", "03", "2024"), "20240305");
     EXPECT_EQ(ClaveFechaSorteo(" 29", "02 ", "2024"), "20240229");
     EXPECT_FALSE(ClaveFechaSorteo("31", "02", "2024"));
@@ -72,7 +68,7 @@ TEST(PanelImpresion, DateKey) {
     EXPECT_FALSE(ClaveFechaSorteo("01", "13", "2024"));
 }
 
-TEST(PanelImpresion, PageLayoutInTwipsKeepsTheSlotSize) {
+TEST(PanelImpresion, PaginaEnTwipsConservaElTamanoDelHueco) {
     struct Fila {
         int32_t ancho, alto, izquierdo, superior;
         size_t huecos;

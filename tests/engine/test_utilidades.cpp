@@ -67,32 +67,6 @@ TEST(TextoLineas, SeparadoresYEspacios) {
     }
 }
 
-class ConfigImpresion : public ::testing::Test {
-protected:
-    std::string ruta = (std::filesystem::temp_directory_path() /
-                        ("config_imp_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt"))
-                           .string();
-    void TearDown() override { std::remove(ruta.c_str()); }
-    void Escribir(const std::string& texto) { std::ofstream(ruta, std::ios::binary) << texto; }
-};
-
-TEST_F(ConfigImpresion, LeeTresLineasYLasMalasQuedanPorDefecto) {
-    AjustesImpresion a;
-    a.gMargenSuperior = 5;
-    LeerConfigImpresion(a, ruta);  // no file
-    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{1000, 1000, 0}));
-    Escribir(" 800 \r\n-50\r\n 1\r\n99\r\n");
-    LeerConfigImpresion(a, ruta);
-    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{800, -50, 1}));
-    Escribir("700\r\nabc\r\n1\r\n");
-    LeerConfigImpresion(a, ruta);
-    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{700, 1000, 0}));
-    Escribir("12.5\r\n13.5\r\n");  // halves to even; a short file stops early
-    LeerConfigImpresion(a, ruta);
-    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{12, 14, 0}));
-}
-
 TEST(ConvertirEntero, FormasIntervalosYRedondeo) {
     constexpr int64_t kMin = INT32_MIN, kMax = INT32_MAX;
     constexpr FormaEntero kTodo{};
@@ -123,8 +97,23 @@ TEST(ConvertirEntero, FormasIntervalosYRedondeo) {
     }
 }
 
-TEST_F(ConfigImpresion, GuardarYLeerDeVuelta) {
+TEST(ConfigImpresion, LeeTresLineasLasMalasQuedanPorDefectoYGuardaLoQueLee) {
+    const std::string ruta = (std::filesystem::temp_directory_path() / "vortesalin_config_imp.txt").string();
     AjustesImpresion a;
+    a.gMargenSuperior = 5;
+    std::remove(ruta.c_str());
+    LeerConfigImpresion(a, ruta);  // no file
+    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{1000, 1000, 0}));
+    const std::pair<const char*, std::array<int32_t, 3>> casos[] = {
+        {" 800 \r\n-50\r\n 1\r\n99\r\n", {800, -50, 1}},
+        {"700\r\nabc\r\n1\r\n", {700, 1000, 0}},
+        {"12.5\r\n13.5\r\n", {12, 14, 0}},  // halves to even; a short file stops early
+    };
+    for (const auto& [texto, valores] : casos) {
+        std::ofstream(ruta, std::ios::binary) << texto;
+        LeerConfigImpresion(a, ruta);
+        EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), valores) << texto;
+    }
     a.gMargenSuperior = -20;
     a.gMargenIzquierdo = 300;
     a.gOrientacion = 1;
@@ -134,6 +123,7 @@ TEST_F(ConfigImpresion, GuardarYLeerDeVuelta) {
     EXPECT_EQ(contenido.str(), "-20 \r\n 300 \r\n 1 \r\n");
     AjustesImpresion b;
     LeerConfigImpresion(b, ruta);
+    std::remove(ruta.c_str());
     EXPECT_EQ((std::array{b.gMargenSuperior, b.gMargenIzquierdo, b.gOrientacion}), (std::array{-20, 300, 1}));
     EXPECT_FALSE(GuardarConfigImpresion(a, "/nonexistent-dir/config_imp.txt"));
 }

@@ -18,53 +18,39 @@ const std::string kOrden = "ERROR: La suma mínima de un intervalo no puede ser 
 const std::string kNumeros = "ERROR: Los intervalos solo admiten números";
 }  // namespace
 
-TEST(ValidacionSumas, IntervalosValidosSeLeenConCerosAlaIzquierdaYBlancos) {
-    Textos minimos = Ceros(), maximos = Ceros();
-    minimos[0] = "007";
-    maximos[0] = " 45";
-    minimos[1] = "0";  // an active interval may start at 0
-    maximos[1] = "10";
-    minimos[9] = "12";
-    maximos[9] = "12";
-    IntervalosSuma leidos;
-    ASSERT_EQ(ValidarIntervalosSuma(minimos, maximos, leidos), "");
-    EXPECT_EQ(leidos.minimos[0], 7);
-    EXPECT_EQ(leidos.maximos[0], 45);
-    EXPECT_EQ(leidos.minimos[1], 0);
-    EXPECT_EQ(leidos.maximos[1], 10);
-    EXPECT_EQ(leidos.minimos[9], 12);
-    EXPECT_EQ(leidos.maximos[9], 12);
-    for (int i = 2; i < 9; ++i) EXPECT_EQ(leidos.minimos[i] | leidos.maximos[i], 0);
-}
-
-TEST(ValidacionSumas, CadaFalloDaSuMensajeYNoCambiaNada) {
-    struct Caso {
+// A valid interval 1 (1-9), then the row's interval 4: read when valid,
+// otherwise its message and nothing read at all.
+TEST(ValidacionSumas, CadaIntervaloSeLeeODaSuMensaje) {
+    const struct {
         const char* minimo;
         const char* maximo;
         const std::string& mensaje;
+        int16_t leidoMin, leidoMax;
+    } casos[] = {
+        {"007", " 45", "", 7, 45},  // leading zeros and blanks
+        {"0", "10", "", 0, 10},     // an active interval may start at 0
+        {"12", "12", "", 12, 12},
+        {"-0", "0", "", 0, 0},      // inactive: not checked further
+        {"", "0", kNulos, 0, 0},   {"0", "  ", kNulos, 0, 0},   {"-5", "10", kMinimo, 0, 0},
+        {"5", "46", kMaximo, 0, 0}, {"20", "10", kOrden, 0, 0}, {"x", "5", kNumeros, 0, 0},
     };
-    const Caso casos[] = {
-        {"", "0", kNulos},   {"0", "  ", kNulos},   {"-5", "10", kMinimo}, {"5", "46", kMaximo},
-        {"20", "10", kOrden}, {"x", "5", kNumeros},
-    };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         Textos minimos = Ceros(), maximos = Ceros();
-        minimos[0] = "1";  // a valid interval before the failing one
+        minimos[0] = "1";
         maximos[0] = "9";
         minimos[3] = c.minimo;
         maximos[3] = c.maximo;
         IntervalosSuma leidos;
         leidos.minimos[0] = 33;
         EXPECT_EQ(ValidarIntervalosSuma(minimos, maximos, leidos), c.mensaje) << c.minimo << " " << c.maximo;
-        EXPECT_EQ(leidos.minimos[0], 33);
+        IntervalosSuma esperados;
+        esperados.minimos[0] = c.mensaje.empty() ? 1 : 33;
+        esperados.maximos[0] = c.mensaje.empty() ? 9 : 0;
+        esperados.minimos[3] = c.leidoMin;
+        esperados.maximos[3] = c.leidoMax;
+        EXPECT_EQ(leidos.minimos, esperados.minimos) << c.minimo << " " << c.maximo;
+        EXPECT_EQ(leidos.maximos, esperados.maximos) << c.minimo << " " << c.maximo;
     }
-    // 5-45 is the widest accepted; an inactive -0 interval is not checked further.
-    Textos minimos = Ceros(), maximos = Ceros();
-    minimos[4] = "5";
-    maximos[4] = "45";
-    minimos[5] = "-0";
-    IntervalosSuma leidos;
-    EXPECT_EQ(ValidarIntervalosSuma(minimos, maximos, leidos), "");
 }
 
 TEST(ValidacionSumas, LecturaDeEnteros) {
