@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <map>
@@ -17,28 +16,13 @@
 #include <vector>
 
 #include "ajustes_filtros.h"
+#include "ayuda_base_xml.h"
 #include "base_xml.h"
 #include "modelo.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
 using DigitosPorPosicion = std::array<std::vector<int>, kPosiciones>;
-
-class Carpeta {
-public:
-    Carpeta() {
-        fs::remove_all(ruta_);
-        fs::create_directories(ruta_);
-    }
-    ~Carpeta() { fs::remove_all(ruta_); }
-    std::string operator/(const std::string& nombre) const { return (ruta_ / nombre).string(); }
-
-private:
-    fs::path ruta_ = fs::temp_directory_path() / ("vortesalin_banco_" + std::to_string(::getpid()) + "_" +
-                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-};
 
 struct Base {
     DatosBaseXML d;
@@ -73,7 +57,7 @@ struct Ejecucion {
     }
 };
 
-Ejecucion Correr(const Carpeta& dir, const std::string& argumentos) {
+Ejecucion Correr(const CarpetaTemporal& dir, const std::string& argumentos) {
     const std::string orden = std::string(VORTESALIN_BANCO) + " " + argumentos + " 2>" + (dir / "stderr.txt");
     Ejecucion e;
     FILE* p = ::popen(orden.c_str(), "r");
@@ -107,7 +91,7 @@ Ejecucion Correr(const Carpeta& dir, const std::string& argumentos) {
 const DigitosPorPosicion kTresDigitos = {{{0, 1, 2}, {0, 1, 2}, {0, 1, 2}, {0, 1, 2}, {0, 1, 2}}};
 
 TEST(BancoCalcular, SalidaEnOrdenConFiltrosMarcados) {
-    Carpeta dir;
+    CarpetaTemporal dir("banco");
     Base b;
     b.Rejilla(kTresDigitos);
     b.d.tipoReduccionIndice = 1;
@@ -144,7 +128,7 @@ TEST(BancoCalcular, SalidaEnOrdenConFiltrosMarcados) {
 // Which method ran and with what radius, as the engine chose it; with no
 // reduction the result is every conditioned number.
 TEST(BancoCalcular, MetodoRadioYSinReduccion) {
-    Carpeta dir;
+    CarpetaTemporal dir("banco");
     Base b;
     b.Rejilla({{{1, 7}, {0}, {3, 4, 9}, {5}, {2, 8}}});
     Ejecucion e = Correr(dir, b.Guardar(dir / "base.xml"));
@@ -171,7 +155,7 @@ TEST(BancoCalcular, MetodoRadioYSinReduccion) {
 }
 
 TEST(BancoCalcular, ApuestasCiclosYFicheroDeNumeros) {
-    Carpeta dir;
+    CarpetaTemporal dir("banco");
     Base b;
     b.Rejilla(kTresDigitos);
     b.d.tipoReduccionIndice = 1;
@@ -209,7 +193,7 @@ TEST(BancoCalcular, ApuestasCiclosYFicheroDeNumeros) {
 }
 
 TEST(BancoCalcular, CalcularQueSeDetieneSaleConTres) {
-    Carpeta dir;
+    CarpetaTemporal dir("banco");
     Base b;
     b.Rejilla(kTresDigitos);
     b.d.tipoReduccionIndice = 1;
@@ -241,7 +225,7 @@ TEST(BancoCalcular, CalcularQueSeDetieneSaleConTres) {
 }
 
 TEST(BancoCalcular, FicherosIlegiblesYUsoSalenConDos) {
-    Carpeta dir;
+    CarpetaTemporal dir("banco");
     Base b;
     b.Rejilla(kTresDigitos);
     const std::string base = b.Guardar(dir / "base.xml");
