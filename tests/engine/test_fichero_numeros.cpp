@@ -35,16 +35,12 @@ LecturaNumeros Leer(const std::string& texto, const OpcionesLecturaNumeros& o = 
 }
 
 // n numbers of five digits each, with the given line end.
-std::string Fichero(int32_t n, const std::string& fin, uint32_t semilla = 1) {
+std::string Fichero(int64_t n, const std::string& fin) {
     std::string t;
-    t.resize(static_cast<size_t>(n) * (5 + fin.size()));
-    char* o = t.data();
-    uint32_t v = semilla;
-    for (int32_t i = 0; i < n; ++i) {
-        v = (v * 7919 + 13) % 100000;
-        for (int p = 4, x = static_cast<int>(v); p >= 0; --p, x /= 10) o[p] = static_cast<char>('0' + x % 10);
-        o += 5;
-        for (char c : fin) *o++ = c;
+    char numero[8];
+    for (int64_t i = 0; i < n; ++i) {
+        std::snprintf(numero, sizeof numero, "%05d", static_cast<int>(i * 7919 % 100000));
+        t.append(numero).append(fin);
     }
     return t;
 }
@@ -168,7 +164,7 @@ TEST(FicheroNumeros, QuitarRepetidosComoUnConjuntoOrdenado) {
 
 TEST(FicheroNumeros, FicheroEnDiscoIgualQueEnMemoria) {
     // Lines straddle the 4 MB blocks, and one line is longer than a block.
-    const std::string texto = Fichero(900000, "\r\n", 5) + std::string(5 << 20, '-') + "54321\r\n" + "1 2 3 4 5";
+    const std::string texto = Fichero(900000, "\r\n") + std::string(5 << 20, '-') + "54321\r\n" + "1 2 3 4 5";
     const std::string ruta = (fs::temp_directory_path() / ("vortesalin_num_" + std::to_string(::getpid()))).string();
     {
         std::ofstream f(ruta, std::ios::binary);
