@@ -1,16 +1,121 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "aleatorio.h"
+#include "ayuda_tablas.h"
 #include "config_impresion.h"
+#include "fecha_sorteo.h"
+#include "panel_impresion.h"
 #include "texto.h"
+#include "validacion_grupos.h"
+#include "validacion_sumas.h"
+#include "validacion_terminaciones.h"
+
+namespace {
+
+using Argumentos = std::vector<std::string>;
+
+std::string SiNo(bool b) { return b ? "si" : "no"; }
+
+// Keys by name, other keys as their character; 0 (the key dropped) as "nada".
+const std::map<std::string, int> kTeclas = {{"Intro", kTeclaIntro}, {"Retroceso", kTeclaRetroceso},
+                                            {"Escape", kTeclaEscape}, {"nada", 0}};
+
+std::string Tecla(int codigo) {
+    for (const auto& [nombre, c] : kTeclas)
+        if (c == codigo) return nombre;
+    return std::string(1, static_cast<char>(codigo));
+}
+
+std::string Rango(const RangoDecimos& r) {
+    const char* const kErrores[] = {"Ninguno", "IntervaloIncompleto", "IntervaloFuera", "DecimoFuera"};
+    return std::string(kErrores[static_cast<int>(r.error)]) + " " + std::to_string(r.indice) + " " +
+           std::to_string(r.primero) + " " + std::to_string(r.ultimo);
+}
+
+// Each function of the table, its result shown as text.
+const std::map<std::string, std::function<std::string(const Argumentos&)>> kFunciones = {
+    {"ConvertirEntero", [](const Argumentos& a) {
+         const char* const kEstados[] = {"Correcta", "NoNumero", "FueraDeIntervalo"};
+         const FormaEntero forma = a[3] == "cifras" ? kSoloCifras : FormaEntero{.blancos = a[3] != "sin blancos"};
+         const EnteroLeido r = ConvertirEntero(a[0], std::stoll(a[1]), std::stoll(a[2]), forma);
+         return std::string(kEstados[static_cast<int>(r.estado)]) + " " + std::to_string(r.valor);
+     }},
+    // The beep flag is set either way, whatever it held before.
+    {"FiltrarTecla", [](const Argumentos& a) {
+         const int tecla = a[1].size() == 1 ? a[1][0] : kTeclas.at(a[1]);
+         bool pitarSi = true, pitarNo = false;
+         const int devuelta = FiltrarTecla(a[0], tecla, std::stoi(a[2]), &pitarSi);
+         FiltrarTecla(a[0], tecla, std::stoi(a[2]), &pitarNo);
+         return Tecla(devuelta) + (pitarSi != pitarNo ? " ?" : pitarNo ? " pita" : "");
+     }},
+    {"TextoValidoParaModo", [](const Argumentos& a) { return SiNo(TextoValidoParaModo(a[0], std::stoi(a[1]))); }},
+    {"SinEspacios", [](const Argumentos& a) { return SiNo(SinEspacios(a[0])); }},
+    {"LimpiarSeparadores", [](const Argumentos& a) {
+         std::string s = a[0];
+         const std::string devuelta = LimpiarSeparadores(s);
+         return devuelta == s ? s : "devuelve " + devuelta + ", deja " + s;
+     }},
+    {"EsNumerico", [](const Argumentos& a) { return SiNo(EsNumerico(a[0])); }},
+    {"ValorTexto", [](const Argumentos& a) { return std::to_string(ValorTexto(a[0])); }},
+    {"RepararMargen", [](const Argumentos& a) { return RepararMargen(a[0], a[1]); }},
+    {"ValidarDatosSorteo", [](const Argumentos& a) { return SiNo(ValidarDatosSorteo(a[0], a[1], a[2], a[3])); }},
+    {"RangoTodos", [](const Argumentos& a) { return Rango(RangoTodos(std::stoi(a[0]))); }},
+    {"RangoIntervalo", [](const Argumentos& a) { return Rango(RangoIntervalo(a[0], a[1], std::stoi(a[2]))); }},
+    {"RangoDecimo", [](const Argumentos& a) { return Rango(RangoDecimo(a[0], std::stoi(a[1]))); }},
+    {"TextoNumeroSorteo", [](const Argumentos& a) { return TextoNumeroSorteo(std::stoi(a[0])); }},
+    {"LeerFechaSorteo", [](const Argumentos& a) {
+         const auto f = LeerFechaSorteo(a[0]);
+         return f ? f->dia + " " + std::to_string(f->mes) + " " + f->anio + " " + std::to_string(f->diaSemana) : "no";
+     }},
+    {"UnirFechaSorteo", [](const Argumentos& a) { return UnirFechaSorteo(a[0], std::stoi(a[1]), a[2]); }},
+    {"ClaveFechaSorteo", [](const Argumentos& a) { return ClaveFechaSorteo(a[0], a[1], a[2]).value_or("no"); }},
+    {"SemanaDelAnio", [](const Argumentos& a) {
+         return std::to_string(SemanaDelAnio(std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2])));
+     }},
+    {"LeerEnteroCaja", [](const Argumentos& a) {
+         int16_t v = 99;
+         return LeerEnteroCaja(a[0], v) ? std::to_string(v) : "no";
+     }},
+    {"PaginaDeGrupo", [](const Argumentos& a) { return std::to_string(PaginaDeGrupo(std::stoll(a[0]))); }},
+    {"ValidarSumaTerminaciones", [](const Argumentos& a) {
+         const ResultadoSumaTerminaciones r = ValidarSumaTerminaciones(a[0], a[1]);
+         return r.error ? std::string(r.error) : std::to_string(r.minimo) + " " + std::to_string(r.maximo);
+     }},
+};
+
+}  // namespace
+
+// tests/data/funciones.txt: one case a line, "function|argument|...|result",
+// fields as written but for \t and \r.
+TEST(Funciones, TablaDeCasos) {
+    std::istringstream tabla(prueba::Dato("funciones.txt"));
+    int casos = 0;
+    for (std::string linea; std::getline(tabla, linea);) {
+        if (linea.empty() || linea[0] == '#') continue;
+        for (auto [escrito, caracter] : {std::pair{"\\t", "\t"}, {"\\r", "\r"}})
+            for (size_t i; (i = linea.find(escrito)) != std::string::npos;) linea.replace(i, 2, caracter);
+        Argumentos campos;
+        std::istringstream partes(linea);
+        for (std::string campo; std::getline(partes, campo, '|');) campos.push_back(campo);
+        if (linea.back() == '|') campos.push_back("");
+        const std::string esperado = campos.back();
+        campos.pop_back();
+        ASSERT_TRUE(kFunciones.count(campos[0])) << linea;
+        EXPECT_EQ(kFunciones.at(campos[0])(Argumentos(campos.begin() + 1, campos.end())), esperado) << linea;
+        ++casos;
+    }
+    EXPECT_GT(casos, 100);
+}
 
 TEST(FuenteAleatoria, SemillaRepiteLaSecuenciaEnElIntervaloSemiabierto) {
     FuenteAleatoria f;
@@ -33,68 +138,6 @@ TEST(FuenteAleatoria, SemillaRepiteLaSecuenciaEnElIntervaloSemiabierto) {
     f.Reiniciar();
     f.Sembrar(1236);
     EXPECT_NE(f.Siguiente(), primera[0]);
-}
-
-TEST(FiltrarTecla, Modos) {
-    const struct {
-        const char* caja;
-        int tecla, modo, devuelta;
-        bool pita;
-    } casos[] = {{"", '7', 1, '7', false},           {"", 'a', 1, 0, true},
-                 {"", '.', 1, 0, true},             {"", '-', 1, 0, true},
-                 {"", kTeclaIntro, 1, 0, true},     {"1", kTeclaRetroceso, 1, kTeclaRetroceso, false},
-                 {"1", kTeclaEscape, 1, kTeclaEscape, false}, {"1", kTeclaIntro, 17, kTeclaIntro, false},
-                 {"", '-', 8, '-', false},          {"-", '-', 8, 0, false},  // a second sign: dropped quietly
-                 {"5", '+', 8, 0, false},           {"", '.', 8, 0, true},
-                 {"", kTeclaIntro, 8, 0, true}};
-    for (const auto& c : casos) {
-        bool pitar = !c.pita;
-        EXPECT_EQ(FiltrarTecla(c.caja, c.tecla, c.modo, &pitar), c.devuelta) << c.caja << " " << c.tecla << " " << c.modo;
-        EXPECT_EQ(pitar, c.pita) << c.caja << " " << c.tecla << " " << c.modo;
-    }
-    EXPECT_TRUE(TextoValidoParaModo("-12", 8));
-    EXPECT_FALSE(TextoValidoParaModo("-12", 1));
-    EXPECT_FALSE(TextoValidoParaModo("1 2", 17));
-}
-
-TEST(TextoLineas, SeparadoresYEspacios) {
-    EXPECT_TRUE(SinEspacios("12345"));
-    EXPECT_FALSE(SinEspacios("1 2 3 4 5"));
-    for (std::string s : {"1-2-3-4-5", "1,2,3,4,5", "1 2 3 4 5", "1*2-3,4+ 5"}) {
-        const std::string devuelto = LimpiarSeparadores(s);
-        EXPECT_EQ(s, "12345");
-        EXPECT_EQ(devuelto, "12345");
-    }
-}
-
-TEST(ConvertirEntero, FormasIntervalosYRedondeo) {
-    constexpr int64_t kMin = INT32_MIN, kMax = INT32_MAX;
-    constexpr FormaEntero kTodo{};
-    const struct {
-        const char* texto;
-        int64_t minimo, maximo;
-        FormaEntero forma;
-        Conversion estado;
-        int64_t valor;
-    } casos[] = {
-        {" 12\t\r", kMin, kMax, kTodo, Conversion::Correcta, 12},
-        {"-3.50", kMin, kMax, kTodo, Conversion::Correcta, -4},  // halves to even
-        {".51", kMin, kMax, kTodo, Conversion::Correcta, 1},
-        {"9.4", 0, 9, kTodo, Conversion::FueraDeIntervalo, 9},  // the number as written is above 9
-        {"-0.4", 0, 9, kTodo, Conversion::FueraDeIntervalo, 0},
-        {"99999999999999999999999999", kMin, kMax, kTodo, Conversion::FueraDeIntervalo, kMax},
-        {"-2147483649", kMin, kMax, kTodo, Conversion::FueraDeIntervalo, kMin},
-        {"007", 0, kMax, kSoloCifras, Conversion::Correcta, 7},
-        {"+7", 0, kMax, kSoloCifras, Conversion::NoNumero, 0},
-        {" 7", 0, kMax, kSoloCifras, Conversion::NoNumero, 0},
-        {"7.0", 0, kMax, kSoloCifras, Conversion::NoNumero, 0},
-        {"5 ", 0, 9, {.blancos = false}, Conversion::NoNumero, 0},
-    };
-    for (const auto& c : casos) {
-        const EnteroLeido r = ConvertirEntero(c.texto, c.minimo, c.maximo, c.forma);
-        EXPECT_EQ(r.estado, c.estado) << c.texto;
-        EXPECT_EQ(r.valor, c.valor) << c.texto;
-    }
 }
 
 TEST(ConfigImpresion, LeeTresLineasLasMalasQuedanPorDefectoYGuardaLoQueLee) {

@@ -52,12 +52,3 @@ TEST(ValidacionSumas, CadaIntervaloSeLeeODaSuMensaje) {
         EXPECT_EQ(leidos.maximos, esperados.maximos) << c.minimo << " " << c.maximo;
     }
 }
-
-TEST(ValidacionSumas, LecturaDeEnteros) {
-    int16_t v = 99;
-    EXPECT_TRUE(LeerEnteroCaja("+12", v));
-    EXPECT_EQ(v, 12);
-    EXPECT_TRUE(LeerEnteroCaja("-32768", v));
-    EXPECT_EQ(v, -32768);
-    for (const char* malo : {"", "-", "1 2", "1e2", "32768", "99999999999", "٣"}) EXPECT_FALSE(LeerEnteroCaja(malo, v)) << malo;
-}
