@@ -45,30 +45,6 @@ TEST(NumerosTerminal, FicheroDeSorteoIdaYVuelta) {
     EXPECT_EQ(otras.sorteo->diaSemana, -1);
 }
 
-TEST(NumerosTerminal, SorteoMalFormadoNombraLaLinea) {
-    const std::string c = kCabecera;
-    const struct {
-        std::string texto;
-        const char* mensaje;
-    } filas[] = {
-        {"", "(Se esperaba «Sorteo:» (Línea 1))"},
-        {"Sorteo: 0\n", "(Falta el identificador del sorteo (no puede ser 0) (Línea 1))"},
-        {"Sorteo: 7\nPrimer premio: 1\n", "(Se esperaba «Nombre:» (Línea 2))"},
-        {"Sorteo: 7\r\nNombre: x\r\n", "(Se esperaba «Primer premio:» (Línea 3))"},
-        {c + "12345;1\n\n12345\n", "(Se esperaba número;cantidad;series (Línea 7))"},
-        {c + "123456;1\n", "('123456' no es un número de 5 cifras (Línea 5))"},
-        {c + "12a45;1\n", "('12a45' no es un número de 5 cifras (Línea 5))"},
-        {c + "1234;1\n", "('1234' no es un número de 5 cifras (Línea 5))"},
-        {c + "12345;-3;1\n", "('-3' no es una cantidad disponible (Línea 5))"},
-        {c + "12345;;1\n", "('' no es una cantidad disponible (Línea 5))"},
-    };
-    for (const auto& f : filas) {
-        const LecturaSorteo l = LeerTextoSorteo(f.texto, "20261222");
-        EXPECT_FALSE(l.sorteo) << f.texto;
-        EXPECT_EQ(l.error, std::string("ERROR AL LEER EL SORTEO, SORTEO NO CARGADO ") + f.mensaje) << f.texto;
-    }
-}
-
 TEST(NumerosTerminal, CarpetaPorFechaUltimoAnteriorYSiguiente) {
     const auto carpeta = std::filesystem::temp_directory_path() / "vortesalin_sorteos_test";
     std::filesystem::remove_all(carpeta);

@@ -14,6 +14,8 @@
 #include "ayuda_tablas.h"
 #include "config_impresion.h"
 #include "fecha_sorteo.h"
+#include "fichero_numeros.h"
+#include "numeros_terminal.h"
 #include "panel_impresion.h"
 #include "texto.h"
 #include "validacion_grupos.h"
@@ -25,6 +27,22 @@ namespace {
 using Argumentos = std::vector<std::string>;
 
 std::string SiNo(bool b) { return b ? "si" : "no"; }
+
+// A field as written, but for \t, \r, \n and \xHH.
+std::string SinEscapes(const std::string& campo) {
+    std::string r;
+    for (size_t i = 0; i < campo.size(); ++i) {
+        if (campo[i] != '\\' || i + 1 == campo.size()) {
+            r += campo[i];
+        } else if (campo[++i] == 'x') {
+            r += static_cast<char>(std::stoi(campo.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            r += campo[i] == 't' ? '\t' : campo[i] == 'r' ? '\r' : campo[i] == 'n' ? '\n' : campo[i];
+        }
+    }
+    return r;
+}
 
 // Keys by name, other keys as their character; 0 (the key dropped) as "nada".
 const std::map<std::string, int> kTeclas = {{"Intro", kTeclaIntro}, {"Retroceso", kTeclaRetroceso},
@@ -87,6 +105,21 @@ const std::map<std::string, std::function<std::string(const Argumentos&)>> kFunc
          return LeerEnteroCaja(a[0], v) ? std::to_string(v) : "no";
      }},
     {"PaginaDeGrupo", [](const Argumentos& a) { return std::to_string(PaginaDeGrupo(std::stoll(a[0]))); }},
+    // The numbers read, or the message; a refused file leaves nothing read.
+    {"LeerTextoNumeros", [](const Argumentos& a) {
+         const LecturaNumeros l = LeerTextoNumeros(a[0], kLecturaPrincipal);
+         if (!l.Correcta()) return l.error + (l.total == 0 && l.digitos.empty() && l.CasillasUsadas().Contar() == 0 ? "" : " ?");
+         std::string s = l.total == 0 ? "ninguno" : l.forma == FormaFichero::Compacta ? "compacta:" : "separada:";
+         for (int32_t j = 1; j <= l.total; ++j) {
+             s += ' ';
+             for (int p = 1; p <= 5; ++p) s += static_cast<char>('0' + l.Digito(j, p));
+         }
+         return s + (l.limiteAlcanzado ? " (límite)" : "");
+     }},
+    {"LeerTextoSorteo", [](const Argumentos& a) {
+         const LecturaSorteo l = LeerTextoSorteo(a[0], "20261222");
+         return l.sorteo ? "sorteo " + l.sorteo->id : l.error;
+     }},
     {"ValidarSumaTerminaciones", [](const Argumentos& a) {
          const ResultadoSumaTerminaciones r = ValidarSumaTerminaciones(a[0], a[1]);
          return r.error ? std::string(r.error) : std::to_string(r.minimo) + " " + std::to_string(r.maximo);
@@ -95,18 +128,15 @@ const std::map<std::string, std::function<std::string(const Argumentos&)>> kFunc
 
 }  // namespace
 
-// tests/data/funciones.txt: one case a line, "function|argument|...|result",
-// fields as written but for \t and \r.
+// tests/data/funciones.txt: one case a line, "function|argument|...|result".
 TEST(Funciones, TablaDeCasos) {
     std::istringstream tabla(prueba::Dato("funciones.txt"));
     int casos = 0;
     for (std::string linea; std::getline(tabla, linea);) {
         if (linea.empty() || linea[0] == '#') continue;
-        for (auto [escrito, caracter] : {std::pair{"\\t", "\t"}, {"\\r", "\r"}})
-            for (size_t i; (i = linea.find(escrito)) != std::string::npos;) linea.replace(i, 2, caracter);
         Argumentos campos;
         std::istringstream partes(linea);
-        for (std::string campo; std::getline(partes, campo, '|');) campos.push_back(campo);
+        for (std::string campo; std::getline(partes, campo, '|');) campos.push_back(SinEscapes(campo));
         if (linea.back() == '|') campos.push_back("");
         const std::string esperado = campos.back();
         campos.pop_back();
