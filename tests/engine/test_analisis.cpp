@@ -35,19 +35,6 @@ TEST(Analisis, ListasYFrecuencias) {
     EXPECT_EQ(ContarFrecuencias(t, 3), esperadas);
 }
 
-TEST(Analisis, PorcentajesRedondeanAlPar) {
-    EXPECT_EQ(PorcentajeCentesimas(1, 8), 1250);    // 12.5 exactly
-    EXPECT_EQ(PorcentajeCentesimas(1, 3), 3333);    // 33.333...
-    EXPECT_EQ(PorcentajeCentesimas(2, 3), 6667);    // 66.666...
-    EXPECT_EQ(PorcentajeCentesimas(1, 32), 312);    // 3.125 -> 3.12
-    EXPECT_EQ(PorcentajeCentesimas(3, 32), 938);    // 9.375 -> 9.38
-    EXPECT_EQ(PorcentajeCentesimas(1, 80000), 0);   // 0.00125
-    EXPECT_EQ(PorcentajeCentesimas(1, 40000), 0);   // 0.0025 -> 0.00
-    EXPECT_EQ(PorcentajeCentesimas(3, 40000), 1);   // 0.0075 -> 0.01
-    EXPECT_EQ(PorcentajeCentesimas(2118760, 2118760), 10000);
-    EXPECT_EQ(PorcentajeCentesimas(5, 0), 0);
-}
-
 TEST(Analisis, InformeConRejillaYListas) {
     const TablaNumeros t = Tabla({"12345", "12999"});
     const std::string informe = InformeAnalisis(ContarFrecuencias(t, 2), 2, AnalizarPrimerasCifras(t, 2),

@@ -12,7 +12,9 @@
 
 #include "aleatorio.h"
 #include "ayuda_tablas.h"
+#include "analisis.h"
 #include "config_impresion.h"
+#include "escrutinio.h"
 #include "fecha_sorteo.h"
 #include "fichero_numeros.h"
 #include "numeros_terminal.h"
@@ -119,6 +121,40 @@ const std::map<std::string, std::function<std::string(const Argumentos&)>> kFunc
     {"LeerTextoSorteo", [](const Argumentos& a) {
          const LecturaSorteo l = LeerTextoSorteo(a[0], "20261222");
          return l.sorteo ? "sorteo " + l.sorteo->id : l.error;
+     }},
+    // Interval 1 valid (1-9) and interval 4 the row's: what is read, or the
+    // message with nothing read at all.
+    {"ValidarIntervalosSuma", [](const Argumentos& a) {
+         std::array<std::string, kIntervalosSuma> minimos, maximos;
+         minimos.fill("0"), maximos.fill("0");
+         minimos[0] = "1", maximos[0] = "9";
+         minimos[3] = a[0], maximos[3] = a[1];
+         IntervalosSuma leidos;
+         leidos.minimos[0] = 33;
+         const IntervalosSuma antes = leidos;
+         const std::string mensaje = ValidarIntervalosSuma(minimos, maximos, leidos);
+         if (!mensaje.empty()) return mensaje + (leidos.minimos == antes.minimos && leidos.maximos == antes.maximos ? "" : " ?");
+         std::string s;
+         for (int i = 0; i < kIntervalosSuma; ++i)
+             s += std::to_string(leidos.minimos[i]) + "-" + std::to_string(leidos.maximos[i]) + (i + 1 < kIntervalosSuma ? " " : "");
+         return s;
+     }},
+    {"FijarSorteoPorDefecto", [](const Argumentos& a) {
+         AjustesImpresion x;
+         x.gTituloImpresion = x.gPieImpresion = x.gNombreSorteo = "x";
+         x.gPrecioDecimo = 3;
+         x.gMargenSuperior = -7;  // print settings are not draw defaults
+         FijarSorteoPorDefecto(x, std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2]));
+         return x.gTituloImpresion + x.gPieImpresion + x.gNombreSorteo + x.gFechaSorteo + " " +
+                std::to_string(x.gNumeroSorteo) + " " + std::to_string(x.gPrecioDecimo) + " " + std::to_string(x.gMargenSuperior);
+     }},
+    {"PorcentajeCentesimas", [](const Argumentos& a) {
+         return std::to_string(PorcentajeCentesimas(std::stoi(a[0]), std::stoi(a[1])));
+     }},
+    {"NumeroBloques", [](const Argumentos& a) { return std::to_string(NumeroBloques(std::stoi(a[0]))); }},
+    {"CalcularBloque", [](const Argumentos& a) {
+         const VistaBloque b = CalcularBloque(std::stoi(a[0]), std::stoi(a[1]));
+         return std::to_string(b.desplazamiento) + " " + std::to_string(b.mostrados) + (b.limpiar ? " limpiar" : "");
      }},
     {"ValidarSumaTerminaciones", [](const Argumentos& a) {
          const ResultadoSumaTerminaciones r = ValidarSumaTerminaciones(a[0], a[1]);
