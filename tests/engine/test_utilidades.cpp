@@ -151,6 +151,22 @@ const std::map<std::string, std::function<std::string(const Argumentos&)>> kFunc
     {"PorcentajeCentesimas", [](const Argumentos& a) {
          return std::to_string(PorcentajeCentesimas(std::stoi(a[0]), std::stoi(a[1])));
      }},
+    // Numbers apart by blanks, the winning number, the positions chosen as 0/1:
+    // how many numbers have 0..5 hits by position, then 0..5 trailing hits.
+    {"Escrutar", [](const Argumentos& a) {
+         std::vector<std::string> numeros;
+         std::istringstream lista(a[0]);
+         for (std::string n; lista >> n;) numeros.push_back(n);
+         NumeroGanador ganador{};
+         PosicionesElegidas elegidas{};
+         for (size_t p = 0; p < 5; ++p) ganador[p] = static_cast<uint8_t>(a[1][p] - '0'), elegidas[p] = a[2][p] == '1';
+         const auto r = Escrutar(prueba::Tabla(numeros), static_cast<int32_t>(numeros.size()), ganador, elegidas);
+         std::string s;
+         for (int32_t k : r.AciertosSinOrden) s += std::to_string(k) + " ";
+         s += "/";
+         for (int32_t k : r.AciertosConOrden) s += " " + std::to_string(k);
+         return s;
+     }},
     {"NumeroBloques", [](const Argumentos& a) { return std::to_string(NumeroBloques(std::stoi(a[0]))); }},
     {"CalcularBloque", [](const Argumentos& a) {
          const VistaBloque b = CalcularBloque(std::stoi(a[0]), std::stoi(a[1]));
