@@ -1,3 +1,4 @@
+// Hit counts and the blocks of six are rows of tests/data/funciones.txt.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -20,7 +21,6 @@ NumeroGanador Ganador(const char* s) {
 
 constexpr PosicionesElegidas kTodas{true, true, true, true, true};
 
-// The counts of hits are rows of the table of cases.
 TEST(Escrutinio, InformeLineaALinea) {
     std::string esperado;
     for (const char* linea : {"Escrutado sobre 5 dígitos SIN orden:", "5 Aciertos: 1", "4 Aciertos: 1", "3 Aciertos: 1",
@@ -60,7 +60,6 @@ TEST(Escrutinio, CargasConservanOrdenYRepetidosYCortanEnElOrigen) {
     EXPECT_EQ(destino.Filas(), 0);
 }
 
-// Offsets and counts of the blocks are rows of the table of cases.
 TEST(Escrutinio, SinFilasNoSeMuestraNinguna) {
     EXPECT_EQ(CalcularBloque(1, 0).mostrados, 0);
     EXPECT_EQ(CalcularBloque(0, 0).mostrados, 0);  // never a row before the first
