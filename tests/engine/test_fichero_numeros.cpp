@@ -33,7 +33,7 @@ std::vector<std::string> Numeros(const LecturaNumeros& l) {
 // n numbers of five digits each, with the given line end.
 std::string Fichero(int64_t n, const std::string& fin) {
     std::string t;
-    char numero[8];
+    char numero[16];
     for (int64_t i = 0; i < n; ++i) {
         std::snprintf(numero, sizeof numero, "%05d", static_cast<int>(i * 7919 % 100000));
         t.append(numero).append(fin);
@@ -97,7 +97,7 @@ TEST(FicheroNumeros, QuitarRepetidosComoUnConjuntoOrdenado) {
     std::set<std::string> esperado;
     const int n = 45000;
     for (int i = 0; i < n; ++i) {
-        char linea[8];
+        char linea[16];
         std::snprintf(linea, sizeof linea, "%05u", static_cast<unsigned>(gen() % 30000) * 3);
         esperado.insert(linea);
         texto += std::string(linea) + "\n";
