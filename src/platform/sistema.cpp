@@ -13,6 +13,20 @@
 #include <memory>
 
 namespace {
+// Qt 6 names file types in the file dialogs ("Folder", "Drive", "%1 File")
+// under a context its Spanish translation does not have yet; the same texts
+// are translated under the file dialog's own context.
+class TraduccionTiposFichero : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* contexto, const char* texto, const char* desambiguacion, int n) const override {
+        if (qstrcmp(contexto, "QAbstractFileIconProvider") != 0) return {};
+        const QString traducido = QCoreApplication::translate("QFileDialog", texto, desambiguacion, n);
+        return traducido == QLatin1String(texto) ? QString() : traducido;
+    }
+};
+
 struct EstadoPrueba {
     bool activo = false;
     bool exito = true;
@@ -76,6 +90,7 @@ bool CargarTraduccionQt() {
         delete traduccion;
         return false;
     }
+    QCoreApplication::installTranslator(new TraduccionTiposFichero(app));
     return true;
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 // Small helpers shared by the window tests.
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -102,4 +106,29 @@ inline void ActivarPruebasVentana() {
     PruebaMensajes::Activar();
     PruebaMensajes::Limpiar();
     PruebaDialogos::Activar();
+}
+
+// What a box, list, text area, button or label shows, and "+" after it when
+// its background is `marca`.
+inline QString Visto(QObject& ventana, const QString& nombre, const QColor& marca = QColor()) {
+    const QWidget* w = Hijo<QWidget>(ventana, nombre);
+    QString texto;
+    if (const auto* caja = qobject_cast<const QLineEdit*>(w))
+        texto = caja->text();
+    else if (const auto* lista = qobject_cast<const QComboBox*>(w))
+        texto = lista->currentText();
+    else if (const auto* area = qobject_cast<const QPlainTextEdit*>(w))
+        texto = area->toPlainText();
+    else if (const auto* boton = qobject_cast<const QAbstractButton*>(w))
+        texto = boton->text();
+    else
+        texto = Hijo<QLabel>(ventana, nombre)->text();
+    return w->palette().color(QPalette::Window) == marca ? texto + QLatin1Char('+') : texto;
+}
+
+// What these controls show, in order.
+inline QStringList Vistos(QObject& ventana, const QStringList& nombres, const QColor& marca = QColor()) {
+    QStringList vistos;
+    for (const QString& n : nombres) vistos << Visto(ventana, n, marca);
+    return vistos;
 }

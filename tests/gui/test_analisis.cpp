@@ -26,18 +26,11 @@ private slots:
                       {"txtDecenasJugadas", "05: 1\n07: 1\n", "lbl2UltimasCifras", "7/100"},
                       {"txtCentenasJugadas", "005: 1\n007: 1\n", "lbl3UltimasCifras", "8/1000"}};
         for (const auto& l : listas) {
-            QVERIFY2(Hijo<QPlainTextEdit>(v, l.caja)->toPlainText().startsWith(l.comienzo), l.caja);
-            QCOMPARE(Hijo<QLabel>(v, l.etiqueta)->text(), QString(l.distintos));
+            QVERIFY2(Visto(v, l.caja).startsWith(l.comienzo), l.caja);
+            QCOMPARE(Visto(v, l.etiqueta), QString(l.distintos));
         }
-        // Cell k of the grid: digit (k - 1) % 10 at position (k - 1) / 10 + 1, blue when played.
-        const auto celdas = [&] {
-            QStringList t;
-            for (int k : {1, 2, 11, 35}) {
-                const QLabel* c = Hijo<QLabel>(v, QStringLiteral("lblN_%1").arg(k - 1));
-                t << c->text() + (c->palette().color(QPalette::Window) == QColor(192, 192, 255) ? "+" : "");
-            }
-            return t.join('|');
-        };
+        // Grid cell lblN_k: digit k % 10 at position k / 10 + 1, "+" when blue (played).
+        const auto celdas = [&] { return Vistos(v, {"lblN_0", "lblN_1", "lblN_10", "lblN_34"}, QColor(192, 192, 255)).join('|'); };
         QCOMPARE(celdas(), QString("|1+|7+|2+"));
         auto* boton = Hijo<QPushButton>(v, "cmdSwitch");
         Pulsar(boton);

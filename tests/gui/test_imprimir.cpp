@@ -14,21 +14,6 @@
 
 namespace {
 
-// What these boxes, lists and labels show, in order.
-QStringList Valores(QObject& v, const QStringList& nombres) {
-    QStringList valores;
-    for (const QString& n : nombres) {
-        QWidget* w = Hijo<QWidget>(v, n);
-        if (auto* caja = qobject_cast<QLineEdit*>(w))
-            valores << caja->text();
-        else if (auto* lista = qobject_cast<QComboBox*>(w))
-            valores << lista->currentText();
-        else
-            valores << Hijo<QLabel>(v, n)->text();
-    }
-    return valores;
-}
-
 void Escribir(QObject& v, const char* nombre, const QString& texto) {
     auto* c = Hijo<QLineEdit>(v, QString::fromLatin1(nombre));
     c->clear();
@@ -56,13 +41,12 @@ QStringList PaginasPng(const QString& pdf, int ppp) {
     return paginas;
 }
 
-// What the QR codes of these images hold; zbarimg ends each code with a line
-// break, so the codes are told apart by the text they all start with.
+// What the QR codes of these images hold after the text `inicio`, sorted; a
+// code that does not start with it leaves text before the first one.
 QStringList CodigosQR(const QStringList& imagenes, const QString& inicio) {
-    QString todos = QString::fromUtf8(Salida("zbarimg", QStringList{"-q", "--raw"} + imagenes));
-    todos.chop(1);
-    return todos.split(QRegularExpression(QStringLiteral("\n(?=") + QRegularExpression::escape(inicio) + QLatin1Char(')')),
-                       Qt::SkipEmptyParts);
+    QStringList codigos = QString::fromUtf8(Salida("zbarimg", QStringList{"-q", "--raw"} + imagenes)).split(inicio);
+    codigos.sort();
+    return codigos;
 }
 
 }  // namespace
@@ -109,37 +93,41 @@ private slots:
         FijarResultado(sesion_, numeros_);
     }
 
-    // The saved data fill the boxes; a bad saved value stops the loading
-    // there, with its message.
+    // The load fills the window in three stages; a bad saved value stops it,
+    // with its message, before the next stage. A row lists what its stage fills.
     void CargaMuestraLosDatosGuardados() {
-        const QStringList cajas{"txtNombreQuinielaBase", "lblBoletos", "txtTitulo", "txtNombreSorteo", "txtNumeroSorteo",
-                                "txtPrecioSorteo", "txtAnchuraREVERSOBOLETOS", "txtAlturaREVERSOBOLETOS", "cboOrientacion",
-                                "cboDiaSorteo", "txtDiaSorteo", "cboMesSorteo", "txtAnioSorteo", "cboTipoPapel"};
-        struct Caso {
+        struct Etapa {
             int orientacion;
             const char* fecha;
             QString mensaje;
-            QStringList valores;
+            QStringList llenos;
         };
-        const Caso casos[] = {
+        const Etapa etapas[] = {
             {5, "10/03/2024", "ERROR: Valor de propiedad no válido (380)",
-             {"Mi base.xml", "25", "", "Nombre Sorteo", "102", "20", "-35", "1200", "Vertical", "L", "", "ENE", "",
-              "Décimos y códigos QR"}},
+             {"txtNombreQuinielaBase=Mi base.xml", "lblBoletos=25", "txtAnchuraREVERSOBOLETOS=-35",
+              "txtAlturaREVERSOBOLETOS=1200", "cboTipoPapel=Décimos y códigos QR"}},
             {0, "31/02/2024", "ERROR: No coinciden los tipos (13)",
-             {"Mi base.xml", "25", "Peña", "Sorteo del jueves", "005", "3", "-35", "1200", "Vertical", "L", "", "ENE", "",
-              "Décimos y códigos QR"}},
+             {"txtTitulo=Peña", "txtNombreSorteo=Sorteo del jueves", "txtNumeroSorteo=005", "txtPrecioSorteo=3"}},
             {1, "10/03/2024", "",
-             {"Mi base.xml", "25", "Peña", "Sorteo del jueves", "005", "3", "-35", "1200", "Horizontal", "D", "10", "MAR", "2024",
-              "Décimos y códigos QR"}},
+             {"cboOrientacion=Horizontal", "cboDiaSorteo=D", "txtDiaSorteo=10", "cboMesSorteo=MAR", "txtAnioSorteo=2024"}},
         };
+        // What the boxes hold until a stage fills them.
+        QStringList esperado{"txtTitulo=", "txtNombreSorteo=Nombre Sorteo", "txtNumeroSorteo=102", "txtPrecioSorteo=20",
+                             "cboOrientacion=Vertical", "cboDiaSorteo=L", "txtDiaSorteo=", "cboMesSorteo=ENE", "txtAnioSorteo="};
         std::unique_ptr<frmImprimir> v;
-        for (const Caso& c : casos) {
+        for (const Etapa& e : etapas) {
             PruebaMensajes::Limpiar();
-            sesion_.impresion.gOrientacion = c.orientacion;
-            sesion_.impresion.gFechaSorteo = c.fecha;
+            sesion_.impresion.gOrientacion = e.orientacion;
+            sesion_.impresion.gFechaSorteo = e.fecha;
             v = Abrir();
-            QCOMPARE(Textos().join('\n'), c.mensaje);
-            QCOMPARE(Valores(*v, cajas), c.valores);
+            QCOMPARE(Textos().join('\n'), e.mensaje);
+            for (const QString& lleno : e.llenos) {
+                esperado.removeIf([&](const QString& x) { return x.section('=', 0, 0) == lleno.section('=', 0, 0); });
+                esperado << lleno;
+            }
+            QStringList visto;
+            for (const QString& x : esperado) visto << x.section('=', 0, 0) + '=' + Visto(*v, x.section('=', 0, 0));
+            QCOMPARE(visto, esperado);
         }
 
         // Paper type 1 shows the background option; type 0 the header option.
@@ -156,34 +144,12 @@ private slots:
         // Keys the boxes drop.
         Escribir(*v, "txtAnchuraREVERSOBOLETOS", QStringLiteral("-1a2-"));
         Escribir(*v, "txtDiaSorteo", QStringLiteral("-x7"));
-        QCOMPARE(Valores(*v, {"txtAnchuraREVERSOBOLETOS", "txtDiaSorteo"}), (QStringList{"-12", "7"}));
+        QCOMPARE(Vistos(*v, {"txtAnchuraREVERSOBOLETOS", "txtDiaSorteo"}), (QStringList{"-12", "7"}));
 
         // The close box is refused; only "Volver" closes.
         v->close();
         QVERIFY(v->isVisible());
         QVERIFY(!(v->windowFlags() & Qt::WindowCloseButtonHint));
-    }
-
-    void VolverGuardaMargenesFicheroYDatos() {
-        auto v = Abrir();
-        Hijo<QLineEdit>(*v, "txtAnchuraREVERSOBOLETOS")->clear();
-        Escribir(*v, "txtAlturaREVERSOBOLETOS", QStringLiteral("-"));
-        Hijo<QComboBox>(*v, "cboOrientacion")->setCurrentIndex(0);
-        Hijo<QLineEdit>(*v, "txtNumeroSorteo")->clear();
-        Hijo<QLineEdit>(*v, "txtPrecioSorteo")->clear();
-        Escribir(*v, "txtDiaSorteo", QStringLiteral("05"));
-        Escribir(*v, "txtPie", QStringLiteral("Suerte"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdVolver"));
-        QVERIFY(!v->isVisible());
-        const AjustesImpresion& a = sesion_.impresion;
-        QCOMPARE((QList<int>{a.gMargenIzquierdo, a.gMargenSuperior, a.gOrientacion, a.gNumeroSorteo, a.gPrecioDecimo}),
-                 (QList<int>{900, 1000, 0, 102, 20}));
-        QCOMPARE(a.gFechaSorteo, std::string("05/3/2024"));
-        QCOMPARE(a.gPieImpresion, std::string("Suerte"));
-        AjustesImpresion leidos;
-        leidos.gMargenIzquierdo = leidos.gMargenSuperior = leidos.gOrientacion = 7;
-        LeerConfigImpresion(leidos, dir_.filePath(QStringLiteral("config_imp.txt")).toStdString());
-        QCOMPARE((QList<int>{leidos.gMargenSuperior, leidos.gMargenIzquierdo, leidos.gOrientacion}), (QList<int>{1000, 900, 0}));
     }
 
     // Every refusal says why and prints nothing.
@@ -225,36 +191,32 @@ private slots:
 
     // What is typed is viewed and printed without "Volver": in the text of
     // every page and in the QR codes, with the right tickets in order.
-    void ImprimeLoTecleado() {
+    // "Volver" then stores it, with the margins repaired.
+    void ImprimeLoTecleadoYVolverLoGuarda() {
         struct Caso {
             int papel, opcion, porQR, orientacion;
             int32_t desde, hasta;
-            int paginas, codigos;
+            int paginas;
         };
         const Caso casos[] = {
-            {1, 0, 1, 1, 1, 25, 3, 25},  // all tickets, nine a landscape page
-            {0, 1, 4, 0, 3, 7, 1, 2},    // QR codes only, four tickets each
+            {1, 0, 1, 1, 1, 25, 3},  // all tickets, nine a landscape page
+            {0, 1, 4, 0, 3, 7, 1},   // QR codes only, four tickets each
         };
         auto v = Abrir();
-        Escribir(*v, "txtTitulo", QStringLiteral("Peña Prueba"));
-        Escribir(*v, "txtPie", QStringLiteral("Suerte a todos"));
-        Escribir(*v, "txtNombreSorteo", QStringLiteral("Sorteo Ñandú"));
-        Escribir(*v, "txtNumeroSorteo", QStringLiteral("7"));
-        Escribir(*v, "txtPrecioSorteo", QStringLiteral("15"));
-        Escribir(*v, "txtDiaSorteo", QStringLiteral("3"));
+        for (auto [caja, texto] : {std::pair{"txtTitulo", "Peña Prueba"}, {"txtPie", "Suerte a todos"},
+                                   {"txtNombreSorteo", "Sorteo Ñandú"}, {"txtNumeroSorteo", "7"}, {"txtPrecioSorteo", "15"},
+                                   {"txtDiaSorteo", "3"}, {"txtAnioSorteo", "2027"}, {"txtPriBoleto", "3"}, {"txtUltBoleto", "7"}})
+            Escribir(*v, caja, QString::fromUtf8(texto));
         Hijo<QComboBox>(*v, "cboMesSorteo")->setCurrentIndex(5);
-        Escribir(*v, "txtAnioSorteo", QStringLiteral("2027"));
         Hijo<QComboBox>(*v, "cboDiaSorteo")->setCurrentIndex(2);
-        Escribir(*v, "txtPriBoleto", QStringLiteral("3"));
-        Escribir(*v, "txtUltBoleto", QStringLiteral("7"));
         const QString datos = QStringLiteral("Sorteo Ñandú\nSorteo Nº 007\nMiércoles 3 JUN 2027\nPrecio: 15 euros\n");
 
         // The viewer shows the first ticket's code and locks the panel until it is shut.
         Pulsar(Hijo<QToolButton>(*v, "cmdVisorQR"));
-        QCOMPARE(Valores(*v, {"lblDecimoQR", "lblNumeroBoletoVisorQR"}), (QStringList{numeros_[0], "Décimo 1 de 25"}));
+        QCOMPARE(Vistos(*v, {"lblDecimoQR", "lblNumeroBoletoVisorQR"}), (QStringList{numeros_[0], "Décimo 1 de 25"}));
         const QString png = dir_.filePath(QStringLiteral("visor.png"));
         QVERIFY(Hijo<QLabel>(*v, "picVisorQR")->pixmap().save(png));
-        QCOMPARE(CodigosQR({png}, datos), QStringList{datos + QStringLiteral("Décimo 1: ") + numeros_[0]});
+        QCOMPARE(CodigosQR({png}, datos), (QStringList{"", "Décimo 1: " + numeros_[0] + '\n'}));
         QCOMPARE(EstadosDistintos(*v, {"=picVisorContenedor", "-cmdImprimir", "-cmdVolver", "-txtTitulo", "-cboTipoGeneradorQR",
                                        "-optImBoletos_2", "+cmdCerrarpicContenedor"}),
                  QString());
@@ -290,8 +252,6 @@ private slots:
             QCOMPARE(texto.count(QStringLiteral("Peña Prueba")), c.paginas);
             QCOMPARE(texto.count(QStringLiteral("Suerte a todos")), c.paginas);
             const QStringList numeros = numeros_.mid(c.desde - 1, c.hasta - c.desde + 1);
-            QStringList esperados, leidos;
-            for (int32_t n = c.desde; n <= c.hasta; ++n) esperados << QStringLiteral("Décimo %1: %2").arg(n).arg(numeros_[n - 1]);
             if (c.papel == 1) {
                 QStringList impresos;
                 for (const auto& m : QRegularExpression(QStringLiteral("(?<!\\d)\\d{5}(?!\\d)")).globalMatch(texto))
@@ -301,20 +261,15 @@ private slots:
             }
             const QStringList paginas = PaginasPng(v->SalidaPdf, 200);
             QCOMPARE(QImage(paginas.value(0)).width() > QImage(paginas.value(0)).height(), c.orientacion == 1);
-            const QStringList codigos = CodigosQR(paginas, datos);
-            QCOMPARE(codigos.size(), c.codigos);
-            for (const QString& codigo : codigos) {
-                QVERIFY2(codigo.startsWith(datos), qPrintable(codigo));
-                leidos << codigo.mid(datos.size()).split('\n');
+            // Every code holds the draw data and then its tickets, porQR of them.
+            QStringList codigos{QString()};
+            for (int32_t n = c.desde; n <= c.hasta; ++n) {
+                if ((n - c.desde) % c.porQR == 0) codigos << QString();
+                codigos.last() += QStringLiteral("Décimo %1: %2\n").arg(n).arg(numeros_[n - 1]);
             }
-            std::sort(leidos.begin(), leidos.end(), [](const QString& a, const QString& b) {
-                return a.section(' ', 1, 1).chopped(1).toInt() < b.section(' ', 1, 1).chopped(1).toInt();
-            });
-            QCOMPARE(leidos, esperados);
+            codigos.sort();
+            QCOMPARE(CodigosQR(paginas, datos), codigos);
         }
-        // Nothing is stored before "Volver".
-        QCOMPARE(sesion_.impresion.gNombreSorteo, std::string("Sorteo del jueves"));
-        QCOMPARE(sesion_.impresion.gNumeroSorteo, int16_t{5});
 
         // No printer installed: the save dialog says the tickets go to a PDF file.
         if (QPrinterInfo::availablePrinterNames().isEmpty()) {
@@ -326,6 +281,23 @@ private slots:
             QCOMPARE(PruebaDialogos::Mostrados().last().titulo,
                      QStringLiteral("No hay ninguna impresora instalada: los décimos se guardarán en un fichero PDF"));
         }
+
+        // Nothing was stored before "Volver"; empty boxes store their defaults.
+        const AjustesImpresion& a = sesion_.impresion;
+        QCOMPARE(a.gNombreSorteo + ' ' + a.gFechaSorteo, std::string("Sorteo del jueves 10/03/2024"));
+        Hijo<QLineEdit>(*v, "txtAnchuraREVERSOBOLETOS")->clear();
+        Escribir(*v, "txtAlturaREVERSOBOLETOS", QStringLiteral("-"));
+        Hijo<QLineEdit>(*v, "txtNumeroSorteo")->clear();
+        Hijo<QLineEdit>(*v, "txtPrecioSorteo")->clear();
+        Pulsar(Hijo<QPushButton>(*v, "cmdVolver"));
+        QVERIFY(!v->isVisible());
+        QCOMPARE((QList<int>{a.gMargenIzquierdo, a.gMargenSuperior, a.gOrientacion, a.gNumeroSorteo, a.gPrecioDecimo}),
+                 (QList<int>{900, 1000, 0, 102, 20}));
+        QCOMPARE(a.gNombreSorteo + ' ' + a.gFechaSorteo + ' ' + a.gPieImpresion, std::string("Sorteo Ñandú 3/6/2027 Suerte a todos"));
+        AjustesImpresion leidos;
+        leidos.gMargenIzquierdo = leidos.gMargenSuperior = leidos.gOrientacion = 7;
+        LeerConfigImpresion(leidos, v->RutaConfig.toStdString());
+        QCOMPARE((QList<int>{leidos.gMargenSuperior, leidos.gMargenIzquierdo, leidos.gOrientacion}), (QList<int>{1000, 900, 0}));
     }
 
     // The margins move a ticket (twips, 20 to a pixel at 72 dots per inch)

@@ -8,14 +8,11 @@
 
 namespace {
 
-QString Caja(QObject& v, const char* nombre) { return Hijo<QLineEdit>(v, QString::fromLatin1(nombre))->text(); }
+QString Caja(QObject& v, const char* nombre) { return Visto(v, nombre); }
 
 // The loaded draw as its boxes show it.
 QStringList Datos(QObject& v) {
-    QStringList d;
-    for (const char* c : {"txtIDSorteo", "txtNombreSorteo", "txtPrimerPremio", "txtSegundoPremio", "txtTotalDecimosInternet"})
-        d << Caja(v, c);
-    return d << Hijo<QComboBox>(v, "cboDia")->currentText();
+    return Vistos(v, {"txtIDSorteo", "txtNombreSorteo", "txtPrimerPremio", "txtSegundoPremio", "txtTotalDecimosInternet", "cboDia"});
 }
 
 void ElegirFecha(QObject& v, int dia, int mes, const QString& anio) {
@@ -56,10 +53,8 @@ private slots:
     void AperturaSinSorteo() {
         auto v = Abrir(carpeta_);
         const QDate hoy = QDate::currentDate();
-        QCOMPARE((QStringList{Hijo<QComboBox>(*v, "cboDias")->currentText(), Hijo<QComboBox>(*v, "cboMeses")->currentText(),
-                              Caja(*v, "txtAnio"), Hijo<QComboBox>(*v, "cboTerminaciones_4")->currentText(),
-                              Caja(*v, "txtCantidadDisponibleMIN"), Caja(*v, "txtCantidadDisponibleMAX"),
-                              Caja(*v, "txtNumeroDecimosFiltrados")}),
+        QCOMPARE(Vistos(*v, {"cboDias", "cboMeses", "txtAnio", "cboTerminaciones_4", "txtCantidadDisponibleMIN",
+                             "txtCantidadDisponibleMAX", "txtNumeroDecimosFiltrados"}),
                  (QStringList{hoy.toString("dd"), hoy.toString("MM"), hoy.toString("yyyy"), "*", "1", "99999", "0"}));
         QCOMPARE(Datos(*v), (QStringList{"0", "", "", "", "0", "--"}));
         auto* anio = Hijo<QLineEdit>(*v, "txtAnio");
@@ -119,7 +114,7 @@ private slots:
         Pulsar(Hijo<QToolButton>(*v, "IniFiltrarSorteos"));
         QCOMPARE(Caja(*v, "txtNumeroDecimosFiltrados") + Caja(*v, "txtCantidadDisponibleMIN") + Caja(*v, "txtIDSorteo"),
                  QStringLiteral("01101/2026"));
-        QCOMPARE(Hijo<QComboBox>(*v, "cboTerminaciones_4")->currentText(), QStringLiteral("*"));
+        QCOMPARE(Caja(*v, "cboTerminaciones_4"), QStringLiteral("*"));
         Pulsar(Hijo<QPushButton>(*v, "cmdFiltrar"));
         QCOMPARE(Caja(*v, "txtNumeroDecimosFiltrados"), QStringLiteral("4"));
         Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoAnterior"));

@@ -8,17 +8,10 @@
 
 namespace {
 
-QString Texto(QObject& v, const char* nombre) { return Hijo<QPlainTextEdit>(v, nombre)->toPlainText(); }
+QString Texto(QObject& v, const char* nombre) { return Visto(v, nombre); }
 
 // The labels' texts, "+" after each one shown green (every ending of its type played).
-QString Cuentas(QObject& v, std::initializer_list<const char*> nombres) {
-    QStringList cuentas;
-    for (const char* n : nombres) {
-        const QLabel* l = Hijo<QLabel>(v, n);
-        cuentas << l->text() + (l->palette().color(QPalette::Window) == QColor(192, 255, 192) ? "+" : "");
-    }
-    return cuentas.join(' ');
-}
+QString Cuentas(QObject& v, const QStringList& nombres) { return Vistos(v, nombres, QColor(192, 255, 192)).join(' '); }
 
 }  // namespace
 
@@ -44,7 +37,7 @@ private slots:
                  "tres.txt " + tres);
         QCOMPARE(Texto(v, "txtCentenasJugadas") + '|' + Texto(v, "txtDecenasJugadas") + '|' + Texto(v, "txtUnidadesJugadas"),
                  QString("345: 2\n945: 1|45: 3|5: 3"));
-        const auto tipos = {"lblApuCombinacionNueva", "lblNumeroCentenas", "lblNumeroDecenas", "lblNumeroUnidades"};
+        const QStringList tipos{"lblApuCombinacionNueva", "lblNumeroCentenas", "lblNumeroDecenas", "lblNumeroUnidades"};
         QCOMPARE(Cuentas(v, tipos), QString("3 2/1000 1/100 1/10"));
         QByteArray cien;
         for (int n = 0; n < 100; ++n) cien += QByteArray::number(n + 500).rightJustified(5, '0') + "\r\n";
