@@ -64,7 +64,6 @@ QCheckBox* Marca(QWidget& v, const char* nombre, int i) {
     return Hijo<QCheckBox>(v, QStringLiteral("%1_%2").arg(nombre).arg(i));
 }
 void Escribir(QWidget& v, const char* caja, const char* texto) { Hijo<QLineEdit>(v, caja)->setText(texto); }
-QString Texto(QWidget& v, const QString& nombre) { return Hijo<QWidget>(v, nombre)->property("text").toString(); }
 
 QLabel* Cuenta(QWidget& v, int k) { return Hijo<QLabel>(v, QStringLiteral("lblAciertos_%1").arg(k)); }
 // Whether a count is painted chosen (green), unchosen (white) or neither.
@@ -77,7 +76,7 @@ QList<int> Banderas(const uint8_t* fila, int hasta) { return QList<int>(fila, fi
 void IrAGrupo(QWidget& v, const QString& texto) { Teclear(Hijo<QLineEdit>(v, "txtNumeroGRUPO"), texto); }
 QString Titulos(QWidget& v) {
     QStringList t;
-    for (int k = 0; k < 3; ++k) t << Texto(v, QStringLiteral("lblTitGrupo_%1").arg(k));
+    for (int k = 0; k < 3; ++k) t << Visto(v, QStringLiteral("lblTitGrupo_%1").arg(k));
     return t.join('|');
 }
 QComboBox* Reserva(QWidget& v, int i) { return Hijo<QComboBox>(v, QStringLiteral("cboRESERVAS_%1").arg(i)); }
@@ -396,13 +395,13 @@ private slots:
         e.f.IdGrupoReserva[101] = 5;
         frmFiltroGRUPOSENRESERVAS v(e.contexto);
         v.show();
-        QCOMPARE(Texto(v, "lblNumeroGrupos_4"), QStringLiteral("1"));
+        QCOMPARE(Visto(v, "lblNumeroGrupos_4"), QStringLiteral("1"));
         Reserva(v, 1)->setCurrentIndex(2);  // group 2 to B, still pending
         QCOMPARE(e.f.IdGrupoReserva[2], uint8_t{0});
         Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
         IrAGrupo(v, "100");
         QCOMPARE(e.f.IdGrupoReserva[2], uint8_t{2});
-        QCOMPARE(Texto(v, "lblNumeroGrupos_1"), QStringLiteral("1"));
+        QCOMPARE(Visto(v, "lblNumeroGrupos_1"), QStringLiteral("1"));
         QCOMPARE(Reserva(v, 1)->currentText(), QStringLiteral("E"));
         Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
         QCOMPARE(Textos(), QStringList({"No hay Grupos incluidos en Grupo Reserva B",
@@ -413,14 +412,14 @@ private slots:
         Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
         QCOMPARE(e.f.IdGrupoReserva[101], uint8_t{0});
         QCOMPARE(e.f.IdGrupoReserva[102], uint8_t{8});
-        QCOMPARE(Texto(v, "lblNumeroGrupos_4"), QStringLiteral("0"));
-        QCOMPARE(Texto(v, "lblNumeroGrupos_7"), QStringLiteral("1"));
+        QCOMPARE(Visto(v, "lblNumeroGrupos_4"), QStringLiteral("0"));
+        QCOMPARE(Visto(v, "lblNumeroGrupos_7"), QStringLiteral("1"));
 
         // The close stores the page shown and recounts before checking.
         Reserva(v, 0)->setCurrentIndex(1);
         v.close();
         QCOMPARE(e.f.IdGrupoReserva[103], uint8_t{1});
-        QCOMPARE(Texto(v, "lblNumeroGrupos_0"), QStringLiteral("1"));
+        QCOMPARE(Visto(v, "lblNumeroGrupos_0"), QStringLiteral("1"));
         QVERIFY(v.isVisible());  // group 103 has no cells
         QVERIFY(e.marcas.isEmpty());
     }
@@ -437,12 +436,12 @@ private slots:
         v.show();
         QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
         Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
-        QCOMPARE(Texto(v, "lblNumeroGrupo"), QString("GRUPO 2"));
-        QCOMPARE(Texto(v, "lblTitGrupo_5"), QString("SUBGRUPO 12"));
-        QCOMPARE(Texto(v, "txtAciertos_1"), QString("0,4"));
+        QCOMPARE(Visto(v, "lblNumeroGrupo"), QString("GRUPO 2"));
+        QCOMPARE(Visto(v, "lblTitGrupo_5"), QString("SUBGRUPO 12"));
+        QCOMPARE(Visto(v, "txtAciertos_1"), QString("0,4"));
         QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString());
         for (int i = 0; i < 58; ++i) Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
-        QCOMPARE(Texto(v, "lblNumeroGrupo"), QString("GRUPO 60"));
+        QCOMPARE(Visto(v, "lblNumeroGrupo"), QString("GRUPO 60"));
         QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString());
 
         Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
