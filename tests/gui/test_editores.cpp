@@ -1,23 +1,96 @@
+// The filter editors: what the eight share, their grids, their hit choosers
+// and the paged group editors.
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <QtTest>
+#include <functional>
 
-#include "ayuda_editores.h"
+#include "ayuda_gui.h"
+#include "editores.h"
+#include "frmFiltroGRUPOS.h"
+#include "frmFiltroGRUPOSENRESERVAS.h"
+#include "frmFiltroGRURELACIONADOS.h"
+#include "rejilla_casillas.h"
+#include "selector_aciertos.h"
+#include "sesion.h"
+#include "validacion_grupos.h"
 
 namespace {
+// A filter editor's session whose base holds `celdas`, with every tick (i)
+// and untick (-i) of its filter check box recorded.
+struct EntornoEditor {
+    EstadoSesion sesion;
+    QList<int> marcas;
+    ContextoEditor contexto{sesion, [this](int i) { marcas << i; }, [this](int i) { marcas << -i; }};
+    AjustesFiltros& f = sesion.filtros;
+    explicit EntornoEditor(std::initializer_list<Casilla> celdas = {}) {
+        for (Casilla c : celdas) sesion.rejilla.Fijar(c, true);
+    }
+};
+
+// Opens filter `filtro`'s editor as the main window does and runs `accion` on
+// it once shown. A window the action leaves open is closed past its checks,
+// so that a failed comparison never leaves the test waiting.
+void EnEditor(int filtro, EntornoEditor& e, const std::function<void(QDialog&)>& accion) {
+    QTimer alMostrarse;
+    alMostrarse.setSingleShot(true);
+    QObject::connect(&alMostrarse, &QTimer::timeout, [&accion] {
+        auto* v = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!v) qFatal("no editor shown");
+        accion(*v);
+        if (v->isVisible()) v->QDialog::done(0);
+    });
+    alMostrarse.start(0);
+    AbrirEditorFiltro(filtro, e.contexto, nullptr);
+}
+
+// The cells (1..50) chosen in a settings row that starts at cell 1.
+QList<int> Celdas(const uint8_t* fila) {
+    QList<int> l;
+    for (int c = 1; c <= 50; ++c)
+        if (fila[c - 1] != 0) l << c;
+    return l;
+}
+
 QCheckBox* Marca(QWidget& v, const char* nombre, int i) {
     return Hijo<QCheckBox>(v, QStringLiteral("%1_%2").arg(nombre).arg(i));
 }
 void Escribir(QWidget& v, const char* caja, const char* texto) { Hijo<QLineEdit>(v, caja)->setText(texto); }
+
+QLabel* Cuenta(QWidget& v, int k) { return Hijo<QLabel>(v, QStringLiteral("lblAciertos_%1").arg(k)); }
+// Whether a count is painted chosen (green), unchosen (white) or neither.
+bool Pintada(QLabel* l, bool elegida) {
+    return l->palette().color(QPalette::Window) == (elegida ? QColor(0, 128, 0) : QColor(Qt::white)) &&
+           l->palette().color(QPalette::WindowText) == (elegida ? QColor(Qt::white) : QColor(Qt::black));
+}
+QList<int> Banderas(const uint8_t* fila, int hasta) { return QList<int>(fila, fila + hasta + 1); }
+
+void IrAGrupo(QWidget& v, const QString& texto) { Teclear(Hijo<QLineEdit>(v, "txtNumeroGRUPO"), texto); }
+QString Titulos(QWidget& v) {
+    QStringList t;
+    for (int k = 0; k < 3; ++k) t << Visto(v, QStringLiteral("lblTitGrupo_%1").arg(k));
+    return t.join('|');
+}
+QComboBox* Reserva(QWidget& v, int i) { return Hijo<QComboBox>(v, QStringLiteral("cboRESERVAS_%1").arg(i)); }
 }  // namespace
 
 class PruebaEditores : public QObject {
     Q_OBJECT
 private slots:
-    void init() { ActivarPruebasEditor(); }
+    // Message boxes and the hit chooser answer from queues.
+    void init() {
+        PruebaMensajes::Activar();
+        PruebaMensajes::Limpiar();
+        PruebaSelector::Activar();
+    }
 
     // What the eight editors share: the main window opens each by its filter
     // number; each fits a 1024 x 768 screen; its picture buttons say what
@@ -138,6 +211,249 @@ private slots:
                 QCOMPARE(e.marcas, QList<int>(6, filtro));
             });
         }
+    }
+
+    // The editors that show the digit grid over the base: showing a row drops
+    // its cells outside the base, on opening and on paging, and only from the
+    // rows shown; those cells take no clicks; a click stores the cell in the
+    // row of its grid; select all and clear write that row.
+    void rejillasDeLosEditores() {
+        using F = AjustesFiltros;
+        const struct {
+            int filtro;
+            const char *celdas, *todos, *limpiar;     // the second grid shown (the only one for positions)
+            uint8_t* (*fila)(F&);                     // its settings row
+            uint8_t* (*siguiente)(F&);                // its row after "+", null without pages
+            int todas;                                // cells stored by select all
+            QList<int> marcas;                        // after a click, select all and clear
+        } casos[] = {
+            {kFiltroPosiciones, "lblNumero", "imgALLNumeros", "imgININumeros",
+             [](F& f) { return f.NumerosPosiciones.Datos(); }, nullptr, 50, {9, 9, -9}},
+            {kFiltroGrupos, "lblNumero_G2", "imgALLNumeros_1", "imgININumeros_1",
+             [](F& f) { return f.NumerosGrupo.Fila(2); }, [](F& f) { return f.NumerosGrupo.Fila(5); }, 3, {3}},
+            {kFiltroGruposEnReservas, "lblNumero_G2", "imgALLNumeros_1", "imgININumeros_1",
+             [](F& f) { return f.NumerosGrupoReserva.Fila(2); }, [](F& f) { return f.NumerosGrupoReserva.Fila(5); },
+             3, {10, 10, 10}},
+            {kFiltroGruposRelacionados, "lblNumero_G2", "imgALLNumeros_1", "imgININumeros_1",
+             [](F& f) { return f.NumerosSubgrupo.Fila(2); }, [](F& f) { return f.NumerosSubgrupo.Fila(8); }, 3, {8}},
+        };
+        for (const auto& c : casos) {
+            EntornoEditor e({3, 14, 25});
+            uint8_t* fila = c.fila(e.f);
+            fila[3 - 1] = fila[40 - 1] = 1;
+            uint8_t* siguiente = c.siguiente ? c.siguiente(e.f) : nullptr;
+            if (siguiente) siguiente[14 - 1] = siguiente[40 - 1] = 1;
+            EnEditor(c.filtro, e, [&](QDialog& v) {
+                auto Celda = [&](int i) { return Hijo<QLabel>(v, QStringLiteral("%1_%2").arg(c.celdas).arg(i)); };
+                auto* rejilla = qobject_cast<RejillaCasillas*>(Celda(0)->parentWidget());
+                QCOMPARE(Celdas(fila), QList<int>({3}));
+                QVERIFY(rejilla->AspectoSeleccionado(2));
+                if (siguiente) QCOMPARE(Celdas(siguiente), QList<int>({14, 40}));
+                Pulsar(Celda(39));
+                Pulsar(Celda(13));
+                QCOMPARE(Celdas(fila), QList<int>({3, 14}));
+                Pulsar(Hijo<QToolButton>(v, c.todos));
+                QCOMPARE(Celdas(fila).size(), c.todas);
+                QCOMPARE(rejilla->AspectoSeleccionado(39), c.todas == 50);
+                Pulsar(Hijo<QToolButton>(v, c.limpiar));
+                QVERIFY(Celdas(fila).isEmpty() && !rejilla->AspectoSeleccionado(2));
+                if (siguiente) {
+                    Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
+                    QCOMPARE(Celdas(siguiente), QList<int>({14}));
+                    QVERIFY(rejilla->AspectoSeleccionado(13));
+                }
+                QCOMPARE(e.marcas, c.marcas);  // paging ticks nothing
+            });
+        }
+    }
+
+    // The real windows: the row goes over and back whole (a 2 is no flag);
+    // counts outside the range are neither offered nor changed, by a click or
+    // by all and none; the close box keeps the changes; the reserves window
+    // shows its title.
+    void intercambioConLasVentanas() {
+        PruebaSelector::Desactivar();
+        EntornoEditor e;
+        uint8_t fila[6] = {1, 0, 2, 1, 0, 0};
+        QTimer::singleShot(0, [&e] {
+            QWidget& v = *QApplication::activeModalWidget();
+            [&] {  // the window closes even past a failed check
+                const uint8_t* sel = e.f.AciertosSeleccionados.Datos();
+                QCOMPARE(Banderas(sel, 5), QList<int>({1, 0, 0, 1, 0, 0}));
+                QVERIFY(!Cuenta(v, 0)->isEnabled() && !Cuenta(v, 5)->isEnabled());
+                QVERIFY(!Pintada(Cuenta(v, 0), true) && Pintada(Cuenta(v, 3), true) && Pintada(Cuenta(v, 2), false));
+                for (int k : {0, 5, 3, 1}) Pulsar(Cuenta(v, k));
+                QCOMPARE(Banderas(sel, 5), QList<int>({1, 1, 0, 0, 0, 0}));
+                QVERIFY(Pintada(Cuenta(v, 3), false) && Pintada(Cuenta(v, 1), true));
+                Pulsar(Hijo<QToolButton>(v, "imgTodos"));
+                QCOMPARE(Banderas(sel, 5), QList<int>({1, 1, 1, 1, 1, 0}));
+                Pulsar(Hijo<QToolButton>(v, "imgNinguno"));
+                QVERIFY(Pintada(Cuenta(v, 4), false) && !Pintada(Cuenta(v, 5), true));
+                Pulsar(Cuenta(v, 4));
+            }();
+            v.windowHandle()->close();
+        });
+        QCOMPARE(ProtocoloSelectorAciertos(e.contexto, fila, 1, 4, kFiltroSeguidos), QString("0,4"));
+        QCOMPARE(Banderas(fila, 5), QList<int>({1, 0, 0, 0, 1, 0}));
+
+        QString titulo;
+        QTimer::singleShot(0, [&titulo] {
+            QWidget& v = *QApplication::activeModalWidget();
+            titulo = Hijo<QLabel>(v, "lblTitulo")->text();
+            Pulsar(Hijo<QPushButton>(v, "cmdTodos"));
+            Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
+        });
+        const QString todas = ProtocoloSelectorReservas(e.contexto, e.f.AciertosReserva.Fila(3), QChar('C'));
+        QCOMPARE(titulo, QString("ACIERTOS EN GRUPO C"));
+        QVERIFY(todas.startsWith("0,1,2,") && todas.endsWith(",78,79"));
+        QCOMPARE(Banderas(e.f.AciertosReserva.Fila(3), 79), QList<int>(80, 1));
+        QCOMPARE(e.marcas, QList<int>({kFiltroSeguidos, kFiltroGruposEnReservas}));
+    }
+
+    // Every editor hands its row to the chooser with its range, stores the
+    // choice at once, empty or not, lists it with the stored counts the
+    // chooser does not offer, and ticks its filter each time.
+    void cadaEditorConElSelector() {
+        using F = AjustesFiltros;
+        const struct {
+            int filtro;
+            const char *boton, *caja;
+            uint8_t* (*fila)(F&);
+            int minimo, maximo, fuera;  // fuera: a stored count not offered, -1 none
+            const char *cargada, *elegida, *titulo;  // the list on opening and after the choice
+        } casos[] = {
+            {kFiltroGrupos, "cmdModificar_2", "txtAciertos_2", [](F& f) { return f.AciertosGrupo.Fila(3); }, 0, 5, -1,
+             "2", "1,5", ""},
+            {kFiltroSeguidos, "cmdModificar", "txtNumero", [](F& f) { return f.NumerosSeguidos.Datos(); }, 1, 5, 0,
+             "0,2", "0,1,5", ""},
+            {kFiltroTerminaciones, "cmdModificar_7", "txtAciertos_7", [](F& f) { return f.TerminadosEn.Fila(7); }, 0,
+             5, -1, "2", "1,5", ""},
+            {kFiltroGruposRelacionados, "cmdModificar_5", "txtAciertos_5",
+             [](F& f) { return f.AciertosCondicion.Fila(6); }, 0, 5, -1, "2", "1,5", ""},
+            {kFiltroGruposEnReservas, "cmdModificar_1", "txtAciertos_1",
+             [](F& f) { return f.AciertosGrupoReserva.Fila(2); }, 0, 5, 6, "2,6", "1,5,6", ""},
+            {kFiltroGruposEnReservas, "cmdModificarReservas_3", "txtAciertosReservas_3",
+             [](F& f) { return f.AciertosReserva.Fila(4); }, 0, 79, -1, "2", "1,79", "ACIERTOS EN GRUPO D"},
+        };
+        for (const auto& c : casos) {
+            EntornoEditor e;
+            uint8_t* fila = c.fila(e.f);
+            fila[2] = 1;
+            if (c.fuera >= 0) fila[c.fuera] = 1;
+            const QString sinElegir = c.fuera >= 0 ? QString::number(c.fuera) : QString();
+            EnEditor(c.filtro, e, [&](QDialog& v) {
+                auto* caja = Hijo<QLineEdit>(v, c.caja);
+                QCOMPARE(caja->text(), QString(c.cargada));
+                PruebaSelector::EncolarEleccion({});
+                PruebaSelector::EncolarEleccion({1, c.maximo});
+                Pulsar(Hijo<QPushButton>(v, c.boton));
+                QCOMPARE(caja->text(), sinElegir);
+                Pulsar(Hijo<QPushButton>(v, c.boton));
+                QCOMPARE(caja->text(), QString(c.elegida));
+                const auto& r = PruebaSelector::Mostrados().last();
+                QCOMPARE(r.minimo, c.minimo);
+                QCOMPARE(r.maximo, c.maximo);
+                QCOMPARE(r.titulo, QString(c.titulo));
+                for (int k = 0; k <= std::max(c.maximo, c.fuera); ++k)
+                    QCOMPARE(fila[k], uint8_t(k == 1 || k == c.maximo || k == c.fuera ? 1 : 0));
+                QCOMPARE(e.marcas, QList<int>({c.filtro, c.filtro}));
+            });
+        }
+    }
+
+    // Three groups a page; "-", "+" and the group box move between pages.
+    void paginasYCajaDeGrupo() {
+        EntornoEditor e;
+        frmFiltroGRUPOS v(e.contexto);
+        v.show();
+        QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->text(), QStringLiteral("1"));
+        QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
+        IrAGrupo(v, "360");
+        QCOMPARE(e.f.GrupoActual, int16_t{120});
+        QCOMPARE(Titulos(v), QStringLiteral("GRUPO 358|GRUPO 359|GRUPO 360"));
+        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString());
+        QVERIFY(v.isVisible());  // Enter closes nothing
+
+        for (const char* malo : {"", "361"}) IrAGrupo(v, malo);
+        QCOMPARE(e.f.GrupoActual, int16_t{120});
+        QCOMPARE(Textos(), QStringList(2, QString::fromStdString(MensajeRangoGrupo())));
+        QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->selectedText(), QStringLiteral("361"));
+
+        IrAGrupo(v, "4");
+        QCOMPARE(Titulos(v), QStringLiteral("GRUPO 4|GRUPO 5|GRUPO 6"));
+        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString());
+        Pulsar(Hijo<QPushButton>(v, "cmdMENOSBloque"));
+        QCOMPARE(Titulos(v), QStringLiteral("GRUPO 1|GRUPO 2|GRUPO 3"));
+        QVERIFY(e.marcas.isEmpty());
+    }
+
+    // A group's reserve letter is stored when its page is left or the window
+    // closed, and the count of groups per reserve follows; neither the letters
+    // nor the reserves' title buttons tick the filter.
+    void reservasDeLosGrupos() {
+        EntornoEditor e;
+        e.f.IdGrupoReserva[101] = 5;
+        frmFiltroGRUPOSENRESERVAS v(e.contexto);
+        v.show();
+        QCOMPARE(Visto(v, "lblNumeroGrupos_4"), QStringLiteral("1"));
+        Reserva(v, 1)->setCurrentIndex(2);  // group 2 to B, still pending
+        QCOMPARE(e.f.IdGrupoReserva[2], uint8_t{0});
+        Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
+        IrAGrupo(v, "100");
+        QCOMPARE(e.f.IdGrupoReserva[2], uint8_t{2});
+        QCOMPARE(Visto(v, "lblNumeroGrupos_1"), QStringLiteral("1"));
+        QCOMPARE(Reserva(v, 1)->currentText(), QStringLiteral("E"));
+        Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
+        QCOMPARE(Textos(), QStringList({"No hay Grupos incluidos en Grupo Reserva B",
+                                        "Nº de los Grupos incluidos en Grupo Reserva B : 2"}));
+
+        Reserva(v, 1)->setCurrentIndex(0);
+        Reserva(v, 2)->setCurrentIndex(8);
+        Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
+        QCOMPARE(e.f.IdGrupoReserva[101], uint8_t{0});
+        QCOMPARE(e.f.IdGrupoReserva[102], uint8_t{8});
+        QCOMPARE(Visto(v, "lblNumeroGrupos_4"), QStringLiteral("0"));
+        QCOMPARE(Visto(v, "lblNumeroGrupos_7"), QStringLiteral("1"));
+
+        // The close stores the page shown and recounts before checking.
+        Reserva(v, 0)->setCurrentIndex(1);
+        v.close();
+        QCOMPARE(e.f.IdGrupoReserva[103], uint8_t{1});
+        QCOMPARE(Visto(v, "lblNumeroGrupos_0"), QStringLiteral("1"));
+        QVERIFY(v.isVisible());  // group 103 has no cells
+        QVERIFY(e.marcas.isEmpty());
+    }
+
+    // Each group shows its own six subgroups and their conditions; "Volver"
+    // packs the subgroups only once all 60 groups pass, shown or not.
+    void gruposYEmpaquetado() {
+        EntornoEditor e({1, 2, 3, 4, 5});
+        e.f.NumerosSubgrupo(2, 1) = e.f.NumerosSubgrupo(4, 2) = 1;
+        e.f.AciertosCondicion(1, 1) = e.f.AciertosCondicion(5, 2) = 1;
+        e.f.AciertosCondicion(8, 0) = e.f.AciertosCondicion(8, 4) = e.f.NumerosSubgrupo(8, 3) = 1;
+        e.f.NumerosSubgrupo(6 * 41 + 3, 5) = 1;  // group 42: a subgroup, no condition
+        frmFiltroGRURELACIONADOS v(e.contexto);
+        v.show();
+        QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
+        Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
+        QCOMPARE(Visto(v, "lblNumeroGrupo"), QString("GRUPO 2"));
+        QCOMPARE(Visto(v, "lblTitGrupo_5"), QString("SUBGRUPO 12"));
+        QCOMPARE(Visto(v, "txtAciertos_1"), QString("0,4"));
+        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString());
+        for (int i = 0; i < 58; ++i) Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
+        QCOMPARE(Visto(v, "lblNumeroGrupo"), QString("GRUPO 60"));
+        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString());
+
+        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
+        QCOMPARE(Textos().size(), 1);
+        QCOMPARE(Celdas(e.f.NumerosSubgrupo.Fila(2)), QList<int>({1}));  // nothing packed
+        e.f.NumerosSubgrupo(6 * 41 + 3, 5) = 0;
+        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
+        QVERIFY(!v.isVisible());
+        QCOMPARE(Celdas(e.f.NumerosSubgrupo.Fila(1)), QList<int>({1}));
+        QCOMPARE(Celdas(e.f.NumerosSubgrupo.Fila(2)), QList<int>({2}));
+        for (int fila = 3; fila <= 6; ++fila) QVERIFY(Celdas(e.f.NumerosSubgrupo.Fila(fila)).isEmpty());
+        QCOMPARE(e.f.AciertosCondicion(5, 2), uint8_t{1});
     }
 };
 

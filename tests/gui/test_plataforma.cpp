@@ -17,38 +17,17 @@ private slots:
         PruebaDialogos::Activar();
     }
 
-    void filtrosDeDialogo() {
-        QCOMPARE(FiltrosQt("Fichero BASE (*.XML)|*.XML|Todos los archivos (*.*)|*.*|"),
-                 QStringList({"Fichero BASE (*.XML *.xml)", "Todos los archivos (*)"}));
-        QCOMPARE(FiltrosQt("Ficheros (*.TXT;*.ASC)|*.TXT;*.ASC|"),
-                 QStringList({"Ficheros (*.TXT *.txt *.ASC *.asc)"}));
-        QCOMPARE(QuitarNulos(QString("abc") + QChar(u'\0') + "def"), QString("abc"));
-    }
-
-    // A chosen name keeps its trailing blank; a cancel leaves the record's
-    // title and filter as they were and clears the name.
-    void cancelarConservaTituloEIndice() {
-        RegistroDialogo d;
-        d.Filter = "Fichero BASE (*.XML)|*.XML|";
-        PruebaDialogos::EncolarRuta("/tmp/carpeta/base.xml ");
-        QCOMPARE(MostrarAbrir(d), QString("/tmp/carpeta/base.xml "));
-        d.FilterIndex = 2;
-        QCOMPARE(MostrarGuardar(d), QString());  // nothing queued: cancel
-        QCOMPARE(d.FileName, QString());
-        QCOMPARE(d.FileTitle, QString("base.xml "));
-        QCOMPARE(d.FilterIndex, 2);
-        QCOMPARE(d.gResultadoDialogo, 0);
-        QCOMPARE(PruebaDialogos::Mostrados().size(), 2);
-        QVERIFY(PruebaDialogos::Mostrados().last().guardar);
-    }
-
-    void guardarAnadeLaExtensionDelFiltroElegido() {
+    // Saving adds the chosen filter's extension, else the default one, never
+    // over a typed one, and keeps a trailing blank. The name with its
+    // extension is the one checked for overwriting; "No" asks for a name
+    // again. A cancel keeps the record's title and filter and clears the name.
+    void dialogosDeFichero() {
         QTemporaryDir dir;
         const char* base = "Fichero BASE (*.XML)|*.XML|Todos los archivos (*.*)|*.*|";
         const char* texto = "Fichero de texto (*.TXT)|*.TXT|Todos los archivos (*.*)|*.*|";
         struct Caso { const char* filtro; int indice; const char* defecto; const char* tecleado; const char* guardado; };
         for (const Caso& c : {Caso{base, 1, "", "navidad", "navidad.xml"}, Caso{base, 2, "", "navidad", "navidad"},
-                              Caso{texto, 2, "txt", "lista", "lista.txt"}, Caso{texto, 1, "txt", "a.b", "a.b"}}) {
+                              Caso{texto, 2, "txt", "lista", "lista.txt"}, Caso{texto, 1, "txt", "a.b ", "a.b "}}) {
             RegistroDialogo d;
             d.Filter = c.filtro;
             d.FilterIndex = c.indice;
@@ -56,7 +35,11 @@ private slots:
             PruebaDialogos::EncolarRuta(dir.filePath(c.tecleado));
             QCOMPARE(MostrarGuardar(d), dir.filePath(c.guardado));
         }
-        // The name with its extension is the one checked for overwriting; "No" asks for a name again.
+        QCOMPARE(PruebaDialogos::Mostrados().first().filtros,
+                 QStringList({"Fichero BASE (*.XML *.xml)", "Todos los archivos (*)"}));
+        QCOMPARE(FiltrosQt("Ficheros (*.TXT;*.ASC)|*.TXT;*.ASC|"), QStringList({"Ficheros (*.TXT *.txt *.ASC *.asc)"}));
+        QCOMPARE(QuitarNulos(QString("abc") + QChar(u'\0') + "def"), QString("abc"));
+
         const QString viejo = EscribirFichero(dir, "viejo.xml", "");
         RegistroDialogo d;
         d.Filter = base;
@@ -67,6 +50,13 @@ private slots:
         QCOMPARE(PruebaMensajes::Mostrados().size(), 2);
         QCOMPARE(PruebaMensajes::Mostrados().last().texto, QString("EL FICHERO viejo.xml YA EXISTE, ¿ DESEA REEMPLAZARLO ?"));
         QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto, QString("viejo.xml"));
+
+        d.FilterIndex = 2;
+        QCOMPARE(MostrarAbrir(d), QString());  // nothing queued: cancel
+        QVERIFY(!PruebaDialogos::Mostrados().last().guardar);
+        QCOMPARE(d.FileName + '|' + d.FileTitle, QString("|viejo.xml"));
+        QCOMPARE(d.FilterIndex, 2);
+        QCOMPARE(d.gResultadoDialogo, 0);
     }
 
     // Mode 1 takes digits only, mode 8 a leading minus too; a pasted text

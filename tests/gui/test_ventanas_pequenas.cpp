@@ -43,9 +43,10 @@ private slots:
     }
 
     // The stars start inside the window's own height, at or left of its left
-    // edge; only a left click on the link opens the web page, and a desktop
-    // that cannot open it gives the message.
-    void acercaDeYSuEnlace() {
+    // edge, and move while it is shown; only a left click on the link opens
+    // the web page, and a desktop that cannot open it gives the message. The
+    // close box closes the animated window at once, and the stars stop.
+    void acercaDe() {
         FuenteAleatoria azar;
         frmAcercaDe v(QStringLiteral("2.5 beta"), azar);
         QCOMPARE(Hijo<QLabel>(v, "lblPrograma")->text(), QString("VORTESALIN 2.5 beta"));
@@ -53,29 +54,22 @@ private slots:
             QVERIFY(v.Estrellas().X(i) <= 0 && v.Estrellas().X(i) >= -v.width());
             QVERIFY(v.Estrellas().Y(i) >= 0 && v.Estrellas().Y(i) < v.height());
         }
-        v.show();
-        auto* enlace = Hijo<QLabel>(v, "lblLinkMaltrexo");
-        QTest::mouseClick(enlace, Qt::RightButton);
-        QVERIFY(PruebaSistema::Abiertos().isEmpty());
-        QTest::mouseClick(enlace, Qt::LeftButton);
-        QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({kDireccionWeb}));
-        QVERIFY(PruebaMensajes::Mostrados().isEmpty());
-        PruebaSistema::Activar(false);
-        QTest::mouseClick(enlace, Qt::LeftButton);
-        QCOMPARE(Textos(), QStringList("ERROR: NO SE HA PODIDO ABRIR LA PAGINA WEB (" + kDireccionWeb + ")"));
-        QVERIFY(v.isVisible());
-    }
-
-    // The close box closes the animated window at once, and the stars stop.
-    void acercaDeSeCierraAlMomentoMientrasAnima() {
-        FuenteAleatoria azar;
-        frmAcercaDe v(QStringLiteral("1.0"), azar);
         const CampoEstrellas alCrear = v.Estrellas();
         QElapsedTimer reloj;
         qint64 cerradaEn = -1;
         bool animaba = false;
         QTimer::singleShot(200, &v, [&] {
             animaba = !MismasPosiciones(v.Estrellas(), alCrear);
+            auto* enlace = Hijo<QLabel>(v, "lblLinkMaltrexo");
+            QTest::mouseClick(enlace, Qt::RightButton);
+            QVERIFY(PruebaSistema::Abiertos().isEmpty());
+            QTest::mouseClick(enlace, Qt::LeftButton);
+            QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({kDireccionWeb}));
+            QVERIFY(PruebaMensajes::Mostrados().isEmpty());
+            PruebaSistema::Activar(false);
+            QTest::mouseClick(enlace, Qt::LeftButton);
+            QCOMPARE(Textos(), QStringList("ERROR: NO SE HA PODIDO ABRIR LA PAGINA WEB (" + kDireccionWeb + ")"));
+            QVERIFY(v.isVisible());
             cerradaEn = reloj.elapsed();
             v.windowHandle()->close();
         });
