@@ -12,6 +12,19 @@ namespace {
 void Subgrupo(AjustesFiltros& f, int g, int s, int celda) { f.NumerosSubgrupo((g - 1) * 6 + s, celda) = 1; }
 void Condicion(AjustesFiltros& f, int g, int j, int cuenta = 2) { f.AciertosCondicion((g - 1) * 6 + j, cuenta) = 1; }
 
+// Puts the first `grupos` groups into reserve 1, each with `celda` and one
+// allowed hit, every count of the reserve allowed. A reserve holds up to 360
+// groups but its row of allowed counts ends at 79: a number that satisfies
+// more groups than that is eliminated.
+void Reserva(AjustesFiltros& f, Casilla celda, int grupos) {
+    for (int g = 1; g <= grupos; ++g) {
+        f.IdGrupoReserva[g] = 1;
+        f.NumerosGrupoReserva(g, celda) = 1;
+        f.AciertosGrupoReserva(g, 1) = 1;
+    }
+    for (int j = 0; j <= kMaxAciertosReserva; ++j) f.AciertosReserva(1, j) = 1;
+}
+
 // The single chosen cell of each row of group g, 0 for an empty row.
 std::vector<int> CeldasDeGrupo(const AjustesFiltros& f, int g) {
     std::vector<int> celdas;
@@ -95,7 +108,6 @@ TEST(GruposRelacionados, EmpaquetarMueveLosActivosAlPrincipioEnOrden) {
 // Limits of the groups filters, on the numbers 10000 and 20000.
 TEST(GruposRelacionados, FiltrosEnCasosLimite) {
     using Filtro = int32_t (*)(TablasSesion&, const AjustesFiltros&, const Cesion&);
-    const Casilla uno = prueba::CasillaDe('1', 1);
     const struct {
         Filtro filtro;
         void (*ajustar)(AjustesFiltros&, Casilla);
@@ -106,10 +118,13 @@ TEST(GruposRelacionados, FiltrosEnCasosLimite) {
         {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 1, 1, c), Condicion(f, 1, 1, 1); }, 1},
         // The first empty block ends the filter.
         {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 2, 1, c), Condicion(f, 2, 1, 1); }, 0},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 79); }, 0},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 80); }, 1},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 360); }, 1},
     };
     for (const auto& c : casos) {
         AjustesFiltros f;
-        c.ajustar(f, uno);
+        c.ajustar(f, prueba::CasillaDe('1', 1));
         prueba::Base b({"10000", "20000"});
         EXPECT_EQ(c.filtro(b.t, f, Cesion()), c.eliminadas) << &c - casos;
     }
