@@ -1,7 +1,7 @@
 // What the comparison with the plain version cannot see: refused inputs and
 // option texts, the method table at the cell limit, the stop during the
-// scores, the random switch, and the exact-bets adjustment's random cut and
-// a fill asking for more than there is.
+// scores, short cycles that never reach a yield, the random switch, and the
+// exact-bets adjustment's random cut and a fill asking for more than there is.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -120,6 +120,19 @@ TEST(ReduccionPuntuaciones, DetenerMientrasSeCalculan) {
                                                            "Y:1", "P:89", "Y:1", "C:0", "P:0"}));
     EXPECT_EQ(r.resultado.ciclos, 0);
     EXPECT_EQ(t.gResultado.Filas(), 0);
+}
+
+TEST(ReduccionCiclos, CiclosCortosAtiendenAlBotonDeDetener) {
+    // First fit with cycles on 200 numbers while the bet box says 5000: no
+    // cycle reaches the thousandth candidate, yet stop must be heard.
+    TablasSesion t;
+    BaseCartesiana(t, Primeros({5, 5, 2, 2, 2}));
+    OpcionesReduccion o = Opciones(kTipoReduccion2, "100", true);
+    o.numApuestas = "5000";
+    Corrida r;
+    ASSERT_NO_THROW(r = Reducir(t, o, 7));
+    EXPECT_EQ(r.registro.cesiones, 7);
+    EXPECT_EQ(r.resultado.ciclos, 7);
 }
 
 TEST(ReduccionCiclos, ConAleatorioLosBarajadosCambianDeUnaVezAOtra) {
