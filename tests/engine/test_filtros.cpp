@@ -153,7 +153,8 @@ TEST(Filtros, IgualQueLasReglasFilaAFila) {
             ASSERT_EQ(c.gEliminada, esperado.gEliminada) << prueba;
             if (prueba % 6 != 2) t = c;  // no real base repeats an element in a row
         }
-        const AjustesFiltros a = AjustesAlAzar(azar, densos);
+        // Now and then every filter idle: most must not even walk the rows.
+        const AjustesFiltros a = !densos && prueba % 5 == 0 ? AjustesFiltros() : AjustesAlAzar(azar, densos);
         const TablasSesion inicial = t;
         TablasSesion esperado = t;
         for (int f = 0; f < 8; ++f) {
