@@ -197,7 +197,7 @@ private:
 
     // Exact bets: the first rows of a larger result, or the result topped up
     // with conditioned numbers in the order of three shuffles of all 5-of-50
-    // sets. Only counts up to the conditioned count are compared.
+    // sets, as many as there are.
     void Ajustar() {
         const int32_t u = t_.gResultado.Filas();
         if (u == apuestas_) return;
@@ -228,13 +228,17 @@ private:
                     cederCada(i, 52000);
                     std::swap(orden[i], orden[static_cast<int32_t>(rnd_.Siguiente() * T + 1)]);
                 }
-            for (int32_t i = 1, next = u + 1; i <= T && next <= apuestas_; ++i) {
+            int32_t next = u + 1;
+            for (int32_t i = 1; i <= T && next <= apuestas_; ++i) {
                 cederCada(i, 15000);
                 if (libre[orden[i]] == 0) CombinacionDeIndice(orden[i], 5, 50, std::span<uint8_t>(tmp.Fila(next++), 5));
             }
+            TablaNumeros encontradas(next - 1);
+            for (int32_t r = 1; r < next; ++r) std::copy_n(tmp.Fila(r), 5, encontradas.Fila(r));
+            tmp = encontradas;
         }
         t_.gResultado = tmp;
-        obs_->MostrarReducidas(apuestas_);
+        obs_->MostrarReducidas(tmp.Filas());
     }
 
     TablasSesion& t_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 
 #include "ayuda_tablas.h"
 #include "filtros.h"
@@ -27,48 +28,39 @@ void Reserva(AjustesFiltros& f, Casilla celda, int grupos) {
 
 }  // namespace
 
-TEST(GruposRelacionados, ValidacionPorGrupoEnOrden) {
-    struct Caso {
-        std::initializer_list<int> subgrupos;
-        std::initializer_list<int> condiciones;
-        MotivoGrupoRelacionado motivo;
+TEST(GruposRelacionados, ValidacionPorGrupoEnOrdenYMensaje) {
+    const char* const kMas = "No puede haber más condiciones que subgrupos activados";
+    const char* const kSin = "Si activa un subgrupo, debe de haber al menos una condición marcada";
+    const struct {
+        std::initializer_list<int> subgrupos, condiciones;
+        int cuenta;
+        std::string mensaje;
+    } casos[] = {
+        {{}, {}, 2, ""},
+        {{2, 4}, {1, 6}, 2, ""},  // rows are independent
+        {{1, 2, 3}, {1, 2, 3}, 2, ""},
+        {{1, 2, 3}, {1, 2, 3, 4}, 2, kMas},
+        {{}, {5}, 0, kMas},  // count 0 alone is a marked condition
+        {{6}, {}, 2, kSin},
     };
-    const Caso casos[] = {
-        {{}, {}, MotivoGrupoRelacionado::Ninguno},
-        {{2, 4}, {1, 6}, MotivoGrupoRelacionado::Ninguno},  // rows are independent
-        {{1, 2, 3}, {1, 2, 3}, MotivoGrupoRelacionado::Ninguno},
-        {{1, 2, 3}, {1, 2, 3, 4}, MotivoGrupoRelacionado::MasCondicionesQueSubgrupos},
-        {{}, {5}, MotivoGrupoRelacionado::MasCondicionesQueSubgrupos},
-        {{6}, {}, MotivoGrupoRelacionado::SubgrupoSinCondicion},
-    };
-    for (const Caso& caso : casos) {
+    for (const auto& caso : casos) {
         for (int g : {1, 60}) {
             AjustesFiltros f;
             for (int s : caso.subgrupos) Subgrupo(f, g, s, 10 + s);
-            for (int j : caso.condiciones) Condicion(f, g, j);
+            for (int j : caso.condiciones) Condicion(f, g, j, caso.cuenta);
             const FalloGrupoRelacionado fallo = ValidarGruposRelacionados(f);
-            EXPECT_EQ(fallo.motivo, caso.motivo) << "group " << g;
-            EXPECT_EQ(fallo.grupo, caso.motivo == MotivoGrupoRelacionado::Ninguno ? 0 : g);
+            EXPECT_EQ(fallo.grupo, caso.mensaje.empty() ? 0 : g);
+            EXPECT_EQ(MensajeFalloGrupoRelacionado(fallo),
+                      caso.mensaje.empty() ? "" : "ERROR en GRUPO" + std::to_string(g) + " : " + caso.mensaje);
         }
     }
-}
-
-TEST(GruposRelacionados, PrimerGrupoQueFallaYSuMensaje) {
+    // The first group that fails is the one reported.
     AjustesFiltros f;
-    Subgrupo(f, 1, 1, 5);
-    Condicion(f, 1, 1);
-    Condicion(f, 7, 2, 0);  // count 0 alone is a marked condition
+    Condicion(f, 7, 2);
     Subgrupo(f, 12, 3, 5);
-    FalloGrupoRelacionado fallo = ValidarGruposRelacionados(f);
-    EXPECT_EQ(fallo.grupo, 7);
-    EXPECT_EQ(MensajeFalloGrupoRelacionado(fallo),
-              "ERROR en GRUPO7 : No puede haber más condiciones que subgrupos activados");
+    EXPECT_EQ(ValidarGruposRelacionados(f).grupo, 7);
     Subgrupo(f, 7, 6, 1);
-    fallo = ValidarGruposRelacionados(f);
-    EXPECT_EQ(fallo.grupo, 12);
-    EXPECT_EQ(MensajeFalloGrupoRelacionado(fallo),
-              "ERROR en GRUPO12 : Si activa un subgrupo, debe de haber al menos una condición marcada");
-    EXPECT_EQ(MensajeFalloGrupoRelacionado({}), "");
+    EXPECT_EQ(ValidarGruposRelacionados(f).grupo, 12);
 }
 
 TEST(GruposRelacionados, EmpaquetarMueveLosActivosAlPrincipioEnOrden) {

@@ -50,15 +50,15 @@ Caso CasoAleatorio(prueba::Azar& azar, int numero) {
     const int p = azar.Entre(0, 99);
     o.porcentaje = p < 25 ? "100" : p < 30 ? "150" : p < 33 ? "" : p < 35 ? "0" : std::to_string(azar.Entre(1, 100));
     const int a = azar.Entre(0, 99);
-    // Exact bets mostly cut the result to one bet; the first cases of each
-    // type fill it up to every conditioned number (a fill shuffles all
-    // 2118760 sets). From 1000 bets asked the first fit yields once per
-    // thousand candidates.
+    // Exact bets mostly cut the result to one bet; the first case of each
+    // type fills it up to every conditioned number, or asks for more than
+    // there are (a fill shuffles all 2118760 sets). From 1000 bets asked the
+    // first fit yields once per thousand candidates.
     const int32_t apuestas = o.conApuestasExactas ? 1 : azar.Entre(1, std::max(1, n / 2 + 1));
     o.numApuestas = a < 5 ? "" : a < 8 ? "0" : a < 14 && !o.conApuestasExactas ? "1000" : std::to_string(apuestas);
     if (numero < kNumTiposReduccion) {
         o.modoApuestas = o.conApuestasExactas = true;
-        o.numApuestas = std::to_string(n);
+        o.numApuestas = std::to_string(numero % 2 ? n : n + 5);
     }
     c.descripcion = "caso " + std::to_string(numero) + " forma " + std::to_string(forma) + " N=" +
                     std::to_string(c.tablas.gNumElementos) + " n=" + std::to_string(n) + " modoApuestas " +
