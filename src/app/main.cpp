@@ -1,13 +1,19 @@
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 #include "frmprincipal.h"
 #include "mensajes.h"
 #include "sesion.h"
+#include "sistema.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kNombrePrograma);
+    // Every text of the program is Spanish, whatever the user's locale: so are
+    // Qt's own dialogs and the number formats.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    CargarTraduccionQt();
     // Outside a desktop session Qt knows no icon theme; use a common one if present.
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setThemeName(QStringLiteral("Adwaita"));

@@ -82,15 +82,15 @@ void AjustarApuestas(TablasSesion& tablas, int32_t objetivo, bool aleatorio, Fue
     TablaNumeros completo(objetivo);
     for (int32_t r = 1; r <= u; ++r) CopiarFila(resultado, r, completo, r);
 
-    // 0 = a conditioned number not in the result yet.
-    std::vector<uint8_t> libre(static_cast<size_t>(kMaxCombinaciones) + 1, 1);
+    // 1 = not to be added: not a conditioned number, or already in the result.
+    std::vector<uint8_t> ocupada(static_cast<size_t>(kMaxCombinaciones) + 1, 1);
     const TablaCombinaciones& condicionados = tablas.gElementosApuesta;
     for (int32_t j = 1; j <= condicionados.Filas(); ++j) {
         std::array<uint8_t, kPosiciones> casillas{};
         for (int p = 0; p < kPosiciones; ++p) casillas[static_cast<size_t>(p)] = tablas.gValorElemento[condicionados(j, p + 1)];
-        libre[static_cast<size_t>(RangoDeFila(casillas.data()))] = 0;
+        ocupada[static_cast<size_t>(RangoDeFila(casillas.data()))] = 0;
     }
-    for (int32_t r = 1; r <= u; ++r) libre[static_cast<size_t>(RangoDeFila(resultado.Fila(r)))] = 1;
+    for (int32_t r = 1; r <= u; ++r) ocupada[static_cast<size_t>(RangoDeFila(resultado.Fila(r)))] = 1;
 
     if (aleatorio) {
         fuente.SembrarConReloj();
@@ -131,7 +131,7 @@ void AjustarApuestas(TablasSesion& tablas, int32_t objetivo, bool aleatorio, Fue
             progreso(PorcentajeDe(i));
             ceder();
         }
-        if (libre[static_cast<size_t>(o[i])] != 0) continue;
+        if (ocupada[static_cast<size_t>(o[i])] != 0) continue;
         CombinacionDeIndice(o[i], kPosiciones, kCasillas, std::span<uint8_t>(completo.Fila(siguiente), kPosiciones));
         ++siguiente;
     }

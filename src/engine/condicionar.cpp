@@ -27,12 +27,12 @@ void CompactarCondicionados(TablasSesion& tablas, int32_t n) {
     tablas.gElementosApuesta.Redimensionar(std::max<int32_t>(0, n));
     const int32_t filas = recorrido::FilasRecorribles(tablas);
     if (n > 0 && filas > 0) {
-        const uint8_t* origen = tablas.gCombinaciones.Fila(1) - kPosiciones;
+        const uint8_t* origen = tablas.gCombinaciones.Fila(1);
         uint8_t* destino = tablas.gElementosApuesta.Fila(1);
         uint8_t* const fin = destino + static_cast<size_t>(n) * kPosiciones;
         recorrido::ParaCadaViva(recorrido::MarcasDeFilas(tablas.gEliminada), filas, [&](int32_t r) {
             if (destino == fin) return;
-            std::memcpy(destino, origen + static_cast<size_t>(r) * kPosiciones, kPosiciones);
+            std::memcpy(destino, origen + static_cast<size_t>(r - 1) * kPosiciones, kPosiciones);
             destino += kPosiciones;
         });
     }

@@ -16,7 +16,7 @@ struct AjustesImpresion {
     int32_t gOrientacion = 0;  // 0 "Vertical", 1 "Horizontal"
     // The printer chosen for printing; empty = the system's default. Kept
     // for the rest of the run, never saved.
-    std::string gImpresoraActual;
+    std::string impresoraActual;
 };
 
 inline constexpr const char* kNombreConfigImpresion = "config_imp.txt";

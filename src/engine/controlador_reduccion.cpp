@@ -108,10 +108,11 @@ ResultadoReduccion ControladorReduccion::Ejecutar(const OpcionesReduccion& opcio
         ceder_ = Cesion([&ceder] { ceder(); }, &detener_);
         progreso_(0);
         IniciarReduccion(opciones, normalizadas);
-        if (conApuestasExactas_ && ciclo_ > 0) {
+        if (parametros_.conApuestasExactas && ciclo_ > 0) {
             observador.EmpezarAjuste(kTituloAjuste);
             progreso_(0);
-            AjustarApuestas(tablas_, apuestasObjetivo_, conAleatorio_, aleatorio_, ceder_, progreso_, observador);
+            AjustarApuestas(tablas_, parametros_.apuestasObjetivo, parametros_.conAleatorio, aleatorio_, ceder_,
+                            progreso_, observador);
             resultado.ajustada = true;
         }
     } catch (const std::bad_alloc&) {
@@ -132,27 +133,28 @@ void ControladorReduccion::IniciarReduccion(const OpcionesReduccion& opciones,
     observador_->MostrarTipo(tipoValido ? kTextosTipoReduccion[opciones.tipo] : "");
     observador_->MostrarNumeros(tablas_.gElementosApuesta.Filas(), "");
 
-    porcentajeObjetivo_ = normalizadas.porcentajeObjetivo;
-    apuestasObjetivo_ = normalizadas.apuestasObjetivo;
-    modoApuestas_ = opciones.modoApuestas;
-    conCiclos_ = opciones.conCiclos;
-    conAleatorio_ = opciones.conAleatorio;
-    conApuestasExactas_ = opciones.conApuestasExactas;
+    ParametrosMetodo& p = parametros_;
+    p.porcentajeObjetivo = normalizadas.porcentajeObjetivo;
+    p.apuestasObjetivo = normalizadas.apuestasObjetivo;
+    p.modoApuestas = opciones.modoApuestas;
+    p.conCiclos = opciones.conCiclos;
+    p.conAleatorio = opciones.conAleatorio;
+    p.conApuestasExactas = opciones.conApuestasExactas;
     // With exact bets everything is covered; the adjustment fixes the count.
-    if (conApuestasExactas_) porcentajeObjetivo_ = 100;
+    if (p.conApuestasExactas) p.porcentajeObjetivo = 100;
 
-    eleccion_ = ElegirReduccion(opciones.tipo, tablas_.gNumElementos, modoApuestas_, porcentajeObjetivo_);
+    eleccion_ = ElegirReduccion(opciones.tipo, tablas_.gNumElementos, p.modoApuestas, p.porcentajeObjetivo);
     if (entradas_.NumApuestas() < 1) eleccion_ = EleccionReduccion{};
-    radio_ = eleccion_.radio;
+    p.radio = eleccion_.radio;
     switch (eleccion_.metodo) {
         case MetodoReduccion::cobertura:
-            ReducirPorCobertura();
+            ciclo_ = ReducirPorCobertura(entradas_, p, aleatorio_, ceder_, progreso_, *this);
             break;
         case MetodoReduccion::secuencialExacto:
-            ReducirSecuencialExacto();
+            ciclo_ = ReducirSecuencialExacto(entradas_, p, aleatorio_, ceder_, progreso_, *this);
             break;
         case MetodoReduccion::secuencialPorcentaje:
-            ReducirSecuencialPorcentaje();
+            ciclo_ = ReducirSecuencialPorcentaje(entradas_, p, aleatorio_, ceder_, progreso_, *this);
             break;
         case MetodoReduccion::ninguno:
             break;
@@ -161,21 +163,9 @@ void ControladorReduccion::IniciarReduccion(const OpcionesReduccion& opciones,
     detener_ = true;
 }
 
-void ControladorReduccion::BarajarOrden(int32_t n) {
-    if (!conAleatorio_) {
-        aleatorio_.Reiniciar();
-        aleatorio_.Sembrar(ciclo_ + 1234);
-    } else {
-        aleatorio_.SembrarConReloj();
-    }
-    Arreglo<int32_t>& orden = entradas_.gOrdenApuestas;
-    for (int32_t i = 1; i <= n; ++i) std::swap(orden[i], orden[PosicionAleatoria(aleatorio_, n)]);
-}
-
-void ControladorReduccion::PublicarResultado(const std::vector<int32_t>& apuestas, int32_t cuenta,
-                                             double cicloMostrado) {
-    observador_->MostrarNumeros(cuenta, kAyudaCiclo + std::to_string(static_cast<int64_t>(cicloMostrado)));
-    mejorNumApuestas_ = cuenta;
+void ControladorReduccion::Publicar(const std::vector<int32_t>& apuestas, double ciclo) {
+    const auto cuenta = static_cast<int32_t>(apuestas.size());
+    observador_->MostrarNumeros(cuenta, kAyudaCiclo + std::to_string(static_cast<int64_t>(ciclo)));
     observador_->MostrarReducidas(cuenta);
     TablaNumeros resultado(cuenta);
     for (int32_t r = 1; r <= cuenta; ++r) {

@@ -10,8 +10,8 @@
 
 #include "arreglo.h"
 #include "cesion.h"
+#include "metodos_reduccion.h"
 #include "observador_reduccion.h"
-#include "puntuaciones.h"
 #include "reduccion_entradas.h"
 
 class FuenteAleatoria;
@@ -74,7 +74,7 @@ struct ResultadoReduccion {
     EleccionReduccion eleccion;  // what ran (nothing when there was no bet)
 };
 
-class ControladorReduccion {
+class ControladorReduccion : private SalidaMetodo {
 public:
     // `tablas` holds the conditioned numbers and receives gResultado;
     // `entradas` must have been built from them.
@@ -93,14 +93,10 @@ public:
 
 private:
     void IniciarReduccion(const OpcionesReduccion& opciones, const OpcionesNormalizadas& normalizadas);
-    void ReducirPorCobertura();
-    bool CalcularPuntuacionesIniciales();
-    int32_t ElegirMejorApuesta();
-    void ReducirSecuencialExacto();
-    void ReducirSecuencialPorcentaje();
-    void BarajarOrden(int32_t n);
-    void Ceder() const { ceder_(); }
-    void PublicarResultado(const std::vector<int32_t>& apuestas, int32_t cuenta, double cicloMostrado);
+
+    // What the methods hand back.
+    void MostrarCiclo(const std::string& texto) override { observador_->MostrarCiclo(texto); }
+    void Publicar(const std::vector<int32_t>& apuestas, double ciclo) override;
 
     TablasSesion& tablas_;
     TablasReduccion& entradas_;
@@ -111,20 +107,7 @@ private:
 
     // Window-level fields of the run.
     bool detener_ = true;
-    int16_t radio_ = 0;
     EleccionReduccion eleccion_;
-    int16_t porcentajeObjetivo_ = 100;
-    int32_t apuestasObjetivo_ = 1;
-    bool modoApuestas_ = false;
-    bool conCiclos_ = false;
-    bool conAleatorio_ = false;
-    bool conApuestasExactas_ = false;
+    ParametrosMetodo parametros_;
     double ciclo_ = 0;
-    int32_t mejorNumApuestas_ = 0;
-
-    // Covering method.
-    CoberturaEnCurso cobertura_;
-    int32_t nivelActual_ = 0;
-    int32_t inicioBusqueda_ = 1;
-    int64_t cubiertas_ = 0;
 };

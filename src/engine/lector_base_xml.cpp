@@ -344,19 +344,19 @@ void LeerReduccion(const NodoXML& nodo, ResultadoLecturaBase& r) {
 
 }  // namespace
 
-void AgregarErrorXML(std::string& gErroresXML, std::string_view descripcion, std::string_view titulo) {
+void AgregarErrorXML(std::string& errores, std::string_view descripcion, std::string_view titulo) {
     if (descripcion.empty()) return;
-    gErroresXML.append(titulo).append(" : ").append(descripcion).append("\r\n");
+    errores.append(titulo).append(" : ").append(descripcion).append("\r\n");
 }
 
 void LeerFiltrosXML(const std::vector<NodoXML>& hijos, AjustesFiltros& filtros, EstadoChkFiltros& chkFiltros,
-                    std::string& gErroresXML) {
+                    std::string& errores) {
     for (const NodoXML& hijo : hijos) {
         if (!hijo.EsElemento()) continue;
         const auto nombre = hijo.Atributo("nombre");
         if (!nombre) {
             // Which filter it was cannot be known; the whole child is skipped.
-            AgregarErrorXML(gErroresXML, "Falta el atributo 'nombre'", "FILTROS");
+            AgregarErrorXML(errores, "Falta el atributo 'nombre'", "FILTROS");
             continue;
         }
         const std::string clave = Mayusculas(*nombre);
@@ -366,7 +366,7 @@ void LeerFiltrosXML(const std::vector<NodoXML>& hijos, AjustesFiltros& filtros, 
             if (const auto v = AtributoEntero(hijo, "activado", 0, 1, s))
                 chkFiltros[static_cast<size_t>(def.indice)] = static_cast<uint8_t>(*v);
             def.leer(hijo, filtros, s);
-            s.Registrar(gErroresXML, def.titulo);
+            s.Registrar(errores, def.titulo);
             break;
         }
     }
@@ -411,8 +411,8 @@ ResultadoLecturaBase LeerFicheroBaseXML(const std::string& ruta, const EntradaLe
     return LeerDocumentoBaseXML(doc, entrada, filtros);
 }
 
-std::string TextoErroresAbrirBase(const std::string& gErroresXML) {
-    return "ERRORES detectados al abrir la BASE:\r\n\r\n" + gErroresXML;
+std::string TextoErroresAbrirBase(const std::string& errores) {
+    return "ERRORES detectados al abrir la BASE:\r\n\r\n" + errores;
 }
 
 std::string TextoAvisoBaseImportada(const std::string& rutaFicheroImportado) {

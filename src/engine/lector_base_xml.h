@@ -20,14 +20,14 @@
 // the file does not name stay empty and keep their tick.
 using EstadoChkFiltros = std::array<std::optional<uint8_t>, kNumIndicesFiltro>;
 
-// Appends "titulo : descripcion" and CR LF to gErroresXML; an empty
+// Appends "titulo : descripcion" and CR LF to the error list; an empty
 // description adds nothing.
-void AgregarErrorXML(std::string& gErroresXML, std::string_view descripcion, std::string_view titulo);
+void AgregarErrorXML(std::string& errores, std::string_view descripcion, std::string_view titulo);
 
 // Reads the children of the Filtros element into the settings (only setting
 // flags and values the file names) and into chkFiltros.
 void LeerFiltrosXML(const std::vector<NodoXML>& hijos, AjustesFiltros& filtros, EstadoChkFiltros& chkFiltros,
-                    std::string& gErroresXML);
+                    std::string& errores);
 
 // What the open reads from the main window before it starts.
 struct EntradaLecturaBase {
@@ -71,6 +71,6 @@ inline constexpr const char* kPreguntaAbrirSinGuardar =
 inline constexpr const char* kTituloErrorFichero = "FICHERO";
 inline constexpr const char* kErrorAbrirFichero = "ERROR AL ABRIR EL FICHERO";
 // "ERRORES detectados al abrir la BASE:", two CR LF, then the list.
-std::string TextoErroresAbrirBase(const std::string& gErroresXML);
+std::string TextoErroresAbrirBase(const std::string& errores);
 // The notice that the base came from an imported text file.
 std::string TextoAvisoBaseImportada(const std::string& rutaFicheroImportado);

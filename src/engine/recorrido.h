@@ -95,7 +95,7 @@ int32_t EliminarFallidas(TablasSesion& t, int32_t periodo, int pasadas, const Ce
     const int32_t filas = FilasRecorribles(t);
     if (filas == 0) return 0;
     uint8_t* marcas = MarcasDeFilas(t.gEliminada);
-    const uint8_t* datos = t.gCombinaciones.Fila(1) - kPosiciones;  // datos + 5r is row r
+    const uint8_t* primera = t.gCombinaciones.Fila(1);
     int32_t eliminadas = 0;
     int32_t siguienteCesion = periodo;
     auto cederHasta = [&](int32_t r) {
@@ -106,7 +106,7 @@ int32_t EliminarFallidas(TablasSesion& t, int32_t periodo, int pasadas, const Ce
     };
     ParaCadaViva(marcas, filas, [&](int32_t r) {
         cederHasta(r);
-        if (falla(datos + static_cast<size_t>(r) * kPosiciones)) {
+        if (falla(primera + static_cast<size_t>(r - 1) * kPosiciones)) {
             marcas[r] = 1;
             ++eliminadas;
         }

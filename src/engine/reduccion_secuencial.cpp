@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "controlador_reduccion.h"
+#include "metodos_reduccion.h"
 #include "vecindario.h"
 
 namespace {
@@ -31,18 +31,19 @@ int32_t MarcarCubiertas(const VecindarioApuestas& vecindario, int32_t j, std::ve
 }  // namespace
 
 // First fit: a bet is kept unless a kept bet already covers it.
-void ControladorReduccion::ReducirSecuencialExacto() {
-    const int32_t n = entradas_.NumApuestas();
-    const Arreglo<int32_t>& orden = entradas_.gOrdenApuestas;
+double ReducirSecuencialExacto(TablasReduccion& entradas, const ParametrosMetodo& p, FuenteAleatoria& aleatorio,
+                               const Cesion& ceder, ProgresoReduccion& progreso, SalidaMetodo& salida) {
+    const int32_t n = entradas.NumApuestas();
+    Arreglo<int32_t>& orden = entradas.gOrdenApuestas;
     VecindarioApuestas vecindario;
-    vecindario.Construir(entradas_, kPosiciones - radio_);
+    vecindario.Construir(entradas, kPosiciones - p.radio);
     std::vector<uint8_t> cubierta(static_cast<size_t>(n) + 1);
     std::vector<int32_t> guardadas;
-    ciclo_ = 0;
-    mejorNumApuestas_ = n + 1;
-    const int32_t periodo = apuestasObjetivo_ < kPeriodoGrande ? 1 : kPeriodoGrande;
+    double ciclo = 0;
+    int32_t mejorNumApuestas = n + 1;
+    const int32_t periodo = p.apuestasObjetivo < kPeriodoGrande ? 1 : kPeriodoGrande;
 
-    while (!detener_) {
+    while (!ceder.Detenido()) {
         std::fill(cubierta.begin(), cubierta.end(), 0);
         guardadas.assign(1, orden[1]);
         MarcarCubiertas(vecindario, orden[1], cubierta);
@@ -50,16 +51,16 @@ void ControladorReduccion::ReducirSecuencialExacto() {
         bool abandonado = false;
         bool cedido = false;
         for (int32_t i = 2; i <= n; ++i) {
-            progreso_(static_cast<int>(int64_t{100} * i / n));
+            progreso(static_cast<int>(int64_t{100} * i / n));
             if (i % periodo == 0) {
-                Ceder();
+                ceder();
                 cedido = true;
-                if (ceder_.Detenido()) return;
+                if (ceder.Detenido()) return ciclo;
             }
             const int32_t c = orden[i];
             if (cubierta[static_cast<size_t>(c)]) continue;
-            if (modoApuestas_ && cuenta == apuestasObjetivo_) break;
-            if (++cuenta > mejorNumApuestas_) {
+            if (p.modoApuestas && cuenta == p.apuestasObjetivo) break;
+            if (++cuenta > mejorNumApuestas) {
                 abandonado = true;
                 break;
             }
@@ -67,74 +68,83 @@ void ControladorReduccion::ReducirSecuencialExacto() {
             MarcarCubiertas(vecindario, c, cubierta);
         }
         if (!abandonado) {
-            if (cuenta < mejorNumApuestas_) PublicarResultado(guardadas, cuenta, ciclo_ + 1);
-            if ((!modoApuestas_ && !conCiclos_) || cuenta == 1 ||
-                (modoApuestas_ && !conApuestasExactas_ && cuenta <= apuestasObjetivo_)) {
-                ciclo_ += 1;
-                observador_->MostrarCiclo(std::to_string(static_cast<int64_t>(ciclo_)));
-                return;
+            if (cuenta < mejorNumApuestas) {
+                salida.Publicar(guardadas, ciclo + 1);
+                mejorNumApuestas = cuenta;
+            }
+            if ((!p.modoApuestas && !p.conCiclos) || cuenta == 1 ||
+                (p.modoApuestas && !p.conApuestasExactas && cuenta <= p.apuestasObjetivo)) {
+                ciclo += 1;
+                salida.MostrarCiclo(std::to_string(static_cast<int64_t>(ciclo)));
+                return ciclo;
             }
         }
-        ciclo_ += 1;
-        observador_->MostrarCiclo(std::to_string(static_cast<int64_t>(ciclo_)));
-        BarajarOrden(n);
-        progreso_(0);
+        ciclo += 1;
+        salida.MostrarCiclo(std::to_string(static_cast<int64_t>(ciclo)));
+        BarajarOrden(orden, n, ciclo, p.conAleatorio, aleatorio);
+        progreso(0);
         // A cycle shorter than the yield period would never see the stop
         // button: it yields once before the next cycle.
         if (!cedido) {
-            Ceder();
-            if (ceder_.Detenido()) return;
+            ceder();
+            if (ceder.Detenido()) return ciclo;
         }
     }
+    return ciclo;
 }
 
 // Sequential greedy: the first bet not yet covered is kept and everything it
 // covers is flagged, until the asked share of the bets is flagged.
-void ControladorReduccion::ReducirSecuencialPorcentaje() {
-    const int32_t n = entradas_.NumApuestas();
-    const Arreglo<int32_t>& orden = entradas_.gOrdenApuestas;
+double ReducirSecuencialPorcentaje(TablasReduccion& entradas, const ParametrosMetodo& p, FuenteAleatoria& aleatorio,
+                                   const Cesion& ceder, ProgresoReduccion& progreso, SalidaMetodo& salida) {
+    const int32_t n = entradas.NumApuestas();
+    Arreglo<int32_t>& orden = entradas.gOrdenApuestas;
     VecindarioApuestas vecindario;
-    vecindario.Construir(entradas_, kPosiciones - radio_);
+    vecindario.Construir(entradas, kPosiciones - p.radio);
     std::vector<uint8_t> marcada(static_cast<size_t>(n) + 1);
     std::vector<int32_t> guardadas;
-    ciclo_ = 0;
-    mejorNumApuestas_ = n + 1;
+    double ciclo = 0;
+    int32_t mejorNumApuestas = n + 1;
 
-    while (!detener_) {
+    while (!ceder.Detenido()) {
         std::fill(marcada.begin(), marcada.end(), 0);
         guardadas.clear();
         int32_t cuenta = 0;
         int64_t cubiertas = 0;
         bool abandonado = false;
         for (int32_t i = 1; i <= n; ++i) {
-            progreso_(static_cast<int>(int64_t{100} * i / n));
-            Ceder();
-            if (ceder_.Detenido()) return;
+            progreso(static_cast<int>(int64_t{100} * i / n));
+            ceder();
+            if (ceder.Detenido()) return ciclo;
             const int32_t j = orden[i];
             if (marcada[static_cast<size_t>(j)]) continue;
             ++cuenta;
-            if (cuenta > mejorNumApuestas_) {
+            if (cuenta > mejorNumApuestas) {
                 abandonado = true;
                 break;
             }
             guardadas.push_back(j);
             // j itself is among the bets it covers.
             cubiertas += MarcarCubiertas(vecindario, j, marcada);
-            if (100 * cubiertas / n >= porcentajeObjetivo_) break;
+            if (100 * cubiertas / n >= p.porcentajeObjetivo) break;
         }
         if (!abandonado) {
-            if (cuenta < mejorNumApuestas_) PublicarResultado(guardadas, cuenta, ciclo_ + 1);
-            if (!conCiclos_ || cuenta == 1) {
-                ciclo_ += 1;
-                observador_->MostrarCiclo(std::to_string(static_cast<int64_t>(ciclo_)));
-                return;
+            if (cuenta < mejorNumApuestas) {
+                salida.Publicar(guardadas, ciclo + 1);
+                mejorNumApuestas = cuenta;
+            }
+            if (!p.conCiclos || cuenta == 1) {
+                ciclo += 1;
+                salida.MostrarCiclo(std::to_string(static_cast<int64_t>(ciclo)));
+                return ciclo;
             }
         }
-        ciclo_ += 1;
-        observador_->MostrarCiclo(std::to_string(static_cast<int64_t>(ciclo_)));
-        progreso_(0);
-        Ceder();
-        if (ceder_.Detenido()) return;
-        BarajarOrden(n);
+        ciclo += 1;
+        salida.MostrarCiclo(std::to_string(static_cast<int64_t>(ciclo)));
+        progreso(0);
+        ceder();
+        if (ceder.Detenido()) return ciclo;
+        BarajarOrden(orden, n, ciclo, p.conAleatorio, aleatorio);
     }
+    return ciclo;
 }

@@ -7,14 +7,15 @@
 
 #include "controles.h"
 
-// The "select all" picture button of a grid, at the style's own icon size.
+// The "select all" picture button of a grid, with the main window's icon and size.
 inline QToolButton* BotonSeleccionarTodos(const QString& nombre, QWidget* padre) {
     return BotonImagen(padre, nombre, QStringLiteral("Selecciona todos los números"),
-                       padre->style()->standardIcon(QStyle::SP_DialogApplyButton), 0);
+                       Icono(padre, {"edit-select-all"}, QStyle::SP_DialogApplyButton));
 }
 
-// The "clear" picture button of a grid, at the style's own icon size.
+// The "clear" picture button of a grid or of a row of boxes, with the main
+// window's icon and size (the style's own reset glyph is too faint to see).
 inline QToolButton* BotonLimpiar(const QString& nombre, QWidget* padre) {
     return BotonImagen(padre, nombre, QStringLiteral("Inicializa todos los números"),
-                       padre->style()->standardIcon(QStyle::SP_DialogResetButton), 0);
+                       Icono(padre, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton));
 }

@@ -9,22 +9,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controles_editor.h"
 #include "mensajes.h"
 #include "teclado.h"
 #include "validacion_grupos.h"
 
 namespace {
 const char* const kNombresRejilla[EditorGruposPaginado::kSlots] = {"lblNumero", "lblNumero_G2", "lblNumero_G3"};
-
-QToolButton* BotonImagen(const QString& nombre, int slot, QStyle::StandardPixmap icono, const QString& ayuda,
-                         QWidget* padre) {
-    auto* boton = new QToolButton(padre);
-    boton->setObjectName(QStringLiteral("%1_%2").arg(nombre).arg(slot));
-    boton->setIcon(padre->style()->standardIcon(icono));
-    boton->setToolTip(ayuda);
-    boton->setAutoRaise(true);
-    return boton;
-}
 }  // namespace
 
 EditorGruposPaginado::EditorGruposPaginado(ContextoEditor& contexto, const Ajustes& ajustes, QWidget* padre)
@@ -55,10 +46,9 @@ EditorGruposPaginado::EditorGruposPaginado(ContextoEditor& contexto, const Ajust
         columna->addWidget(rejilla, 0, Qt::AlignHCenter);
 
         auto* imagenes = new QHBoxLayout;
-        auto* todas = BotonImagen(QStringLiteral("imgALLNumeros"), k, QStyle::SP_DialogApplyButton,
-                                  QStringLiteral("Selecciona todos los números"), this);
-        auto* ninguna = BotonImagen(QStringLiteral("imgININumeros"), k, QStyle::SP_DialogResetButton,
-                                    QStringLiteral("Inicializa todos los números"), this);
+        auto* todas = BotonSeleccionarTodos(QStringLiteral("imgALLNumeros_%1").arg(k), this);
+        auto* ninguna = BotonLimpiar(QStringLiteral("imgININumeros_%1").arg(k), this);
+        ninguna->setToolTip(QStringLiteral("Inicializa todos los números"));
         connect(todas, &QToolButton::clicked, this, [this, k] { imgALLNumeros_Click(k); });
         connect(ninguna, &QToolButton::clicked, this, [this, k] { imgININumeros_Click(k); });
         imagenes->addStretch();

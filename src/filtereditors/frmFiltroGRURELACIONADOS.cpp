@@ -46,6 +46,7 @@ frmFiltroGRURELACIONADOS::frmFiltroGRURELACIONADOS(ContextoEditor& contexto, QWi
         OpcionesRejilla opciones;
         opciones.nombreCeldas = k == 0 ? QStringLiteral("lblNumero") : QStringLiteral("lblNumero_G%1").arg(k + 1);
         opciones.encabezados = false;
+        opciones.estrecha = true;  // six grids must fit a 1024-pixel screen
         rejillas_[i] = new RejillaCasillas(&modelos_[i], opciones, this);
         rejillas_[i]->HabilitarCeldas(false);
 

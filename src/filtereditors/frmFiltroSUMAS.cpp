@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "controles.h"
+#include "controles_editor.h"
 #include "mensajes.h"
 #include "teclado.h"
 
@@ -71,12 +71,9 @@ frmFiltroSUMAS::frmFiltroSUMAS(ContextoEditor& contexto, QWidget* padre)
         }
     }
     for (int fila = 0; fila < 2; ++fila) {
-        auto* imagen = new QToolButton(this);
-        imagen->setObjectName(QStringLiteral("imgINI_%1").arg(fila));
+        auto* imagen = BotonLimpiar(QStringLiteral("imgINI_%1").arg(fila), this);
         imagen->setToolTip(fila == 0 ? QStringLiteral("Pone a 0 todos los mínimos")
                                      : QStringLiteral("Pone a 0 todos los máximos"));
-        imagen->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
-        imagen->setAutoRaise(true);
         tabla->addWidget(imagen, fila + 1, 2 * kIntervalosSuma + 1);
         connect(imagen, &QToolButton::clicked, this, [this, fila] { imgINI_Click(fila); });
     }
@@ -95,8 +92,9 @@ frmFiltroSUMAS::frmFiltroSUMAS(ContextoEditor& contexto, QWidget* padre)
 }
 
 bool frmFiltroSUMAS::eventFilter(QObject* objeto, QEvent* evento) {
-    // Any key typed in a box switches the filter on, even one the key filter drops.
-    if (evento->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(evento)->text().isEmpty() &&
+    // Any character key typed in a box switches the filter on, even one the
+    // key filter drops; Tab and the moving keys do not.
+    if (evento->type() == QEvent::KeyPress && EsTeclaDeCaracter(static_cast<QKeyEvent*>(evento)) &&
         contexto_.MarcarFiltro)
         contexto_.MarcarFiltro(kFiltroSumas);
     return VentanaSecundaria::eventFilter(objeto, evento);

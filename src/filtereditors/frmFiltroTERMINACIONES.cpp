@@ -29,18 +29,6 @@ QLineEdit* CajaCota(const QString& nombre, const QString& texto, QWidget* padre)
     return caja;
 }
 
-// Keys that reach a box's key-press handler: characters, Backspace, Enter, Escape.
-bool EsTeclaDeCaracter(const QKeyEvent* tecla) {
-    switch (tecla->key()) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape: return true;
-        default: break;
-    }
-    const QString texto = tecla->text();
-    return !texto.isEmpty() && texto.at(0).isPrint();
-}
 }  // namespace
 
 frmFiltroTERMINACIONES::frmFiltroTERMINACIONES(ContextoEditor& contexto, QWidget* padre)

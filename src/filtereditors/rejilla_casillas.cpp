@@ -55,7 +55,8 @@ RejillaCasillas::RejillaCasillas(ModeloCasillas* modelo, const OpcionesRejilla& 
     disposicion_->setVerticalSpacing(2);
 
     const QFontMetrics medidas(font());
-    const QSize tamanoCelda(medidas.horizontalAdvance(QStringLiteral("00")) + 16, medidas.height() + 6);
+    const QSize tamanoCelda(medidas.horizontalAdvance(QStringLiteral("00")) + (opciones.estrecha ? 6 : 16),
+                            medidas.height() + 6);
     const int filaCeldas = opciones.encabezados ? 1 : 0;
 
     for (int r = 1; r <= kPosiciones; ++r) {

@@ -76,6 +76,8 @@ struct OpcionesRejilla {
     bool encabezados = true;
     // Per-column counts of selected cells, lblContador_0..4, below the cells.
     bool contadores = false;
+    // Narrower cells, for a window with six grids side by side.
+    bool estrecha = false;
 };
 
 class RejillaCasillas : public QWidget {

@@ -163,14 +163,19 @@ void frmVentanaProceso::Form_Activate() {
     opciones.conAleatorio = principal_.chkAleatorio()->isChecked();
     opciones.conApuestasExactas = principal_.chkApuestasExactas()->isChecked();
 
+    // The corrected options show on the main window from the start of the
+    // run; only corrected texts are written back.
+    const OpcionesNormalizadas corregidas = NormalizarOpciones(porcentaje, numApuestas);
+    if (corregidas.error.empty()) {
+        if (corregidas.porcentaje != porcentaje)
+            principal_.txtPorcentaje()->setText(QString::fromStdString(corregidas.porcentaje));
+        if (corregidas.numApuestas != numApuestas)
+            principal_.txtNUApuestas()->setText(QString::fromStdString(corregidas.numApuestas));
+    }
+
     QString error;
     try {
         const ResultadoReduccion resultado = controlador_.Ejecutar(opciones, *this, CrearCesion());
-        // Only the corrected texts are written back.
-        if (!resultado.porcentaje.empty() && resultado.porcentaje != porcentaje)
-            principal_.txtPorcentaje()->setText(QString::fromStdString(resultado.porcentaje));
-        if (!resultado.numApuestas.empty() && resultado.numApuestas != numApuestas)
-            principal_.txtNUApuestas()->setText(QString::fromStdString(resultado.numApuestas));
         error = QString::fromUtf8(resultado.error.c_str());
     } catch (const std::bad_alloc&) {
         error = QStringLiteral("ERROR: Memoria insuficiente");

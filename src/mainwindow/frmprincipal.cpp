@@ -85,6 +85,14 @@ frmPrincipal::frmPrincipal(EstadoSesion& sesion, QWidget* padre)
     vertical->addLayout(columnas, 1);
 
     CrearVentanaEspera(fondo);
+    // The controls of either base mode keep their place while hidden, so that
+    // switching modes neither resizes the window nor moves its panels.
+    for (QWidget* w : std::initializer_list<QWidget*>{lblTitFichero_, txtFicheroASCII_, cmdDesdeFichero_,
+                                                      imgINICombinacion_, imgININumeros_, imgALLNumeros_}) {
+        QSizePolicy politica = w->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(politica);
+    }
     AplicarModoBase(false);  // grid mode: the import controls start hidden
     Conectar();
     Form_Load();
@@ -211,6 +219,7 @@ QWidget* frmPrincipal::CrearPanelBase() {
         auto* titulo = new QLabel(QString::fromUtf8(titulos[i]), picOptionButton_);
         titulo->setObjectName(i == 0 ? QStringLiteral("lblTitDesdeCero") : QStringLiteral("lblTitDesdeFichero"));
         (i == 0 ? lblTitDesdeCero_ : lblTitDesdeFichero_) = titulo;
+        TituloDeOpcion(titulo, opcion);
         opciones->addWidget(opcion, i, 0);
         opciones->addWidget(titulo, i, 1);
     }
@@ -379,6 +388,7 @@ QWidget* frmPrincipal::CrearPanelReduccion() {
 
     auto* lblTitNApuestas = new QLabel(QStringLiteral("NºApuestas"), picOpcionesReduccion_);
     lblTitNApuestas->setObjectName(QStringLiteral("lblTitNApuestas"));
+    TituloDeOpcion(lblTitNApuestas, optTipo_[0]);
     txtNUApuestas_ = new QLineEdit(QStringLiteral("1"), picOpcionesReduccion_);
     txtNUApuestas_->setObjectName(QStringLiteral("txtNUApuestas"));
     txtNUApuestas_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

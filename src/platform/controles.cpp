@@ -1,6 +1,10 @@
 #include "controles.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWidget>
@@ -18,6 +22,32 @@ QLabel* EtiquetaNegrita(QWidget* padre, const QString& nombre, const QString& te
     negrita.setBold(true);
     e->setFont(negrita);
     return e;
+}
+
+namespace {
+class ClicEnTitulo : public QObject {
+public:
+    ClicEnTitulo(QLabel* titulo, QAbstractButton* opcion) : QObject(titulo), opcion_(opcion) {}
+
+protected:
+    // A filter sees the click even on a disabled caption, which Qt would drop.
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::MouseButtonRelease && opcion_ &&
+            static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+            auto* titulo = static_cast<QWidget*>(objeto);
+            if (titulo->rect().contains(static_cast<QMouseEvent*>(evento)->position().toPoint())) opcion_->click();
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    QPointer<QAbstractButton> opcion_;
+};
+}  // namespace
+
+void TituloDeOpcion(QLabel* titulo, QAbstractButton* opcion) {
+    titulo->setBuddy(opcion);
+    titulo->installEventFilter(new ClicEnTitulo(titulo, opcion));
 }
 
 QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda) {

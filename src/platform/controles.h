@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStyle>
 
+class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -20,6 +21,10 @@ QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto);
 // A bold label, aligned as given when `alineacion` is set.
 QLabel* EtiquetaNegrita(QWidget* padre, const QString& nombre, const QString& texto,
                         Qt::Alignment alineacion = Qt::Alignment());
+
+// Makes a caption beside an option button part of it: a left click on the
+// caption clicks the option, also while the caption itself is shown disabled.
+void TituloDeOpcion(QLabel* titulo, QAbstractButton* opcion);
 
 // A push button that never takes Enter as the window's default button.
 QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString());

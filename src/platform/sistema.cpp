@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <QUrl>
 #include <memory>
 
@@ -63,6 +65,18 @@ bool AbrirConSistema(const QString& rutaODireccion) { return Abrir(rutaODireccio
 bool AbrirEnEditorTexto(const QString& ruta) {
     if (!Prueba().activo && !QFileInfo::exists(ruta)) return false;
     return Abrir(ruta);
+}
+
+bool CargarTraduccionQt() {
+    auto* app = QCoreApplication::instance();
+    if (app == nullptr) return false;
+    auto* traduccion = new QTranslator(app);
+    if (!traduccion->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(traduccion)) {
+        delete traduccion;
+        return false;
+    }
+    return true;
 }
 
 QString FormatoCuenta(qint64 valor) {

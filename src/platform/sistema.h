@@ -1,6 +1,7 @@
 #pragma once
 // Small services of the desktop: yielding to the event loop, the program's
-// folder, opening a document or address, and the count format "#,#,0".
+// folder, opening a document or address, Qt's own texts in Spanish, and the
+// count format "#,#,0".
 #include <QList>
 #include <QString>
 
@@ -23,7 +24,12 @@ bool AbrirConSistema(const QString& rutaODireccion);
 // Opens a text file in the user's text editor; false on failure.
 bool AbrirEnEditorTexto(const QString& ruta);
 
-// A count with the user's group separator ("#,#,0").
+// Qt's own texts (file and print dialogs, text-box menus, message-box
+// buttons) in Spanish, from Qt's translations folder; false when the
+// translation is missing, which leaves them in English.
+bool CargarTraduccionQt();
+
+// A count with the application locale's group separator ("#,#,0").
 QString FormatoCuenta(qint64 valor);
 // Reads back a count shown with FormatoCuenta; 0 when it is not a number.
 qint64 LeerCuenta(const QString& texto, bool* ok = nullptr);

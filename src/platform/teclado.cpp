@@ -11,6 +11,20 @@
 
 namespace {
 
+// The character code a key hands to a key-press handler; -1 for keys that hand none.
+int CodigoAscii(const QKeyEvent* tecla) {
+    switch (tecla->key()) {
+        case Qt::Key_Backspace: return kTeclaRetroceso;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return kTeclaIntro;
+        case Qt::Key_Escape: return kTeclaEscape;
+        default: break;
+    }
+    const QString texto = tecla->text();
+    if (texto.isEmpty() || !texto.at(0).isPrint()) return -1;
+    return texto.at(0).unicode();
+}
+
 class FiltroTecla : public QObject {
 public:
     FiltroTecla(QLineEdit* caja, int tipo) : QObject(caja), caja_(caja), tipo_(tipo) {
@@ -39,19 +53,6 @@ protected:
     }
 
 private:
-    static int CodigoAscii(const QKeyEvent* tecla) {
-        switch (tecla->key()) {
-            case Qt::Key_Backspace: return kTeclaRetroceso;
-            case Qt::Key_Return:
-            case Qt::Key_Enter: return kTeclaIntro;
-            case Qt::Key_Escape: return kTeclaEscape;
-            default: break;
-        }
-        const QString texto = tecla->text();
-        if (texto.isEmpty() || !texto.at(0).isPrint()) return -1;
-        return texto.at(0).unicode();
-    }
-
     void Comprobar(const QString& texto) {
         if (TextoValidoParaModo(texto.toStdString(), tipo_)) return;
         const QString anterior = anterior_;
@@ -66,6 +67,8 @@ private:
 };
 
 }  // namespace
+
+bool EsTeclaDeCaracter(const QKeyEvent* tecla) { return CodigoAscii(tecla) >= 0; }
 
 void InstalarFiltroTecla(QLineEdit* caja, int tipo) {
     if (!caja) return;

@@ -1,7 +1,5 @@
 #include "ventana_secundaria.h"
 
-#include <QCloseEvent>
-
 namespace {
 const char* const kSinCerrar = "vortesalinSinCerrar";
 }
@@ -18,14 +16,8 @@ void VentanaSecundaria::CerrarVentana(int resultado) {
     cerrandoPorCodigo_ = false;
 }
 
-void VentanaSecundaria::closeEvent(QCloseEvent* evento) {
-    if (!cerrandoPorCodigo_ && (property(kSinCerrar).toBool() || !PuedeCerrarUsuario())) {
-        evento->ignore();
-        return;
-    }
-    QDialog::closeEvent(evento);
-}
-
+// The close box reaches reject() through QDialog::closeEvent, which keeps the
+// window open when reject() refuses: the close check runs there only, once.
 void VentanaSecundaria::reject() {
     if (!cerrandoPorCodigo_ && (property(kSinCerrar).toBool() || !PuedeCerrarUsuario())) return;
     QDialog::reject();

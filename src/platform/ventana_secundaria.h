@@ -3,8 +3,6 @@
 // that comes from the user (close box, Escape) while closing by code goes through.
 #include <QDialog>
 
-class QCloseEvent;
-
 class VentanaSecundaria : public QDialog {
     Q_OBJECT
 public:
@@ -16,7 +14,6 @@ public:
 protected:
     // Whether a close asked by the user is allowed now.
     virtual bool PuedeCerrarUsuario() { return true; }
-    void closeEvent(QCloseEvent* evento) override;
     void reject() override;
 
 private:

@@ -386,8 +386,8 @@ void frmImprimir::Form_Load() {
     AjustesImpresion& a = sesion_.impresion;
     try {
         cboNombreImpresora_->clear();
-        const QString actual = a.gImpresoraActual.empty() ? QPrinterInfo::defaultPrinterName()
-                                                           : QString::fromStdString(a.gImpresoraActual);
+        const QString actual = a.impresoraActual.empty() ? QPrinterInfo::defaultPrinterName()
+                                                           : QString::fromStdString(a.impresoraActual);
         int posicion = 0;
         int contador = 0;
         for (const QString& impresora : QPrinterInfo::availablePrinterNames()) {
@@ -485,7 +485,7 @@ void frmImprimir::Form_Unload() {
 void frmImprimir::cmdImprimir_Click() {
     if (!ValidarDatosSorteo()) return;
     const QString elegida = cboNombreImpresora_->currentText();
-    if (QPrinterInfo::availablePrinterNames().contains(elegida)) sesion_.impresion.gImpresoraActual = Std(elegida);
+    if (QPrinterInfo::availablePrinterNames().contains(elegida)) sesion_.impresion.impresoraActual = Std(elegida);
 
     const QString cuenta = QString::number(totalDecimos_);
     RangoDecimos rango;
@@ -545,7 +545,7 @@ std::vector<std::string> frmImprimir::Numeros(int32_t primero, int32_t ultimo) c
 void frmImprimir::Imprimir(const RangoDecimos& rango) {
     QPrinter impresora(QPrinter::HighResolution);
     QString destino = SalidaPdf;
-    const QString nombre = QString::fromStdString(sesion_.impresion.gImpresoraActual);
+    const QString nombre = QString::fromStdString(sesion_.impresion.impresoraActual);
     if (destino.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
         RegistroDialogo dialogo;
         dialogo.hwndOwner = this;

@@ -112,7 +112,11 @@ void frmSelectorNumeros::ConstruirControles() {
     auto columna = [this, centro](const QString& nombreTitulo, const QString& titulo, QPlainTextEdit* caja, QLabel* cuenta,
                                   QToolButton* ver = nullptr) {
         auto* c = new QVBoxLayout();
-        c->addWidget(EtiquetaNegrita(this, nombreTitulo, titulo), 0, Qt::AlignHCenter);
+        // A long title wraps over its list rather than widening the window.
+        QLabel* cabecera = EtiquetaNegrita(this, nombreTitulo, titulo, Qt::AlignCenter);
+        cabecera->setWordWrap(true);
+        cabecera->setMaximumWidth(qMax(caja->minimumWidth() + 20, cabecera->minimumSizeHint().width()));
+        c->addWidget(cabecera, 0, Qt::AlignHCenter);
         c->addWidget(caja, 1);
         auto* pie = new QHBoxLayout();
         // The count stands under its list, no wider than it.

@@ -151,7 +151,7 @@ TEST(FicheroNumeros, QuitarRepetidosComoUnConjuntoOrdenado) {
     for (int i = 0; i < n; ++i) {
         const int v = static_cast<int>(gen() % 30000) * 3;
         esperado.insert(v);
-        char linea[16];
+        char linea[64];
         std::snprintf(linea, sizeof linea, "%d-%d-%d-%d-%d\n", v / 10000, v / 1000 % 10, v / 100 % 10, v / 10 % 10,
                       v % 10);
         texto += linea;

@@ -11,6 +11,14 @@
 
 namespace {
 using Filtro = int32_t (*)(TablasSesion&, const AjustesFiltros&, const Cesion&);
+
+// The row-by-row rules are slow under the sanitizers: there only every
+// third of the ordinary rounds runs.
+#ifdef VORTESALIN_SANITIZADO
+constexpr int kPasoRondas = 3;
+#else
+constexpr int kPasoRondas = 1;
+#endif
 }  // namespace
 
 TEST(AplicarFiltros, OrdenTitulosYCuentas) {
@@ -131,6 +139,7 @@ TEST(Filtros, IgualQueLasReglasFilaAFila) {
     for (int prueba = 0; prueba < 78; ++prueba) {
         // The last twelve draw dense settings over smaller grids.
         const bool densos = prueba >= 66;
+        if (!densos && prueba % kPasoRondas != 0) continue;
         const RejillaBase rejilla = prueba::RejillaAlAzar(azar, densos ? 28 : 20 + prueba / 2);
         // Imported numbers too, 14000 of them: the last row yields as well.
         TablasSesion t = prueba < 60 || (densos && prueba % 4 < 2)

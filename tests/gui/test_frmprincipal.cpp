@@ -2,16 +2,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QToolButton>
 #include <memory>
 
 #include "ayuda_gui.h"
@@ -51,18 +47,21 @@ class PruebaFrmPrincipal : public QObject {
     std::unique_ptr<EstadoSesion> sesion;
     std::unique_ptr<VentanaPrueba> v;
 
-    QLabel* Celda(int i) { return Hijo<QLabel>(*v, QString("lblNumero_%1").arg(i)); }
+    QLabel* Celda(int i) { return v->lblNumero(i); }
     QString Texto(const QString& nombre) { return Hijo<QLineEdit>(*v, nombre)->text(); }
-    QString Tipo() { return Hijo<QLabel>(*v, "lblTipoCombinacion")->text(); }
+    QString Tipo() { return v->lblTipoCombinacion()->text(); }
+    void Accion(const char* nombre) { Hijo<QAction>(*v, nombre)->trigger(); }
+    void Boton(const char* nombre) { Pulsar(Hijo<QWidget>(*v, nombre)); }
     void Nueva() {
+        v.reset();
         sesion = std::make_unique<EstadoSesion>();
         v = std::make_unique<VentanaPrueba>(*sesion);
     }
 
 private slots:
     void init() {
-        PruebaMensajes::Activar();
         PruebaSistema::Activar();
+        ActivarPruebasVentana();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         Nueva();
     }
@@ -85,21 +84,21 @@ private slots:
         QVERIFY(anterior.isEmpty() ? f.remove() : f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(anterior));
         QCOMPARE(sesion->filtros.NumerosPosiciones[12], uint8_t{0});
         QCOMPARE(sesion->impresion.gMargenIzquierdo, -40);
+        QCOMPARE(QString::fromStdString(sesion->impresion.gFechaSorteo), QDate::currentDate().toString("dd/MM/yyyy"));
+        QVERIFY(sesion->gCombinacionGuardada);
 
-        auto* ganador = Hijo<QComboBox>(*v, "cboNumeroGanador_4");
-        QCOMPARE(ganador->count(), 9);
-        QCOMPARE(ganador->currentText(), QString("1"));
-        QCOMPARE(Hijo<QComboBox>(*v, "cboTipoReduccion")->currentIndex(), 0);
+        QCOMPARE(v->cboNumeroGanador(4)->count(), 9);
+        QCOMPARE(v->cboNumeroGanador(4)->currentText(), QString("1"));
         QCOMPARE(Tipo(), QString("0 Números"));
+        QCOMPARE(v->cboTipoReduccion()->currentIndex(), 0);
         QCOMPARE(EstadosDistintos(*v, {"~txtApuestasIniciales", "~txtFicheroASCII", "-txtNUApuestas",
                                        "-chkApuestasExactas", "~chkFiltros_0", "~chkFiltros_2", "=chkFiltros_3",
                                        "=chkFiltros_10", "~lblNumeroELiminadas_2", "=lblNumeroELiminadas_3"}),
                  QString());
-        QVERIFY(sesion->gCombinacionGuardada);
-        QCOMPARE(QString::fromStdString(sesion->impresion.gFechaSorteo), QDate::currentDate().toString("dd/MM/yyyy"));
     }
+
     void rejillaYContadores() {
-        Hijo<QLineEdit>(*v, "txtApuestasReducidas")->setText("7");
+        v->txtApuestasReducidas()->setText("7");
         for (int r = 0; r < 5; ++r) {
             Pulsar(Celda(r * 10 + 1));
             Pulsar(Celda(r * 10 + 8));
@@ -107,42 +106,36 @@ private slots:
         QVERIFY(!sesion->gCombinacionGuardada);
         QVERIFY(sesion->rejilla.Seleccionada(49));  // cell index 48 = Casilla 49
         QCOMPARE(Celda(48)->palette().color(QPalette::Window), QColor(0, 0, 255));
-        QCOMPARE(Hijo<QLabel>(*v, "lblContador_4")->text(), QString("2"));
-        QCOMPARE(Tipo(), QString("32 Números"));
-        QCOMPARE(Texto("txtApuestasIniciales"), QString("252"));
-        QCOMPARE(Texto("txtApuestasReducidas"), QString("0"));
+        QCOMPARE(v->lblContador(4)->text() + " " + Tipo(), QString("2 32 Números"));
+        QCOMPARE(Texto("txtApuestasIniciales") + Texto("txtApuestasReducidas"), QString("2520"));
         Pulsar(Celda(48));  // toggles back
-        QVERIFY(!sesion->rejilla.Seleccionada(49));
-        QVERIFY(!Celda(48)->autoFillBackground());
+        QVERIFY(!sesion->rejilla.Seleccionada(49) && !Celda(48)->autoFillBackground());
         QCOMPARE(Texto("txtApuestasIniciales"), QString("126"));
 
         // Counts in the user's grouping.
-        Pulsar(Hijo<QToolButton>(*v, "imgALLNumeros"));
-        QCOMPARE(Texto("txtApuestasIniciales"), QString("2,118,760"));
-        QCOMPARE(Tipo(), QString("100,000 Números"));
-
-        Pulsar(Hijo<QToolButton>(*v, "imgININumeros"));
+        Boton("imgALLNumeros");
+        QCOMPARE(Texto("txtApuestasIniciales") + " " + Tipo(), QString("2,118,760 100,000 Números"));
+        Boton("imgININumeros");
         QCOMPARE(sesion->rejilla.Contar(), 0);
         for (int i : {0, 1, 2, 3}) Pulsar(Celda(i * 11));
         QCOMPARE(Texto("txtApuestasIniciales"), QString("0"));  // four cells: no set of five
 
         // Changing the reduction type recounts only in grid mode.
-        Hijo<QLineEdit>(*v, "txtApuestasReducidas")->setText("9");
-        Hijo<QComboBox>(*v, "cboTipoReduccion")->setCurrentIndex(2);
-        QCOMPARE(Texto("txtApuestasReducidas"), QString("0"));
-        Hijo<QRadioButton>(*v, "optBase_1")->click();
-        Hijo<QLineEdit>(*v, "txtApuestasReducidas")->setText("9");
-        Hijo<QComboBox>(*v, "cboTipoReduccion")->setCurrentIndex(1);
-        QCOMPARE(Texto("txtApuestasReducidas"), QString("9"));
+        for (bool fichero : {false, true}) {
+            v->optBase(fichero ? 1 : 0)->click();
+            v->txtApuestasReducidas()->setText("9");
+            v->cboTipoReduccion()->setCurrentIndex(fichero ? 1 : 2);
+            QCOMPARE(Texto("txtApuestasReducidas"), QString(fichero ? "9" : "0"));
+        }
     }
+
     void alAzar() {
         v->Rejilla()->SeleccionarTodas();  // cleared first
         const int cuentas[] = {1, 3, 5, 7, 9};
-        for (int r = 0; r < 5; ++r)
-            Hijo<QComboBox>(*v, QString("cboNumeroGanador_%1").arg(r))->setCurrentIndex(cuentas[r] - 1);
+        for (int r = 0; r < 5; ++r) v->cboNumeroGanador(r)->setCurrentIndex(cuentas[r] - 1);
         for (int vez = 0; vez < 10; ++vez) {
             sesion->gCombinacionGuardada = true;
-            Pulsar(Hijo<QPushButton>(*v, "cmdAlazar"));
+            Boton("cmdAlazar");
             QVERIFY(!sesion->gCombinacionGuardada);
             for (int p = 1; p <= 5; ++p) QCOMPARE(sesion->rejilla.ContarPosicion(p), cuentas[p - 1]);
             QCOMPARE(Tipo(), QString("945 Números"));
@@ -150,91 +143,90 @@ private slots:
                 QCOMPARE(v->Rejilla()->AspectoSeleccionado(i), sesion->rejilla.Seleccionada(Casilla(i + 1)));
         }
     }
+
     void nuevaCombinacionYDesactivarFiltros() {
         // "Desactivar filtros" unticks them and touches nothing else.
-        for (int i : {3, 6, 10}) Hijo<QCheckBox>(*v, QString("chkFiltros_%1").arg(i))->setChecked(true);
-        Hijo<QLabel>(*v, "lblNumeroELiminadas_6")->setText("12");
+        for (int i : {3, 6, 10}) v->chkFiltros(i)->setChecked(true);
+        v->lblNumeroELiminadas(6)->setText("12");
         v->EliminadasFiltro()[6] = 12;
-        Pulsar(Hijo<QToolButton>(*v, "imgDesactivarFiltros"));
-        for (int i = 0; i <= 10; ++i) QVERIFY(!Hijo<QCheckBox>(*v, QString("chkFiltros_%1").arg(i))->isChecked());
-        QCOMPARE(Hijo<QLabel>(*v, "lblNumeroELiminadas_6")->text(), QString("12"));
+        Boton("imgDesactivarFiltros");
+        for (int i = 0; i <= 10; ++i) QVERIFY(!v->chkFiltros(i)->isChecked());
+        QCOMPARE(v->lblNumeroELiminadas(6)->text(), QString("12"));
         QVERIFY(sesion->gCombinacionGuardada);  // ticking is no change
 
-        // Saved: no question; the settings, switches and counts start afresh.
+        // Unsaved: "No" changes nothing; "Sí" (and a saved one, without asking)
+        // starts the cells, settings, names, switches and counts afresh.
         sesion->filtros.SumaMinima[2] = 9;
-        Hijo<QCheckBox>(*v, "chkFiltros_6")->setChecked(true);
-        Pulsar(Hijo<QToolButton>(*v, "imgINICombinacion"));
-        QVERIFY(PruebaMensajes::Mostrados().isEmpty());
-        QCOMPARE(sesion->filtros.SumaMinima[2], int16_t{0});
-        QVERIFY(!Hijo<QCheckBox>(*v, "chkFiltros_6")->isChecked());
-        QCOMPARE(Hijo<QLabel>(*v, "lblNumeroELiminadas_6")->text(), QString("-"));
-        QCOMPARE(v->EliminadasFiltro()[6], 0);
-
-        // Unsaved: "No" changes nothing, "Sí" starts afresh.
+        v->chkFiltros(6)->setChecked(true);
         Pulsar(Celda(5));
-        Hijo<QLineEdit>(*v, "txtFicheroBASE")->setText("mia.xml");
-        Hijo<QAction>(*v, "menuNuevaBaseXML")->trigger();
+        v->txtFicheroBASE()->setText("mia.xml");
+        Accion("menuNuevaBaseXML");
         QCOMPARE(Textos(), QStringList{"NO HA GUARDADO LA COMBINACION ACTUAL EN XML, ¿ DESEA INICIALIZARLA DE TODAS FORMAS ?"});
         QCOMPARE(PruebaMensajes::Mostrados().first().estilo, EstiloMensaje::PreguntaSiNo);
         QCOMPARE(sesion->rejilla.Contar(), 1);
         QCOMPARE(Texto("txtFicheroBASE"), QString("mia.xml"));
         PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
-        Hijo<QAction>(*v, "menuNuevaBaseXML")->trigger();
+        Accion("menuNuevaBaseXML");
         QCOMPARE(sesion->rejilla.Contar(), 0);
         QCOMPARE(Texto("txtFicheroBASE"), QString("Sin guardar.xml"));
+        QCOMPARE(sesion->filtros.SumaMinima[2], int16_t{0});
+        QVERIFY(!v->chkFiltros(6)->isChecked());
+        QCOMPARE(v->lblNumeroELiminadas(6)->text(), QString("-"));
+        QCOMPARE(v->EliminadasFiltro()[6], 0);
         QVERIFY(sesion->gCombinacionGuardada);
+        v->chkFiltros(6)->setChecked(true);
+        Boton("imgINICombinacion");
+        QVERIFY(!v->chkFiltros(6)->isChecked());
+        QCOMPARE(Textos().size(), 2);
     }
 
     void cerrarYSalir() {
         v->show();
         v->close();  // saved: no question
-        QVERIFY(!v->isVisible());
-        QVERIFY(PruebaMensajes::Mostrados().isEmpty());
+        QVERIFY(!v->isVisible() && Textos().isEmpty());
 
         Nueva();
         v->show();
         Pulsar(Celda(3));
         sesion->tablas.gResultado.Redimensionar(4);
         v->close();  // No
-        QCOMPARE(Textos(), QStringList{kSalir});
         QVERIFY(v->isVisible());
         QCOMPARE(sesion->tablas.gResultado.Filas(), 4);
         PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
         v->close();
         QVERIFY(!v->isVisible());
         QCOMPARE(sesion->tablas.gResultado.Filas(), 0);  // tables erased on unload
+        QCOMPARE(Textos(), QStringList({kSalir, kSalir}));
 
         // Busy: the close box does nothing and says nothing; "Salir" does not
-        // look at the busy flag.
+        // look at the busy flag, and asks only when unsaved.
         v->show();
         PruebaMensajes::Limpiar();
         v->FijarEnProceso(true);
         PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
         v->close();
-        QVERIFY(v->isVisible());
-        QVERIFY(PruebaMensajes::Mostrados().isEmpty());
-        Hijo<QAction>(*v, "menuSalir")->trigger();
-        QCOMPARE(Textos(), QStringList{kSalir});
+        QVERIFY(v->isVisible() && Textos().isEmpty());
+        Accion("menuSalir");
         QVERIFY(!v->isVisible());
-        v->show();  // saved: "Salir" asks nothing
+        v->show();
         sesion->gCombinacionGuardada = true;
-        Hijo<QAction>(*v, "menuSalir")->trigger();
+        Accion("menuSalir");
         QVERIFY(!v->isVisible());
         QCOMPARE(Textos(), QStringList{kSalir});
     }
 
     void cambioDeOrigenDeLaBase() {
-        auto* rejilla = Hijo<QRadioButton>(*v, "optBase_0");
-        auto* fichero = Hijo<QRadioButton>(*v, "optBase_1");
+        auto* rejilla = v->optBase(0);
+        auto* fichero = v->optBase(1);
+        v->show();
+        const QSize tamano = v->size();
         Pulsar(Celda(0));
         v->EliminadasFiltro()[5] = 8;
         sesion->gCombinacionGuardada = true;
 
-        fichero->click();  // no file imported: no question
-        QVERIFY(PruebaMensajes::Mostrados().isEmpty());
-        QVERIFY(v->ModoFichero());
+        Pulsar(Hijo<QLabel>(*v, "lblTitDesdeFichero"));  // a caption selects its option; no file imported: no question
+        QVERIFY(Textos().isEmpty() && v->ModoFichero() && !sesion->gCombinacionGuardada);
         QCOMPARE(sesion->rejilla.Contar(), 0);
-        QVERIFY(!sesion->gCombinacionGuardada);
         QCOMPARE(v->EliminadasFiltro()[5], 0);
         QCOMPARE(EstadosDistintos(*v, {"=cmdDesdeFichero", "~imgALLNumeros", "-cboNumeroGanador_2", "-cmdAlazar"}),
                  QString());
@@ -242,7 +234,7 @@ private slots:
         QCOMPARE(sesion->rejilla.Contar(), 0);
 
         // An import left a file and its cells: "No" keeps everything, every time.
-        Hijo<QLineEdit>(*v, "txtFicheroASCII")->setText("numeros.txt");
+        v->txtFicheroASCII()->setText("numeros.txt");
         sesion->rejilla.Fijar(12, true);
         for (int vez = 1; vez <= 2; ++vez) {
             rejilla->click();
@@ -253,30 +245,30 @@ private slots:
             QCOMPARE(sesion->rejilla.Contar(), 1);
         }
         PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
-        rejilla->click();
+        Pulsar(Hijo<QLabel>(*v, "lblTitDesdeCero"));  // shown disabled, still its option's
         QVERIFY(rejilla->isChecked());
+        QCOMPARE(v->size(), tamano);
         QCOMPARE(Texto("txtFicheroASCII"), QString());
         QCOMPARE(sesion->rejilla.Contar(), 0);
         QCOMPARE(EstadosDistintos(*v, {"+lblNumero_11", "+cmdAlazar", "~txtFicheroASCII"}), QString());
     }
 
     void opcionesDeReduccionYFiltroDeTeclas() {
-        auto* porcentaje = Hijo<QLineEdit>(*v, "txtPorcentaje");
-        auto* apuestas = Hijo<QLineEdit>(*v, "txtNUApuestas");
-        auto* exactas = Hijo<QCheckBox>(*v, "chkApuestasExactas");
-        Hijo<QRadioButton>(*v, "optTipo_0")->click();
-        QVERIFY(apuestas->isEnabled() && !porcentaje->isEnabled() && exactas->isEnabled());
+        auto* exactas = v->chkApuestasExactas();
+        v->show();
+        Pulsar(Hijo<QLabel>(*v, "lblTitNApuestas"));  // the caption selects its option
+        QVERIFY(v->optTipo(0)->isChecked());
+        QCOMPARE(EstadosDistintos(*v, {"+txtNUApuestas", "-txtPorcentaje", "+chkApuestasExactas"}), QString());
         QVERIFY(!exactas->isChecked());  // choosing bets does not tick it
         exactas->setChecked(true);
-        porcentaje->setText("55");
-        Pulsar(Hijo<QToolButton>(*v, "cmdPorcentaje"));  // even while disabled
-        QCOMPARE(porcentaje->text(), QString("100"));
-        Hijo<QRadioButton>(*v, "optTipo_1")->click();
-        QVERIFY(!apuestas->isEnabled() && porcentaje->isEnabled() && !exactas->isEnabled());
+        v->txtPorcentaje()->setText("55");
+        Boton("cmdPorcentaje");  // even while disabled
+        QCOMPARE(v->txtPorcentaje()->text(), QString("100"));
+        v->optTipo(1)->click();
+        QCOMPARE(EstadosDistintos(*v, {"-txtNUApuestas", "+txtPorcentaje", "-chkApuestasExactas"}), QString());
         QVERIFY(!exactas->isChecked());
 
-        v->show();
-        for (QLineEdit* caja : {porcentaje, apuestas}) {
+        for (QLineEdit* caja : {v->txtPorcentaje(), v->txtNUApuestas()}) {
             caja->setEnabled(true);
             caja->clear();
             QSignalSpy intro(caja, &QLineEdit::returnPressed);
@@ -293,16 +285,15 @@ private slots:
                               "lblFiltro_5", "txtPorcentaje", "optBase_1", "cboNumeroGanador_4", "cmdAlazar",
                               "lblNumero_33"})
             bloqueados << Hijo<QWidget>(*v, n);
-        auto* menu = Hijo<QMenu>(*v, "menuArchivo");
-        v->DeshabilitarControles();
-        for (QWidget* w : bloqueados) QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(!menu->menuAction()->isEnabled());
-        v->HabilitarControles();
-        for (QWidget* w : bloqueados) QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(menu->menuAction()->isEnabled());
-        QVERIFY(!Hijo<QLineEdit>(*v, "txtNUApuestas")->isEnabled());  // the target's own state comes back
+        QAction* menu = Hijo<QMenu>(*v, "menuArchivo")->menuAction();
+        for (bool habilitar : {false, true}) {
+            habilitar ? v->HabilitarControles() : v->DeshabilitarControles();
+            QCOMPARE(menu->isEnabled(), habilitar);
+            for (QWidget* w : bloqueados) QVERIFY2(w->isEnabled() == habilitar, qPrintable(w->objectName()));
+        }
+        QVERIFY(!v->txtNUApuestas()->isEnabled());  // the target's own state comes back
         // File mode: the grid, the digit counts and "Al Azar" stay locked.
-        Hijo<QRadioButton>(*v, "optBase_1")->click();
+        v->optBase(1)->click();
         v->DeshabilitarControles();
         v->HabilitarControles();
         QCOMPARE(EstadosDistintos(*v, {"-lblNumero_33", "-cboNumeroGanador_4", "-cmdAlazar", "+cmdDesdeFichero",
@@ -310,7 +301,7 @@ private slots:
                  QString());
 
         // The wait panel's title blinks.
-        auto* titulo = Hijo<QLabel>(*v, "lbltituloProgress");
+        auto* titulo = v->lbltituloProgress();
         v->show();
         v->MostrarVentanaEspera("Analizando ...");
         QCOMPARE(EstadosDistintos(*v, {"=picVentanaEspera", "~picFondoProgressBar"}), QString());
@@ -319,8 +310,7 @@ private slots:
         const QColor antes = titulo->palette().color(QPalette::WindowText);
         QTRY_VERIFY(titulo->palette().color(QPalette::WindowText) != antes);
         v->OcultarVentanaEspera();
-        QCOMPARE(EstadosDistintos(*v, {"~picVentanaEspera"}), QString());
-        QVERIFY(!v->Timer1()->isActive());
+        QVERIFY(!v->Timer1()->isActive() && EstadosDistintos(*v, {"~picVentanaEspera"}).isEmpty());
         v->MostrarVentanaEspera("Importando", true);
         v->FijarProgresoEspera(140);
         QCOMPARE(Hijo<QProgressBar>(*v, "lblProgressBar")->value(), 100);
@@ -328,62 +318,53 @@ private slots:
 
     void comandosYSusDestinos() {
         sesion->filtros.GrupoActual = sesion->filtros.GrupoRelacionadoActual = sesion->filtros.BloqueReservas = 5;
-        for (int i : {3, 6, 8, 10}) Pulsar(Hijo<QLabel>(*v, QString("lblFiltro_%1").arg(i)));
+        for (int i : {3, 6, 8, 10}) Pulsar(v->lblFiltro(i));
         QVERIFY(!sesion->gCombinacionGuardada);
         const AjustesFiltros& f = sesion->filtros;
         QCOMPARE((std::array{f.GrupoActual, f.GrupoRelacionadoActual, f.BloqueReservas}), (std::array<int16_t, 3>{1, 1, 1}));
-        QCOMPARE(v->llamadas, QStringList({"Editor3", "Editor6", "Editor8", "Editor10"}));
 
         // No result yet: analysis and print refuse, scrutiny opens.
-        v->llamadas.clear();
-        Hijo<QAction>(*v, "menuAnalisis")->trigger();
-        Pulsar(Hijo<QToolButton>(*v, "imgImprimir"));
-        Pulsar(Hijo<QToolButton>(*v, "imgEscrutador"));
+        Accion("menuAnalisis");
+        Boton("imgImprimir");
+        Boton("imgEscrutador");
         QCOMPARE(Textos(), QStringList({"ERROR: No hay números generados", "ERROR: No hay números generados"}));
         QCOMPARE(PruebaMensajes::Mostrados().first().estilo, EstiloMensaje::Critico);
-        QCOMPARE(v->llamadas, QStringList{"Escrutador0"});
-        v->llamadas.clear();
-        Hijo<QLineEdit>(*v, "txtApuestasReducidas")->setText(FormatoCuenta(1234));
-        Pulsar(Hijo<QToolButton>(*v, "imgAnalisis"));
-        Pulsar(Hijo<QToolButton>(*v, "imgImprimir"));
-        Hijo<QAction>(*v, "menuEscrutador")->trigger();
-        QCOMPARE(v->llamadas, QStringList({"Analisis1234", "Imprimir1234", "Escrutador1234"}));
-
-        v->llamadas.clear();
+        v->txtApuestasReducidas()->setText(FormatoCuenta(1234));
+        Boton("imgAnalisis");
+        Boton("imgImprimir");
+        Accion("menuEscrutador");
         for (const char* n : {"menuCalcularCombinacion", "menuAbrirBaseXML", "menuGuardarBaseXML", "menuGuardarASCII",
                               "menuSelector", "menuNumerosTerminal", "menuAcercade"})
-            Hijo<QAction>(*v, n)->trigger();
+            Accion(n);
         for (const char* n : {"imgCalcular", "cmdAbrirBASE", "cmdGuardarBASE", "cmdDesdeFichero", "cmdGuardarReduccion",
                               "cmdVerenBlocdeNotas", "cmdVerInformeEliminadas"})
             Hijo<QToolButton>(*v, n)->click();
-        Pulsar(Hijo<QLabel>(*v, "lblCalcular"));
-        QCOMPARE(v->llamadas, QStringList({"Calcular", "Abrir", "Guardar", "Exportar1", "Selector", "Terminal",
-                                           "AcercaDe", "Calcular", "Abrir", "Guardar", "Importar", "Exportar1",
-                                           "Exportar2", "Informe", "Calcular"}));
-
+        Boton("lblCalcular");
         // Alt + right button on "Al Azar", and nothing else, opens the author window.
-        v->llamadas.clear();
-        auto* alazar = Hijo<QPushButton>(*v, "cmdAlazar");
         for (Qt::KeyboardModifiers teclas : {Qt::AltModifier | Qt::ControlModifier, Qt::KeyboardModifiers(),
                                              Qt::KeyboardModifiers(Qt::AltModifier)}) {
-            QTest::mousePress(alazar, Qt::RightButton, teclas);
-            QTest::mouseRelease(alazar, Qt::RightButton, teclas);
+            QTest::mousePress(v->cmdAlazar(), Qt::RightButton, teclas);
+            QTest::mouseRelease(v->cmdAlazar(), Qt::RightButton, teclas);
         }
-        QCOMPARE(v->llamadas, QStringList{"Autor"});
+        QCOMPARE(v->llamadas, QStringList({"Editor3", "Editor6", "Editor8", "Editor10", "Escrutador0", "Analisis1234",
+                                           "Imprimir1234", "Escrutador1234", "Calcular", "Abrir", "Guardar",
+                                           "Exportar1", "Selector", "Terminal", "AcercaDe", "Calcular", "Abrir",
+                                           "Guardar", "Importar", "Exportar1", "Exportar2", "Informe", "Calcular",
+                                           "Autor"}));
 
         // The manual missing from the program's folder, then present with nothing to show it; links that fail.
         const QString manual = QCoreApplication::applicationDirPath() + "/ayudaVORTESALIN.pdf";
         QFile::remove(manual);
         PruebaMensajes::Limpiar();
-        Hijo<QAction>(*v, "menuManual")->trigger();
+        Accion("menuManual");
         QFile pdf(manual);
         QVERIFY(pdf.open(QIODevice::WriteOnly));
         pdf.close();
         PruebaSistema::Activar(false);
-        Hijo<QAction>(*v, "menuManual")->trigger();
+        Accion("menuManual");
         QFile::remove(manual);
-        Hijo<QAction>(*v, "menuWeb")->trigger();
-        Hijo<QAction>(*v, "menutwitter")->trigger();
+        Accion("menuWeb");
+        Accion("menutwitter");
         QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({manual, kDireccionWeb, kDireccionTwitter}));
         QCOMPARE(Textos(), QStringList({"ERROR: FICHERO DE AYUDA(ayudaVORTESALIN.pdf) NO ENCONTRADO O ERRONEO",
                                         "ERROR: NO SE HA ENCONTRADO NINGUN PROGRAMA PARA ABRIR EL FICHERO DE AYUDA("
@@ -402,7 +383,7 @@ private slots:
         QTest::mouseMove(Hijo<QToolButton>(*v, "imgAnalisis"));
         QTRY_VERIFY(borde(2));
         QVERIFY(borde(1));  // stays until the background is reached
-        auto* sumas = Hijo<QLabel>(*v, "lblFiltro_6");
+        auto* sumas = v->lblFiltro(6);
         QTest::mouseMove(sumas);
         QTRY_VERIFY(sumas->font().underline());
         QCOMPARE(sumas->palette().color(QPalette::WindowText), QColor(0, 0, 255));

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include "dialogos_archivo.h"
 #include "importar_numeros.h"
 #include "mensajes.h"
+#include "sistema.h"
 #include "teclado.h"
 #include "ventana_secundaria.h"
 
@@ -122,6 +125,30 @@ private slots:
         QVERIFY(v.isVisible());
         v.CerrarVentana();
         QVERIFY(!v.isVisible());
+
+        // The close box asks the window once whether it may close.
+        struct Contadora : VentanaSecundaria {
+            int preguntas = 0;
+            bool PuedeCerrarUsuario() override {
+                ++preguntas;
+                return true;
+            }
+        } contadora;
+        contadora.show();
+        contadora.windowHandle()->close();
+        QVERIFY(!contadora.isVisible());
+        QCOMPARE(contadora.preguntas, 1);
+    }
+
+    void dialogosDeQtEnEspanol() {
+        QVERIFY(CargarTraduccionQt());
+        QFileDialog dialogo(nullptr, "Abrir");
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        QStringList textos;
+        for (const char* nombre : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            textos << dialogo.findChild<QLabel*>(nombre)->text();
+        for (QAbstractButton* b : dialogo.findChild<QDialogButtonBox*>()->buttons()) textos << b->text();
+        QCOMPARE(textos, QStringList({"Ver en:", "&Nombre de fichero:", "Ficheros de tipo:", "&Abrir", "Cancelar"}));
     }
     void controlesComunes() {
         QWidget w;

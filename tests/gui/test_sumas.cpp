@@ -91,7 +91,13 @@ private slots:
         Banco b;
         frmFiltroSUMAS ventana(b.contexto);
         ventana.show();
+        ventana.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ventana));
         QLineEdit* caja = Minima(ventana, 1);
+        caja->setFocus();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(ventana.focusWidget(), Qt::Key_Tab);
+        QVERIFY(ventana.focusWidget() != caja);
+        QVERIFY(b.marcados.isEmpty());  // moving through the boxes changes nothing
         caja->setFocus();
         caja->selectAll();
         QTest::keyClick(caja, Qt::Key_A);

@@ -6,11 +6,30 @@
 #include <QWindow>
 #include <QtTest>
 
+#include <functional>
+#include <memory>
+
 #include "aleatorio.h"
 #include "frmAcercaDe.h"
+#include "frmAnalisis.h"
 #include "frmAutor.h"
+#include "frmEscrutar.h"
+#include "frmFiltroGRUPOS.h"
+#include "frmFiltroGRUPOSENRESERVAS.h"
+#include "frmFiltroGRURELACIONADOS.h"
+#include "frmFiltroPARESIMPARES.h"
+#include "frmFiltroPOSICIONES.h"
+#include "frmFiltroSEGUIDOS.h"
+#include "frmFiltroSUMAS.h"
+#include "frmFiltroTERMINACIONES.h"
+#include "frmImprimir.h"
+#include "frmNumerosTerminal.h"
 #include "frmOpcionesGuardar.h"
+#include "frmSelectorNumeros.h"
+#include "frmVentanaProceso.h"
+#include "frmprincipal.h"
 #include "mensajes.h"
+#include "reduccion_entradas.h"
 #include "sistema.h"
 
 namespace {
@@ -153,6 +172,48 @@ private slots:
         formato = 9;
         frmOpcionesGuardar ventana(formato);
         QCOMPARE(Control<QComboBox>(ventana, "cboFormatoNumero")->currentIndex(), 0);
+    }
+
+    // Every window of the program fits a 1024 x 768 screen.
+    void cadaVentanaCabeEnLaPantalla() {
+        EstadoSesion sesion;
+        ContextoEditor contexto{sesion, [](int) {}};
+        FuenteAleatoria azar;
+        frmPrincipal principal(sesion);
+        TablasReduccion entradas;
+        Arreglo<uint8_t> aciertos(0, 79);
+        int16_t formato = 0;
+        const std::function<QWidget*()> ventanas[] = {
+            [&] { return new frmPrincipal(sesion); },
+            [&] { return new frmVentanaProceso(principal, entradas); },
+            [&] { return new frmFiltroGRUPOS(contexto); },
+            [&] { return new frmFiltroPARESIMPARES(contexto); },
+            [&] { return new frmFiltroSEGUIDOS(contexto); },
+            [&] { return new frmFiltroSUMAS(contexto); },
+            [&] { return new frmFiltroTERMINACIONES(contexto); },
+            [&] { return new frmFiltroGRURELACIONADOS(contexto); },
+            [&] { return new frmFiltroPOSICIONES(contexto); },
+            [&] { return new frmFiltroGRUPOSENRESERVAS(contexto); },
+            [&] { return new frmAciertos(aciertos); },
+            [&] { return new frmAciertosRESERVAS(aciertos); },
+            [&] { return new frmEscrutar(sesion); },
+            [&] { return new frmAnalisis(sesion); },
+            [&] { return new frmSelectorNumeros(sesion); },
+            [&] { return new frmImprimir(sesion); },
+            [&] { return new frmNumerosTerminal(QDir::tempPath()); },
+            [&] { return new frmAcercaDe(QStringLiteral("1.0"), azar); },
+            [&] { return new frmAutor(); },
+            [&] { return new frmOpcionesGuardar(formato); },
+        };
+        QStringList grandes;
+        for (const auto& crear : ventanas) {
+            std::unique_ptr<QWidget> ventana(crear());
+            ventana->show();
+            const QSize lado = ventana->frameGeometry().size();
+            if (lado.width() > 1024 || lado.height() > 768)
+                grandes << QStringLiteral("%1 %2x%3").arg(ventana->objectName()).arg(lado.width()).arg(lado.height());
+        }
+        QCOMPARE(grandes, QStringList());
     }
 };
 
