@@ -55,12 +55,13 @@ inline EnteroLeido ConvertirEntero(std::string_view t, int64_t minimo, int64_t m
     size_t i = 0;
     bool negativo = false;
     if (forma.signo && i < t.size() && (t[i] == '+' || t[i] == '-')) negativo = t[i++] == '-';
-    // Saturates far beyond any bound asked for, so long texts cannot overflow.
-    constexpr int64_t kTope = int64_t{1} << 60;
+    // Stops growing far beyond any bound asked for, before one more digit
+    // could overflow, so texts of any length are safe.
+    constexpr int64_t kTope = (INT64_MAX - 9) / 10;
     int64_t entero = 0;
     size_t cifras = 0;
     for (; i < t.size() && (t[i] >= '0' && t[i] <= '9'); ++i, ++cifras)
-        if (entero < kTope) entero = entero * 10 + (t[i] - '0');
+        if (entero <= kTope) entero = entero * 10 + (t[i] - '0');
     int primera = 0;           // first digit of the fraction
     bool restoNoCero = false;  // a non-zero digit after it
     if (forma.fraccion && i < t.size() && t[i] == '.') {

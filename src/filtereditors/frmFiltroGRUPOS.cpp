@@ -7,6 +7,7 @@ frmFiltroGRUPOS::frmFiltroGRUPOS(ContextoEditor& contexto, QWidget* padre)
                            Ajustes{contexto.sesion.filtros.NumerosGrupo, contexto.sesion.filtros.AciertosGrupo,
                                    contexto.sesion.filtros.GrupoActual, kFiltroGrupos, false},
                            padre) {
+    setObjectName(QStringLiteral("frmFiltroGRUPOS"));
     setWindowTitle(QStringLiteral("GRUPOS DE NUMEROS (Max. %1)").arg(kNumGrupos));
     Cargar();
 }

@@ -18,6 +18,7 @@ frmFiltroGRUPOSENRESERVAS::frmFiltroGRUPOSENRESERVAS(ContextoEditor& contexto, Q
                                    contexto.sesion.filtros.AciertosGrupoReserva, contexto.sesion.filtros.BloqueReservas,
                                    kFiltroGruposEnReservas, true},
                            padre) {
+    setObjectName(QStringLiteral("frmFiltroGRUPOSENRESERVAS"));
     setWindowTitle(QStringLiteral("GRUPOS EN RESERVAS (%1)").arg(kNumGrupos));
 
     for (int i = 0; i < kSlots; ++i) {

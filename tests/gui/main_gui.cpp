@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QMap>
 #include <QtTest>
-#include <cstdio>
 
 #include "dialogos_archivo.h"
 #include "main_gui.h"
@@ -42,24 +41,21 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
 
+    // A first argument not starting with '-' names the one class to run; the
+    // rest go to Qt Test.
     QStringList nombres = Registro().keys();
-    char** resto = argv;
-    int cuantos = 1;
-    if (argc > 1 && argv[1][0] != '-') {
-        if (!Registro().contains(QString::fromUtf8(argv[1]))) {
-            std::fprintf(stderr, "unknown test class %s; known: %s\n", argv[1], qPrintable(nombres.join(' ')));
-            return 2;
-        }
+    const bool una = argc > 1 && argv[1][0] != '-';
+    if (una) {
         nombres = {QString::fromUtf8(argv[1])};
         argv[1] = argv[0];
-        resto = argv + 1;
-        cuantos = argc - 1;
     }
     int fallos = 0;
     for (const QString& n : nombres) {
         Restablecer();
-        std::unique_ptr<QObject> prueba = Registro().value(n)();
-        fallos += QTest::qExec(prueba.get(), cuantos, resto);
+        const FabricaPrueba fabrica = Registro().value(n);
+        if (!fabrica) qFatal("unknown test class %s", qPrintable(n));
+        std::unique_ptr<QObject> prueba = fabrica();
+        fallos += QTest::qExec(prueba.get(), una ? argc - 1 : argc, una ? argv + 1 : argv);
     }
     return fallos;
 }

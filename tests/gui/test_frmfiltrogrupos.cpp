@@ -1,21 +1,23 @@
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 #include <QtTest>
 
 #include "ayuda_editores.h"
 #include "frmFiltroGRUPOS.h"
+#include "frmFiltroGRUPOSENRESERVAS.h"
+#include "validacion_grupos.h"
 
 namespace {
-using Entorno = EntornoEditor;
+void IrAGrupo(QWidget& v, const QString& texto) { Teclear(Hijo<QLineEdit>(v, "txtNumeroGRUPO"), texto); }
 
-void IrAGrupo(frmFiltroGRUPOS& v, const QString& texto) { Teclear(Hijo<QLineEdit>(v, "txtNumeroGRUPO"), texto); }
-
-QString Titulos(frmFiltroGRUPOS& v) {
+QString Titulos(QWidget& v) {
     QStringList t;
     for (int k = 0; k < 3; ++k) t << Hijo<QLabel>(v, QStringLiteral("lblTitGrupo_%1").arg(k))->text();
     return t.join('|');
 }
+QString Texto(QWidget& v, const QString& nombre) { return Hijo<QLabel>(v, nombre)->text(); }
+QComboBox* Reserva(QWidget& v, int i) { return Hijo<QComboBox>(v, QStringLiteral("cboRESERVAS_%1").arg(i)); }
 }  // namespace
 
 class PruebaFrmFiltroGrupos : public QObject {
@@ -23,96 +25,67 @@ class PruebaFrmFiltroGrupos : public QObject {
 private slots:
     void init() { ActivarPruebasEditor(); }
 
+    // Three groups a page; "-", "+" and the group box move between pages.
     void paginasYCajaDeGrupo() {
-        Entorno e;
+        EntornoEditor e;
         frmFiltroGRUPOS v(e.contexto);
         v.show();
         QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->text(), QStringLiteral("1"));
         QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
-
         IrAGrupo(v, "360");
-        QCOMPARE(e.sesion.filtros.GrupoActual, int16_t{120});
+        QCOMPARE(e.f.GrupoActual, int16_t{120});
         QCOMPARE(Titulos(v), QStringLiteral("GRUPO 358|GRUPO 359|GRUPO 360"));
         QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString());
         QVERIFY(v.isVisible());  // Enter closes nothing
 
-        for (const char* malo : {"", "361"}) {
-            IrAGrupo(v, malo);
-            QCOMPARE(e.sesion.filtros.GrupoActual, int16_t{120});
-        }
-        QCOMPARE(Textos(), QStringList(2, "ERROR: EL NUMERO DE GRUPO DEBE ESTAR ENTRE 1 y 360"));
-        auto* caja = Hijo<QLineEdit>(v, "txtNumeroGRUPO");
-        QCOMPARE(caja->text(), QStringLiteral("361"));
-        QCOMPARE(caja->selectedText(), QStringLiteral("361"));
+        for (const char* malo : {"", "361"}) IrAGrupo(v, malo);
+        QCOMPARE(e.f.GrupoActual, int16_t{120});
+        QCOMPARE(Textos(), QStringList(2, QString::fromStdString(MensajeRangoGrupo())));
+        QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->selectedText(), QStringLiteral("361"));
 
         IrAGrupo(v, "4");
         QCOMPARE(Titulos(v), QStringLiteral("GRUPO 4|GRUPO 5|GRUPO 6"));
         QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString());
         Pulsar(Hijo<QPushButton>(v, "cmdMENOSBloque"));
         QCOMPARE(Titulos(v), QStringLiteral("GRUPO 1|GRUPO 2|GRUPO 3"));
-        QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
-        QVERIFY(e.marcas.isEmpty());  // paging ticks nothing
+        QVERIFY(e.marcas.isEmpty());
     }
 
-    void celdasYAciertosSeEscribenEnElGrupoVisible() {
-        Entorno e;
-        for (Casilla c : {1, 12, 23, 34, 45}) e.sesion.rejilla.Fijar(c, true);
-        // Group 5 holds a cell that has left the base; group 9, never shown, too.
-        e.sesion.filtros.NumerosGrupo(5, 2) = 1;
-        e.sesion.filtros.NumerosGrupo(5, 12) = 1;
-        e.sesion.filtros.NumerosGrupo(9, 2) = 1;
-        e.sesion.filtros.AciertosGrupo(5, 1) = 1;
-        e.sesion.filtros.AciertosGrupo(5, 4) = 1;
-        frmFiltroGRUPOS v(e.contexto);
+    // A group's reserve letter is stored when its page is left or the window
+    // closed, and the count of groups per reserve follows; neither the letters
+    // nor the reserves' title buttons tick the filter.
+    void reservasDeLosGrupos() {
+        EntornoEditor e;
+        e.f.IdGrupoReserva[101] = 5;
+        frmFiltroGRUPOSENRESERVAS v(e.contexto);
         v.show();
+        QCOMPARE(Texto(v, "lblNumeroGrupos_4"), QStringLiteral("1"));
+        Reserva(v, 1)->setCurrentIndex(2);  // group 2 to B, still pending
+        QCOMPARE(e.f.IdGrupoReserva[2], uint8_t{0});
+        Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
+        IrAGrupo(v, "100");
+        QCOMPARE(e.f.IdGrupoReserva[2], uint8_t{2});
+        QCOMPARE(Texto(v, "lblNumeroGrupos_1"), QStringLiteral("1"));
+        QCOMPARE(Reserva(v, 1)->currentText(), QStringLiteral("E"));
+        Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
+        QCOMPARE(Textos(), QStringList({"No hay Grupos incluidos en Grupo Reserva B",
+                                        "Nº de los Grupos incluidos en Grupo Reserva B : 2"}));
 
-        Pulsar(Hijo<QLabel>(v, "lblNumero_G3_22"));
-        QCOMPARE(e.sesion.filtros.NumerosGrupo(3, 23), uint8_t{1});
-        QCOMPARE(e.marcas, QList<int>{kFiltroGrupos});
-
-        // Select all takes the base cells only; neither it nor clear ticks.
-        Pulsar(Hijo<QToolButton>(v, "imgALLNumeros_0"));
-        int elegidas = 0;
-        for (int c = 1; c <= 50; ++c) elegidas += e.sesion.filtros.NumerosGrupo(1, c);
-        QCOMPARE(elegidas, 5);
-        Pulsar(Hijo<QToolButton>(v, "imgININumeros_2"));
-        for (int c = 1; c <= 50; ++c) QCOMPARE(e.sesion.filtros.NumerosGrupo(3, c), uint8_t{0});
-        QCOMPARE(e.marcas.size(), 1);
-
+        Reserva(v, 1)->setCurrentIndex(0);
+        Reserva(v, 2)->setCurrentIndex(8);
         Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
-        QCOMPARE(e.sesion.filtros.NumerosGrupo(5, 2), uint8_t{0});
-        QCOMPARE(e.sesion.filtros.NumerosGrupo(5, 12), uint8_t{1});
-        QCOMPARE(e.sesion.filtros.NumerosGrupo(9, 2), uint8_t{1});
-        QCOMPARE(Hijo<QLineEdit>(v, "txtAciertos_1")->text(), QStringLiteral("1,4"));
+        QCOMPARE(e.f.IdGrupoReserva[101], uint8_t{0});
+        QCOMPARE(e.f.IdGrupoReserva[102], uint8_t{8});
+        QCOMPARE(Texto(v, "lblNumeroGrupos_4"), QStringLiteral("0"));
+        QCOMPARE(Texto(v, "lblNumeroGrupos_7"), QStringLiteral("1"));
 
-        PruebaSelector::EncolarEleccion({0, 2, 5});
-        Pulsar(Hijo<QPushButton>(v, "cmdModificar_2"));
-        QCOMPARE(PruebaSelector::Mostrados().last().maximo, 5);
-        QCOMPARE(Hijo<QLineEdit>(v, "txtAciertos_2")->text(), QStringLiteral("0,2,5"));
-        const uint8_t esperado[6] = {1, 0, 1, 0, 0, 1};
-        for (int k = 0; k <= 5; ++k) QCOMPARE(e.sesion.filtros.AciertosGrupo(6, k), esperado[k]);
-        QCOMPARE(e.marcas.size(), 2);
-    }
-
-    void cerrarValidaYSeQuedaAbierta() {
-        Entorno e;
-        e.sesion.filtros.NumerosGrupo(5, 1) = 1;
-        e.sesion.filtros.AciertosGrupo(2, 3) = 1;
-        frmFiltroGRUPOS v(e.contexto);
-        v.show();
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-        QVERIFY(v.isVisible());
-        QCOMPARE(Textos(),
-                 QStringList{"ERROR en GRUPO2 : No ha marcado ningún número y hay aciertos seleccionados"});
-        v.close();  // the close box validates too
-        QVERIFY(v.isVisible());
-        QCOMPARE(Textos().size(), 2);
-
-        e.sesion.filtros.AciertosGrupo(2, 3) = 0;
-        e.sesion.filtros.AciertosGrupo(5, 0) = 1;
-        Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-        QVERIFY(!v.isVisible());
-        QCOMPARE(Textos().size(), 2);
+        // The close stores the page shown and recounts before checking.
+        Reserva(v, 0)->setCurrentIndex(1);
+        v.close();
+        QCOMPARE(e.f.IdGrupoReserva[103], uint8_t{1});
+        QCOMPARE(Texto(v, "lblNumeroGrupos_0"), QStringLiteral("1"));
+        QVERIFY(v.isVisible());  // group 103 has no cells
+        QVERIFY(e.marcas.isEmpty());
     }
 };
 

@@ -1,84 +1,64 @@
-#include <QSignalSpy>
+#include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
-#include "ayuda_gui.h"
-#include "rejilla_casillas.h"
+#include "ayuda_editores.h"
 
 class PruebaRejillaCasillas : public QObject {
     Q_OBJECT
 private slots:
-    // An editor grid shows one settings row, enabled only where the base has
-    // the cell; clicks write that row and nothing else.
-    void filaDeAjustesSobreLaBase() {
-        AjustesFiltros ajustes;
-        RejillaBase base;
-        for (Casilla c : {1, 2, 15, 50}) base.Fijar(c, true);
-        ModeloFilaCasillas modelo(ajustes.NumerosGrupo.Fila(4));
-        OpcionesRejilla opciones;
-        opciones.nombreCeldas = "lblNumero_G2";
-        opciones.encabezados = false;
-        RejillaCasillas rejilla(&modelo, opciones);
-        QVERIFY(rejilla.findChild<QLabel*>("lblNumero_G2_14") != nullptr);
-        QVERIFY(rejilla.Encabezado(1) == nullptr && rejilla.Contador(1) == nullptr);
-        rejilla.HabilitarSegunBase(base);
-        rejilla.show();
-
-        QSignalSpy pulsadas(&rejilla, &RejillaCasillas::celdaPulsada);
-        Pulsar(rejilla.Celda(14));
-        Pulsar(rejilla.Celda(3));  // not in the base: disabled, no click
-        QCOMPARE(pulsadas.count(), 1);
-        QCOMPARE(pulsadas.first().first().toInt(), 14);
-        QCOMPARE(ajustes.NumerosGrupo(4, 15), uint8_t{1});
-        QCOMPARE(ajustes.NumerosGrupo(4, 4), uint8_t{0});
-        QVERIFY(rejilla.AspectoSeleccionado(14));
-        QVERIFY(!rejilla.AspectoSeleccionado(3));
-        for (int g : {3, 5})
-            for (int c = 1; c <= 50; ++c) QCOMPARE(ajustes.NumerosGrupo(g, c), uint8_t{0});
-
-        // Another row shown; a repaint drops cells outside the base from it only.
-        ajustes.NumerosGrupo(5, 2) = 1;
-        ajustes.NumerosGrupo(5, 30) = 1;
-        ajustes.NumerosGrupo(6, 30) = 1;
-        modelo.Apuntar(ajustes.NumerosGrupo.Fila(5));
-        rejilla.RefrescarQuitandoDeshabilitadas();
-        QVERIFY(rejilla.AspectoSeleccionado(1));
-        QVERIFY(!rejilla.AspectoSeleccionado(14));
-        QCOMPARE(ajustes.NumerosGrupo(5, 30), uint8_t{0});
-        QCOMPARE(ajustes.NumerosGrupo(5, 2), uint8_t{1});
-        QCOMPARE(ajustes.NumerosGrupo(6, 30), uint8_t{1});
-        QCOMPARE(ajustes.NumerosGrupo(4, 15), uint8_t{1});
-
-        // Select all reaches every cell, disabled ones included.
-        rejilla.SeleccionarTodas();
-        QCOMPARE(rejilla.ContarSeleccionadas(), 50);
-        for (int c = 1; c <= 50; ++c) QCOMPARE(ajustes.NumerosGrupo(5, c), uint8_t{1});
-        QCOMPARE(ajustes.NumerosGrupo(6, 1), uint8_t{0});
-        rejilla.Limpiar();
-        QCOMPARE(rejilla.ContarSeleccionadas(), 0);
-    }
-
-    void encabezadosYContadoresDeColumna() {
-        RejillaBase base;
-        ModeloRejillaBase modelo(base);
-        OpcionesRejilla opciones;
-        opciones.contadores = true;
-        RejillaCasillas rejilla(&modelo, opciones);
-        QCOMPARE(rejilla.Celda(39)->text(), QString("9"));
-        rejilla.show();
-        Pulsar(rejilla.Celda(20));
-        Pulsar(rejilla.Celda(29));
-        rejilla.FijarSeleccion(0, true);
-        QCOMPARE(rejilla.Contador(3)->text(), QString("2"));
-        QCOMPARE(rejilla.Contador(1)->text(), QString("1"));
-        QVERIFY(base.Seleccionada(21) && base.Seleccionada(30) && base.Seleccionada(1));
-        // Changes made to the model elsewhere show after a repaint.
-        base.Limpiar();
-        base.Fijar(50, true);
-        rejilla.Refrescar();
-        QVERIFY(rejilla.AspectoSeleccionado(49));
-        QVERIFY(!rejilla.AspectoSeleccionado(20));
-        QCOMPARE(rejilla.Contador(3)->text(), QString("0"));
-        QCOMPARE(rejilla.Contador(5)->text(), QString("1"));
+    // The editors that show the digit grid over the base: showing a row drops
+    // its cells outside the base, on opening and on paging, and only from the
+    // rows shown; those cells take no clicks; a click stores the cell in the
+    // row of its grid; select all and clear write that row.
+    void rejillasDeLosEditores() {
+        using F = AjustesFiltros;
+        const struct {
+            int filtro;
+            const char *celdas, *todos, *limpiar;     // the second grid shown (the only one for positions)
+            uint8_t* (*fila)(F&);                     // its settings row
+            uint8_t* (*siguiente)(F&);                // its row after "+", null without pages
+            int todas;                                // cells stored by select all
+            QList<int> marcas;                        // after a click, select all and clear
+        } casos[] = {
+            {kFiltroPosiciones, "lblNumero", "imgALLNumeros", "imgININumeros",
+             [](F& f) { return f.NumerosPosiciones.Datos(); }, nullptr, 50, {9, 9, -9}},
+            {kFiltroGrupos, "lblNumero_G2", "imgALLNumeros_1", "imgININumeros_1",
+             [](F& f) { return f.NumerosGrupo.Fila(2); }, [](F& f) { return f.NumerosGrupo.Fila(5); }, 3, {3}},
+            {kFiltroGruposEnReservas, "lblNumero_G2", "imgALLNumeros_1", "imgININumeros_1",
+             [](F& f) { return f.NumerosGrupoReserva.Fila(2); }, [](F& f) { return f.NumerosGrupoReserva.Fila(5); },
+             3, {10, 10, 10}},
+            {kFiltroGruposRelacionados, "lblNumero_G2", "imgALLNumeros_1", "imgININumeros_1",
+             [](F& f) { return f.NumerosSubgrupo.Fila(2); }, [](F& f) { return f.NumerosSubgrupo.Fila(8); }, 3, {8}},
+        };
+        for (const auto& c : casos) {
+            EntornoEditor e({3, 14, 25});
+            uint8_t* fila = c.fila(e.f);
+            fila[3 - 1] = fila[40 - 1] = 1;
+            uint8_t* siguiente = c.siguiente ? c.siguiente(e.f) : nullptr;
+            if (siguiente) siguiente[14 - 1] = siguiente[40 - 1] = 1;
+            EnEditor(c.filtro, e, [&](QDialog& v) {
+                auto Celda = [&](int i) { return Hijo<QLabel>(v, QStringLiteral("%1_%2").arg(c.celdas).arg(i)); };
+                auto* rejilla = qobject_cast<RejillaCasillas*>(Celda(0)->parentWidget());
+                QCOMPARE(Celdas(fila), QList<int>({3}));
+                QVERIFY(rejilla->AspectoSeleccionado(2));
+                if (siguiente) QCOMPARE(Celdas(siguiente), QList<int>({14, 40}));
+                Pulsar(Celda(39));
+                Pulsar(Celda(13));
+                QCOMPARE(Celdas(fila), QList<int>({3, 14}));
+                Pulsar(Hijo<QToolButton>(v, c.todos));
+                QCOMPARE(Celdas(fila).size(), c.todas);
+                QCOMPARE(rejilla->AspectoSeleccionado(39), c.todas == 50);
+                Pulsar(Hijo<QToolButton>(v, c.limpiar));
+                QVERIFY(Celdas(fila).isEmpty() && !rejilla->AspectoSeleccionado(2));
+                if (siguiente) {
+                    Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
+                    QCOMPARE(Celdas(siguiente), QList<int>({14}));
+                    QVERIFY(rejilla->AspectoSeleccionado(13));
+                }
+                QCOMPARE(e.marcas, c.marcas);  // paging ticks nothing
+            });
+        }
     }
 };
 

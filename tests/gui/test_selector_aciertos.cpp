@@ -1,123 +1,124 @@
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWindow>
 #include <QtTest>
 
 #include "ayuda_editores.h"
-#include "selector_aciertos.h"
 
 namespace {
-const QColor kVerde(0, 128, 0);
-
 QLabel* Cuenta(QWidget& v, int k) { return Hijo<QLabel>(v, QStringLiteral("lblAciertos_%1").arg(k)); }
-bool PintadaElegida(QLabel* l) {
-    return l->palette().color(QPalette::Window) == kVerde && l->palette().color(QPalette::WindowText) == Qt::white;
+// Whether a count is painted chosen (green), unchosen (white) or neither.
+bool Pintada(QLabel* l, bool elegida) {
+    return l->palette().color(QPalette::Window) == (elegida ? QColor(0, 128, 0) : QColor(Qt::white)) &&
+           l->palette().color(QPalette::WindowText) == (elegida ? QColor(Qt::white) : QColor(Qt::black));
 }
-bool PintadaSinElegir(QLabel* l) {
-    return l->palette().color(QPalette::Window) == Qt::white && l->palette().color(QPalette::WindowText) == Qt::black;
-}
-
-QList<int> Banderas(const Arreglo<uint8_t>& a, int desde, int hasta) {
-    QList<int> r;
-    for (int k = desde; k <= hasta; ++k) r << a[k];
-    return r;
-}
-
+QList<int> Banderas(const uint8_t* fila, int hasta) { return QList<int>(fila, fila + hasta + 1); }
 }  // namespace
 
 class PruebaSelectorAciertos : public QObject {
     Q_OBJECT
 private slots:
-
+    // Counts outside the range are neither offered nor changed, whatever their flag.
     void fueraDelRangoNadaSeOfreceNiCambia() {
         Arreglo<uint8_t> sel(0, kMaxAciertosReserva);
-        sel[0] = 1;
-        sel[3] = 1;
+        sel[0] = sel[3] = 1;
         frmAciertos v(sel);
         v.AciertoMinimo = 1;
         v.AciertoMaximo = 4;
         v.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&v));
         QVERIFY(!Cuenta(v, 0)->isEnabled() && !Cuenta(v, 5)->isEnabled());
-        QVERIFY(!PintadaElegida(Cuenta(v, 0)));  // designed look even with its flag set
-        QVERIFY(PintadaElegida(Cuenta(v, 3)));
-        QVERIFY(PintadaSinElegir(Cuenta(v, 1)));
-
-        Pulsar(Cuenta(v, 0));
-        Pulsar(Cuenta(v, 5));
-        Pulsar(Cuenta(v, 3));
-        Pulsar(Cuenta(v, 2));
-        QCOMPARE(Banderas(sel, 0, 5), QList<int>({1, 0, 1, 0, 0, 0}));
-        QVERIFY(PintadaSinElegir(Cuenta(v, 3)) && PintadaElegida(Cuenta(v, 2)));
-
+        QVERIFY(!Pintada(Cuenta(v, 0), true) && Pintada(Cuenta(v, 3), true) && Pintada(Cuenta(v, 1), false));
+        for (int k : {0, 5, 3, 2}) Pulsar(Cuenta(v, k));
+        QCOMPARE(Banderas(sel.Datos(), 5), QList<int>({1, 0, 1, 0, 0, 0}));
+        QVERIFY(Pintada(Cuenta(v, 3), false) && Pintada(Cuenta(v, 2), true));
         Pulsar(Hijo<QToolButton>(v, "imgTodos"));
-        QCOMPARE(Banderas(sel, 0, 5), QList<int>({1, 1, 1, 1, 1, 0}));
-        QVERIFY(!PintadaElegida(Cuenta(v, 5)));
+        QCOMPARE(Banderas(sel.Datos(), 5), QList<int>({1, 1, 1, 1, 1, 0}));
         Pulsar(Hijo<QToolButton>(v, "imgNinguno"));
-        QCOMPARE(Banderas(sel, 0, 5), QList<int>({1, 0, 0, 0, 0, 0}));
-        QVERIFY(PintadaSinElegir(Cuenta(v, 4)));
+        QCOMPARE(Banderas(sel.Datos(), 5), QList<int>({1, 0, 0, 0, 0, 0}));
+        QVERIFY(Pintada(Cuenta(v, 4), false) && !Pintada(Cuenta(v, 5), true));
     }
 
-    void laReservaRenumeraSusEtiquetasYSusBotonesRespetanElMaximo() {
-        Arreglo<uint8_t> sel(0, kMaxAciertosReserva);
-        sel[79] = 1;
-        frmAciertosRESERVAS v(sel);
-        Cuenta(v, 7)->setText("x");
-        Cuenta(v, 70)->setText("");
-        v.AciertoMaximo = 60;
-        v.show();
-        for (int k = 0; k <= 79; ++k) QCOMPARE(Cuenta(v, k)->text(), QString::number(k));
-        QVERIFY(Cuenta(v, 60)->isEnabled() && !Cuenta(v, 61)->isEnabled());
-        Pulsar(Hijo<QPushButton>(v, "cmdTodos"));
-        QCOMPARE(sel[60], uint8_t{1});
-        QCOMPARE(sel[61], uint8_t{0});
-        Pulsar(Hijo<QPushButton>(v, "cmdNinguno"));
-        QCOMPARE(sel[0] + sel[60], 0);
-        QCOMPARE(sel[79], uint8_t{1});
-    }
-
-    void elIntercambioCopiaLaFilaEnteraYLaCasillaDeCierreConservaLosCambios() {
-        EntornoEditor b;
-        uint8_t fila[6] = {1, 0, 2, 1, 0, 0};  // count 0 outside the range; 2 is no flag
-        QString abierto;
-        AlMostrarse(abierto, [](QWidget& v) {
-            QVERIFY(!Cuenta(v, 0)->isEnabled());
-            QVERIFY(PintadaSinElegir(Cuenta(v, 2)));
-            QVERIFY(PintadaElegida(Cuenta(v, 3)));
+    // The real windows: the row goes over and back whole (a 2 is no flag), the
+    // close box keeps the changes, the reserves window shows its title.
+    void intercambioConLasVentanas() {
+        PruebaSelector::Desactivar();
+        EntornoEditor e;
+        uint8_t fila[6] = {1, 0, 2, 1, 0, 0};
+        QTimer::singleShot(0, [] {
+            QWidget& v = *QApplication::activeModalWidget();
+            QVERIFY(!Cuenta(v, 0)->isEnabled() && Pintada(Cuenta(v, 2), false));
             Pulsar(Cuenta(v, 4));
             v.windowHandle()->close();
         });
-        const QString lista = ProtocoloSelectorAciertos(b.contexto, fila, 1, 5, kFiltroSeguidos);
-        QCOMPARE(abierto, QString("frmAciertos"));
-        QCOMPARE(lista, QString("0,3,4"));
-        QCOMPARE(QList<int>(fila, fila + 6), QList<int>({1, 0, 0, 1, 1, 0}));
-        QCOMPARE(b.marcas, QList<int>({kFiltroSeguidos}));
-    }
+        QCOMPARE(ProtocoloSelectorAciertos(e.contexto, fila, 1, 5, kFiltroSeguidos), QString("0,3,4"));
+        QCOMPARE(Banderas(fila, 5), QList<int>({1, 0, 0, 1, 1, 0}));
 
-    void laReservaEntregaTodasLasCuentasSinComaFinal() {
-        EntornoEditor b;
-        auto& fila = b.f.AciertosReserva;
-        fila(3, 40) = 1;
-        fila(2, 5) = 1;  // another reserve's row stays as it is
-        QString abierto, titulo;
-        AlMostrarse(abierto, [&titulo](QWidget& v) {
+        QString titulo;
+        QTimer::singleShot(0, [&titulo] {
+            QWidget& v = *QApplication::activeModalWidget();
             titulo = Hijo<QLabel>(v, "lblTitulo")->text();
-            QVERIFY(PintadaElegida(Cuenta(v, 40)));
-            QVERIFY(Cuenta(v, 79)->isEnabled());
             Pulsar(Hijo<QPushButton>(v, "cmdTodos"));
             Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
         });
-        const QString lista = ProtocoloSelectorReservas(b.contexto, fila.Fila(3), QChar('C'));
-        QCOMPARE(abierto, QString("frmAciertosRESERVAS"));
+        const QString todas = ProtocoloSelectorReservas(e.contexto, e.f.AciertosReserva.Fila(3), QChar('C'));
         QCOMPARE(titulo, QString("ACIERTOS EN GRUPO C"));
-        QStringList todas;
-        for (int k = 0; k <= 79; ++k) todas << QString::number(k);
-        QCOMPARE(lista, todas.join(','));
-        for (int k = 0; k <= 79; ++k) QCOMPARE(fila(3, k), uint8_t{1});
-        QCOMPARE(fila(2, 5), uint8_t{1});
-        QCOMPARE(fila(2, 6), uint8_t{0});
-        QCOMPARE(b.marcas, QList<int>({kFiltroGruposEnReservas}));
+        QVERIFY(todas.startsWith("0,1,2,") && todas.endsWith(",78,79"));
+        QCOMPARE(Banderas(e.f.AciertosReserva.Fila(3), 79), QList<int>(80, 1));
+        QCOMPARE(e.marcas, QList<int>({kFiltroSeguidos, kFiltroGruposEnReservas}));
+    }
+
+    // Every editor hands its row to the chooser with its range, stores the
+    // choice at once, empty or not, lists it with the stored counts the
+    // chooser does not offer, and ticks its filter each time.
+    void cadaEditorConElSelector() {
+        ActivarPruebasEditor();
+        using F = AjustesFiltros;
+        const struct {
+            int filtro;
+            const char *boton, *caja;
+            uint8_t* (*fila)(F&);
+            int minimo, maximo, fuera;  // fuera: a stored count not offered, -1 none
+            const char *cargada, *elegida, *titulo;  // the list on opening and after the choice
+        } casos[] = {
+            {kFiltroGrupos, "cmdModificar_2", "txtAciertos_2", [](F& f) { return f.AciertosGrupo.Fila(3); }, 0, 5, -1,
+             "2", "1,5", ""},
+            {kFiltroSeguidos, "cmdModificar", "txtNumero", [](F& f) { return f.NumerosSeguidos.Datos(); }, 1, 5, 0,
+             "0,2", "0,1,5", ""},
+            {kFiltroTerminaciones, "cmdModificar_7", "txtAciertos_7", [](F& f) { return f.TerminadosEn.Fila(7); }, 0,
+             5, -1, "2", "1,5", ""},
+            {kFiltroGruposRelacionados, "cmdModificar_5", "txtAciertos_5",
+             [](F& f) { return f.AciertosCondicion.Fila(6); }, 0, 5, -1, "2", "1,5", ""},
+            {kFiltroGruposEnReservas, "cmdModificar_1", "txtAciertos_1",
+             [](F& f) { return f.AciertosGrupoReserva.Fila(2); }, 0, 5, 6, "2,6", "1,5,6", ""},
+            {kFiltroGruposEnReservas, "cmdModificarReservas_3", "txtAciertosReservas_3",
+             [](F& f) { return f.AciertosReserva.Fila(4); }, 0, 79, -1, "2", "1,79", "ACIERTOS EN GRUPO D"},
+        };
+        for (const auto& c : casos) {
+            EntornoEditor e;
+            uint8_t* fila = c.fila(e.f);
+            fila[2] = 1;
+            if (c.fuera >= 0) fila[c.fuera] = 1;
+            const QString sinElegir = c.fuera >= 0 ? QString::number(c.fuera) : QString();
+            EnEditor(c.filtro, e, [&](QDialog& v) {
+                auto* caja = Hijo<QLineEdit>(v, c.caja);
+                QCOMPARE(caja->text(), QString(c.cargada));
+                PruebaSelector::EncolarEleccion({});
+                PruebaSelector::EncolarEleccion({1, c.maximo});
+                Pulsar(Hijo<QPushButton>(v, c.boton));
+                QCOMPARE(caja->text(), sinElegir);
+                Pulsar(Hijo<QPushButton>(v, c.boton));
+                QCOMPARE(caja->text(), QString(c.elegida));
+                const auto& r = PruebaSelector::Mostrados().last();
+                QCOMPARE(r.minimo, c.minimo);
+                QCOMPARE(r.maximo, c.maximo);
+                QCOMPARE(r.titulo, QString(c.titulo));
+                for (int k = 0; k <= std::max(c.maximo, c.fuera); ++k)
+                    QCOMPARE(fila[k], uint8_t(k == 1 || k == c.maximo || k == c.fuera ? 1 : 0));
+                QCOMPARE(e.marcas, QList<int>({c.filtro, c.filtro}));
+            });
+        }
     }
 };
 

@@ -1,45 +1,26 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPushButton>
-#include <QTimer>
-#include <QWindow>
-#include <QtTest>
-
 #include <functional>
 #include <memory>
 
 #include "aleatorio.h"
+#include "ayuda_gui.h"
 #include "frmAcercaDe.h"
 #include "frmAnalisis.h"
 #include "frmAutor.h"
 #include "frmEscrutar.h"
-#include "frmFiltroGRUPOS.h"
-#include "frmFiltroGRUPOSENRESERVAS.h"
-#include "frmFiltroGRURELACIONADOS.h"
-#include "frmFiltroPARESIMPARES.h"
-#include "frmFiltroPOSICIONES.h"
-#include "frmFiltroSEGUIDOS.h"
-#include "frmFiltroSUMAS.h"
-#include "frmFiltroTERMINACIONES.h"
 #include "frmImprimir.h"
 #include "frmNumerosTerminal.h"
 #include "frmOpcionesGuardar.h"
 #include "frmSelectorNumeros.h"
 #include "frmVentanaProceso.h"
 #include "frmprincipal.h"
-#include "mensajes.h"
 #include "reduccion_entradas.h"
+#include "selector_aciertos.h"
 #include "sistema.h"
 
 namespace {
-template <typename T>
-T* Control(QWidget& ventana, const char* nombre) {
-    T* control = ventana.findChild<T*>(QString::fromLatin1(nombre));
-    if (!control) qFatal("falta el control %s", nombre);
-    return control;
-}
-
 bool MismasPosiciones(const CampoEstrellas& a, const CampoEstrellas& b) {
     for (int i = 0; i < CampoEstrellas::kEstrellas; ++i)
         if (a.X(i) != b.X(i) || a.Y(i) != b.Y(i) || a.V(i) != b.V(i)) return false;
@@ -51,9 +32,6 @@ void MoverRaton(QWidget* control, QPoint punto) {
     QWidget* ventana = control->window();
     QTest::mouseMove(ventana->windowHandle(), control->mapTo(ventana, punto));
 }
-
-// Closes a window the way its close box does: through the window system.
-void CerrarDesdeCasilla(QWidget& ventana) { ventana.windowHandle()->close(); }
 }  // namespace
 
 class PruebaVentanasPequenas : public QObject {
@@ -63,121 +41,98 @@ private slots:
         PruebaSistema::Activar();
         PruebaMensajes::Activar();
     }
-    void cleanup() { PruebaSistema::Desactivar(); }
 
-    void acercaDeMuestraSusDatosYSuEnlaceAbreLaWeb() {
+    // The stars start inside the window's own height, at or left of its left
+    // edge; only a left click on the link opens the web page, and a desktop
+    // that cannot open it gives the message.
+    void acercaDeYSuEnlace() {
         FuenteAleatoria azar;
-        frmAcercaDe ventana(QStringLiteral("2.5 beta"), azar);
-        QCOMPARE(ventana.windowTitle(), QString("Acerca de ..."));
-        QVERIFY(ventana.isModal());
-        QCOMPARE(Control<QLabel>(ventana, "lblPrograma")->text(), QString("VORTESALIN 2.5 beta"));
-        QCOMPARE(Control<QLabel>(ventana, "lblFecha")->text(), QString("02/01/2024"));
-        // The stars are placed with the window's own size, at or left of its left edge.
+        frmAcercaDe v(QStringLiteral("2.5 beta"), azar);
+        QCOMPARE(Hijo<QLabel>(v, "lblPrograma")->text(), QString("VORTESALIN 2.5 beta"));
         for (int i = 0; i < CampoEstrellas::kEstrellas; ++i) {
-            QVERIFY(ventana.Estrellas().X(i) <= 0 && ventana.Estrellas().X(i) >= -ventana.width());
-            QVERIFY(ventana.Estrellas().Y(i) >= 0 && ventana.Estrellas().Y(i) < ventana.height());
+            QVERIFY(v.Estrellas().X(i) <= 0 && v.Estrellas().X(i) >= -v.width());
+            QVERIFY(v.Estrellas().Y(i) >= 0 && v.Estrellas().Y(i) < v.height());
         }
-        ventana.show();
-        auto* enlace = Control<QLabel>(ventana, "lblLinkMaltrexo");
-        QCOMPARE(enlace->text(), kDireccionWeb);
+        v.show();
+        auto* enlace = Hijo<QLabel>(v, "lblLinkMaltrexo");
         QTest::mouseClick(enlace, Qt::RightButton);
         QVERIFY(PruebaSistema::Abiertos().isEmpty());
         QTest::mouseClick(enlace, Qt::LeftButton);
         QCOMPARE(PruebaSistema::Abiertos(), QList<QString>({kDireccionWeb}));
         QVERIFY(PruebaMensajes::Mostrados().isEmpty());
-        PruebaSistema::Activar(false);  // the desktop cannot open it
+        PruebaSistema::Activar(false);
         QTest::mouseClick(enlace, Qt::LeftButton);
-        QCOMPARE(PruebaMensajes::Mostrados().value(0).texto, "ERROR: NO SE HA PODIDO ABRIR LA PAGINA WEB (" + kDireccionWeb + ")");
-        QVERIFY(ventana.isVisible());
+        QCOMPARE(Textos(), QStringList("ERROR: NO SE HA PODIDO ABRIR LA PAGINA WEB (" + kDireccionWeb + ")"));
+        QVERIFY(v.isVisible());
     }
 
-    void acercaDeSeCierraAlMomentoDesdeSuCasillaMientrasAnima() {
+    // The close box closes the animated window at once, and the stars stop.
+    void acercaDeSeCierraAlMomentoMientrasAnima() {
         FuenteAleatoria azar;
-        frmAcercaDe ventana(QStringLiteral("1.0"), azar);
-        const CampoEstrellas alCrear = ventana.Estrellas();
+        frmAcercaDe v(QStringLiteral("1.0"), azar);
+        const CampoEstrellas alCrear = v.Estrellas();
         QElapsedTimer reloj;
         qint64 cerradaEn = -1;
         bool animaba = false;
-        QTimer::singleShot(200, &ventana, [&] {
-            animaba = !MismasPosiciones(ventana.Estrellas(), alCrear);
+        QTimer::singleShot(200, &v, [&] {
+            animaba = !MismasPosiciones(v.Estrellas(), alCrear);
             cerradaEn = reloj.elapsed();
-            CerrarDesdeCasilla(ventana);
+            v.windowHandle()->close();
         });
-        QTimer::singleShot(5000, &ventana, [&] { ventana.CerrarVentana(); });  // keeps a failure from hanging
+        QTimer::singleShot(5000, &v, [&] { v.CerrarVentana(); });  // keeps a failure from hanging
         reloj.start();
-        ventana.exec();
-        QVERIFY(animaba);
-        QVERIFY(cerradaEn >= 0);
+        v.exec();
+        QVERIFY(animaba && cerradaEn >= 0);
         QVERIFY2(reloj.elapsed() - cerradaEn < 300, "the window did not close at once");
-        QVERIFY(!ventana.isVisible());
-        // Once closed the stars stop.
-        const CampoEstrellas alCerrar = ventana.Estrellas();
+        const CampoEstrellas alCerrar = v.Estrellas();
         QTest::qWait(60);
-        QVERIFY(MismasPosiciones(ventana.Estrellas(), alCerrar));
+        QVERIFY(MismasPosiciones(v.Estrellas(), alCerrar));
     }
 
-    void autorVuelveConSuBotonYCambiaDeAspectoBajoElRaton() {
-        frmAutor ventana;
-        QCOMPARE(ventana.windowTitle(), QString("AUTOR"));
-        QVERIFY(ventana.isModal());
-        auto* volver = Control<QLabel>(ventana, "cmdVolver_0");
-        QVERIFY(ventana.AspectoNormal().toImage() != ventana.AspectoEncima().toImage());
-        ventana.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
-        QCOMPARE(volver->pixmap().toImage(), ventana.AspectoNormal().toImage());
+    // The author's "Volver" picture changes under the mouse and closes on a left click.
+    void autorVuelveConSuBoton() {
+        frmAutor v;
+        auto* volver = Hijo<QLabel>(v, "cmdVolver_0");
+        QVERIFY(v.AspectoNormal().toImage() != v.AspectoEncima().toImage());
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        QCOMPARE(volver->pixmap().toImage(), v.AspectoNormal().toImage());
         MoverRaton(volver, volver->rect().center());
-        QTRY_COMPARE(volver->pixmap().toImage(), ventana.AspectoEncima().toImage());
-        MoverRaton(Control<QWidget>(ventana, "picICONOS"), QPoint(3, 3));
-        QTRY_COMPARE(volver->pixmap().toImage(), ventana.AspectoNormal().toImage());
+        QTRY_COMPARE(volver->pixmap().toImage(), v.AspectoEncima().toImage());
+        MoverRaton(Hijo<QWidget>(v, "picICONOS"), QPoint(3, 3));
+        QTRY_COMPARE(volver->pixmap().toImage(), v.AspectoNormal().toImage());
         QTest::mouseClick(volver, Qt::RightButton);
-        QVERIFY(ventana.isVisible());
+        QVERIFY(v.isVisible());
         QTest::mouseClick(volver, Qt::LeftButton);
-        QVERIFY(!ventana.isVisible());
-
-        frmAutor otra;  // the close box closes it too
-        otra.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&otra));
-        CerrarDesdeCasilla(otra);
-        QTRY_VERIFY(!otra.isVisible());
+        QVERIFY(!v.isVisible());
     }
 
-    void formatoDeNumeroGuardaLaEleccionYLaMuestraAlVolver() {
-        int16_t formato = 0;
-        {
-            frmOpcionesGuardar ventana(formato);
-            QCOMPARE(ventana.windowTitle(), QString("Opciones"));
-            auto* combo = Control<QComboBox>(ventana, "cboFormatoNumero");
-            QStringList elementos;
-            for (int i = 0; i < combo->count(); ++i) elementos << combo->itemText(i);
-            QCOMPARE(elementos, QStringList({"12345", "1 2 3 4 5", "1,2,3,4,5", "1-2-3-4-5"}));
-            QCOMPARE(combo->currentIndex(), 0);
-            ventana.show();
-            combo->setCurrentIndex(3);
-            QCOMPARE(formato, int16_t(0));  // nothing is stored before "Continuar"
-            QTest::mouseClick(Control<QPushButton>(ventana, "cmdContinuar"), Qt::LeftButton);
-            QCOMPARE(formato, int16_t(3));
-            QVERIFY(!ventana.isVisible());
+    // The number format shows the stored choice (an unknown one as the first)
+    // and stores a new one only through "Continuar", not the close box.
+    void formatoDeNumero() {
+        for (const auto& [guardado, elegido, continuar, queda] :
+             {std::tuple{0, 3, true, 3}, std::tuple{3, 1, false, 3}, std::tuple{9, 2, false, 9}}) {
+            int16_t formato = static_cast<int16_t>(guardado);
+            frmOpcionesGuardar v(formato);
+            auto* combo = Hijo<QComboBox>(v, "cboFormatoNumero");
+            QCOMPARE(combo->currentIndex(), guardado == 9 ? 0 : guardado);
+            v.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&v));
+            combo->setCurrentIndex(elegido);
+            QCOMPARE(formato, int16_t(guardado));
+            if (continuar)
+                Pulsar(Hijo<QPushButton>(v, "cmdContinuar"));
+            else
+                v.windowHandle()->close();
+            QTRY_VERIFY(!v.isVisible());
+            QCOMPARE(formato, int16_t(queda));
         }
-        {
-            frmOpcionesGuardar ventana(formato);
-            auto* combo = Control<QComboBox>(ventana, "cboFormatoNumero");
-            QCOMPARE(combo->currentIndex(), 3);
-            ventana.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&ventana));
-            combo->setCurrentIndex(1);
-            CerrarDesdeCasilla(ventana);  // closed without "Continuar": the choice is not kept
-            QTRY_VERIFY(!ventana.isVisible());
-            QCOMPARE(formato, int16_t(3));
-        }
-        formato = 9;
-        frmOpcionesGuardar ventana(formato);
-        QCOMPARE(Control<QComboBox>(ventana, "cboFormatoNumero")->currentIndex(), 0);
     }
 
-    // Every window of the program fits a 1024 x 768 screen.
+    // Every window of the program fits a 1024 x 768 screen (the filter
+    // editors are measured with the other editor checks).
     void cadaVentanaCabeEnLaPantalla() {
         EstadoSesion sesion;
-        ContextoEditor contexto{sesion, [](int) {}};
         FuenteAleatoria azar;
         frmPrincipal principal(sesion);
         TablasReduccion entradas;
@@ -186,14 +141,6 @@ private slots:
         const std::function<QWidget*()> ventanas[] = {
             [&] { return new frmPrincipal(sesion); },
             [&] { return new frmVentanaProceso(principal, entradas); },
-            [&] { return new frmFiltroGRUPOS(contexto); },
-            [&] { return new frmFiltroPARESIMPARES(contexto); },
-            [&] { return new frmFiltroSEGUIDOS(contexto); },
-            [&] { return new frmFiltroSUMAS(contexto); },
-            [&] { return new frmFiltroTERMINACIONES(contexto); },
-            [&] { return new frmFiltroGRURELACIONADOS(contexto); },
-            [&] { return new frmFiltroPOSICIONES(contexto); },
-            [&] { return new frmFiltroGRUPOSENRESERVAS(contexto); },
             [&] { return new frmAciertos(aciertos); },
             [&] { return new frmAciertosRESERVAS(aciertos); },
             [&] { return new frmEscrutar(sesion); },
@@ -217,6 +164,5 @@ private slots:
     }
 };
 
-#include "main_gui.h"
 PRUEBA_VENTANA(PruebaVentanasPequenas)
 #include "test_ventanas_pequenas.moc"
