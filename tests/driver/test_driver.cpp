@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -17,29 +15,13 @@
 #include <vector>
 
 #include "ajustes_filtros.h"
+#include "ayuda_base_xml.h"
 #include "base_xml.h"
 #include "modelo.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-using Numero = std::array<int, kPosiciones>;
 using DigitosPorPosicion = std::array<std::vector<int>, kPosiciones>;
-
-class Carpeta {
-public:
-    Carpeta() {
-        fs::remove_all(ruta_);
-        fs::create_directories(ruta_);
-    }
-    ~Carpeta() { fs::remove_all(ruta_); }
-    std::string operator/(const std::string& nombre) const { return (ruta_ / nombre).string(); }
-
-private:
-    fs::path ruta_ = fs::temp_directory_path() / ("vortesalin_banco_" + std::to_string(::getpid()) + "_" +
-                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-};
 
 struct Base {
     DatosBaseXML d;
@@ -60,17 +42,15 @@ struct Ejecucion {
     std::string errores;
     std::vector<std::string> claves;  // in output order
     std::map<std::string, std::string> valores;
-    std::vector<Numero> numeros;  // the result lines, in order
+    std::vector<std::string> numeros;  // the result lines, in order
 
-    long long Valor(const std::string& clave) const {
-        const auto it = valores.find(clave);
-        if (it != valores.end()) return std::stoll(it->second);
-        ADD_FAILURE() << "no line '" << clave << "'";
-        return -1;
+    // The lines named, with their values as printed.
+    void Lineas(const std::vector<std::pair<std::string, std::string>>& esperadas) const {
+        for (const auto& [clave, valor] : esperadas) EXPECT_EQ(valores.count(clave) ? valores.at(clave) : "?", valor) << clave;
     }
 };
 
-Ejecucion Correr(const Carpeta& dir, const std::string& argumentos) {
+Ejecucion Correr(const CarpetaTemporal& dir, const std::string& argumentos) {
     const std::string orden = std::string(VORTESALIN_BANCO) + " " + argumentos + " 2>" + (dir / "stderr.txt");
     Ejecucion e;
     FILE* p = ::popen(orden.c_str(), "r");
@@ -96,39 +76,15 @@ Ejecucion Correr(const Carpeta& dir, const std::string& argumentos) {
             continue;
         }
         EXPECT_EQ(linea.size(), 5u) << linea;
-        Numero n{};
-        for (size_t i = 0; i < n.size() && i < linea.size(); ++i) n[i] = linea[i] - '0';
-        e.numeros.push_back(n);
+        e.numeros.push_back(linea);
     }
     return e;
-}
-
-// Every number of a grid, ascending.
-std::vector<Numero> Producto(const DigitosPorPosicion& digitos) {
-    std::vector<Numero> v(1);
-    for (int p = 0; p < kPosiciones; ++p) {
-        std::vector<Numero> siguiente;
-        for (Numero n : v)
-            for (int dg : digitos[p]) {
-                n[p] = dg;
-                siguiente.push_back(n);
-            }
-        v = std::move(siguiente);
-    }
-    std::sort(v.begin(), v.end());
-    return v;
-}
-
-// Distinct numbers, all of them among the conditioned ones.
-void EsSubconjunto(const std::vector<Numero>& resultado, const std::vector<Numero>& condicionados) {
-    EXPECT_EQ(std::set<Numero>(resultado.begin(), resultado.end()).size(), resultado.size()) << "repeated numbers";
-    for (const Numero& n : resultado) EXPECT_TRUE(std::binary_search(condicionados.begin(), condicionados.end(), n));
 }
 
 const DigitosPorPosicion kTresDigitos = {{{0, 1, 2}, {0, 1, 2}, {0, 1, 2}, {0, 1, 2}, {0, 1, 2}}};
 
 TEST(BancoCalcular, SalidaEnOrdenConFiltrosMarcados) {
-    Carpeta dir;
+    CarpetaTemporal dir("banco");
     Base b;
     b.Rejilla(kTresDigitos);
     b.d.tipoReduccionIndice = 1;
@@ -145,80 +101,86 @@ TEST(BancoCalcular, SalidaEnOrdenConFiltrosMarcados) {
                                                   "eliminadas_filtro_5", "eliminadas_filtro_6", "condicionados",
                                                   "todas_validas", "reduccion", "radio", "resultado",
                                                   "tiempo_condicionar_ms", "tiempo_reducir_ms", "memoria_pico_kb"}));
-    EXPECT_EQ(e.Valor("N"), 15);
-    EXPECT_EQ(e.Valor("C"), 3003);
-    EXPECT_EQ(e.Valor("eliminadas_digito"), 3003 - 243);
-    EXPECT_EQ(e.Valor("eliminadas_filtro_4"), 123);  // not two or three even digits
-    EXPECT_EQ(e.Valor("eliminadas_filtro_5"), 0);
-    EXPECT_EQ(e.Valor("eliminadas_filtro_6"), 20);  // of the rest, sums outside 3..7
-    EXPECT_EQ(e.Valor("condicionados"), 100);
-    EXPECT_EQ(e.Valor("todas_validas"), 0);
-    EXPECT_EQ(e.valores.at("reduccion"), "cobertura");
-    EXPECT_EQ(e.Valor("radio"), 2);
-    EXPECT_EQ(e.Valor("resultado"), static_cast<long long>(e.numeros.size()));
+    // 3003 - 243 have a position twice; 123 have not two or three even digits;
+    // of the rest, 20 sum outside 3..7.
+    e.Lineas({{"N", "15"}, {"C", "3003"}, {"eliminadas_digito", "2760"}, {"eliminadas_filtro_4", "123"},
+              {"eliminadas_filtro_5", "0"}, {"eliminadas_filtro_6", "20"}, {"condicionados", "100"},
+              {"todas_validas", "0"}, {"reduccion", "cobertura"}, {"radio", "2"}});
+    e.Lineas({{"resultado", std::to_string(e.numeros.size())}});
     EXPECT_LT(e.numeros.size(), 100u);
-    EsSubconjunto(e.numeros, Producto(kTresDigitos));
-    for (const Numero& n : e.numeros) {
-        const auto pares = std::count_if(n.begin(), n.end(), [](int d) { return d % 2 == 0; });
-        const int suma = n[0] + n[1] + n[2] + n[3] + n[4];
-        EXPECT_TRUE((pares == 2 || pares == 3) && suma >= 3 && suma <= 7);
+    EXPECT_EQ(std::set<std::string>(e.numeros.begin(), e.numeros.end()).size(), e.numeros.size());
+    for (const std::string& n : e.numeros) {
+        const auto pares = std::count_if(n.begin(), n.end(), [](char d) { return d % 2 == 0; });
+        int suma = 0;
+        for (char d : n) suma += d - '0';
+        EXPECT_TRUE((pares == 2 || pares == 3) && suma >= 3 && suma <= 7 && n.find_first_not_of("012") == n.npos) << n;
     }
-    EXPECT_GT(e.Valor("memoria_pico_kb"), 0);
+    EXPECT_GT(std::stoll(e.valores.at("memoria_pico_kb")), 0);
 }
 
-TEST(BancoCalcular, SinReduccionElResultadoSonLosCondicionados) {
-    Carpeta dir;
-    Base b;
-    const DigitosPorPosicion digitos = {{{1, 7}, {0}, {3, 4, 9}, {5}, {2, 8}}};
-    b.Rejilla(digitos);
-    Ejecucion e = Correr(dir, b.Guardar(dir / "base.xml"));
-    ASSERT_EQ(e.estado, 0) << e.errores;
-    EXPECT_EQ(e.valores.at("reduccion"), "ninguna");
-    EXPECT_EQ(e.valores.count("radio"), 0u);
-    EXPECT_EQ(e.Valor("resultado"), 12);
-    EXPECT_EQ(e.numeros, Producto(digitos));
-    EXPECT_EQ(e.Valor("tiempo_reducir_ms"), 0);
-
-    // One digit per position: nothing is eliminated at all.
-    b.Rejilla({{{4}, {0}, {0}, {7}, {1}}});
-    e = Correr(dir, b.Guardar(dir / "uno.xml"));
-    EXPECT_EQ(e.Valor("C"), 1);
-    EXPECT_EQ(e.Valor("todas_validas"), 1);
-    EXPECT_EQ(e.numeros, (std::vector<Numero>{{4, 0, 0, 7, 1}}));
-}
-
-// Which method ran and with what radius, as the engine chose it.
-TEST(BancoCalcular, MetodoYRadio) {
-    Carpeta dir;
-    Base b;
-    b.Rejilla({{{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}}});
-    b.d.tipoReduccionIndice = 2;
-    b.d.porcentaje = "80";
-    const std::string base = b.Guardar(dir / "base.xml");
-    for (const auto& [opciones, metodo] : {std::pair{"", "secuencial_porcentaje"}, {" --bets", "secuencial_exacto"}}) {
-        const Ejecucion e = Correr(dir, base + opciones);
-        ASSERT_EQ(e.estado, 0) << e.errores;
-        EXPECT_EQ(e.valores.at("reduccion"), metodo);
-        EXPECT_EQ(e.Valor("radio"), 2);
+// One run a row: the grid and reduction options written, the options given,
+// then the exit status, lines that must read so ("?" for a missing one) and,
+// when listed, the numbers printed. A run that stops prints no number.
+TEST(BancoCalcular, TablaDeEjecuciones) {
+    const DigitosPorPosicion kCinco = {{{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}}};
+    const std::string kSupera = "ERROR: HA ELEGIDO REDUCIR CON NUMERO EXACTO DE APUESTAS Y DICHO NUMERO SUPERA EL "
+                                "SISTEMA CONDICIONADO GENERADO, CAMBIE EL NUMERO";
+    const struct {
+        DigitosPorPosicion rejilla;
+        int tipo;
+        uint8_t exactas;
+        const char *apuestas, *porcentaje, *opciones;
+        int estado;
+        std::vector<std::pair<std::string, std::string>> lineas;
+        std::vector<std::string> numeros;
+    } casos[] = {
+        // No reduction: every conditioned number.
+        {{{{1, 7}, {0}, {3, 4, 9}, {5}, {2, 8}}}, 0, 0, "1", "100", "", 0,
+         {{"reduccion", "ninguna"}, {"radio", "?"}, {"tiempo_reducir_ms", "0.000"}},
+         {"10352", "10358", "10452", "10458", "10952", "10958", "70352", "70358", "70452", "70458", "70952", "70958"}},
+        // One digit per position: nothing is eliminated at all.
+        {{{{4}, {0}, {0}, {7}, {1}}}, 0, 0, "1", "100", "", 0, {{"C", "1"}, {"todas_validas", "1"}}, {"40071"}},
+        // Which method ran and with what radius, as the engine chose it.
+        {kCinco, 2, 0, "1", "80", "", 0, {{"reduccion", "secuencial_porcentaje"}, {"radio", "2"}}, {}},
+        {kCinco, 2, 0, "1", "80", " --bets", 0, {{"reduccion", "secuencial_exacto"}, {"radio", "2"}}, {}},
+        {kTresDigitos, 1, 0, "5", "100", " --bets", 0, {{"resultado", "5"}}, {}},
+        {kTresDigitos, 1, 1, "3", "100", "", 0, {{"resultado", "3"}}, {}},
+        {{{{0}, {1}, {2}, {3}, {}}}, 1, 0, "1", "100", "", 3, {{"error", "AVISO: DEBE SELECCIONAR MINIMO 5 DIGITOS"}}, {}},
+        // No number has a digit in every position.
+        {{{{0, 1, 2}, {0, 1, 2}, {}, {}, {}}}, 1, 0, "1", "100", "", 3,
+         {{"error", "ERROR: Se han generado 0 números después de condicionar, cambie las condiciones"}}, {}},
+        {kTresDigitos, 1, 1, "244", "100", "", 3, {{"error", kSupera}}, {}},
+        // Only a paste brings these into the boxes.
+        {kTresDigitos, 1, 1, "12a", "100", "", 3, {{"error", "ERROR: EL NUMERO DE APUESTAS NO ES UN NUMERO VALIDO"}}, {}},
+        {kTresDigitos, 1, 0, "1", "9x", "", 3, {{"error", "ERROR: EL PORCENTAJE NO ES UN NUMERO VALIDO"}}, {}},
+    };
+    CarpetaTemporal dir("banco");
+    for (const auto& c : casos) {
+        Base b;
+        b.Rejilla(c.rejilla);
+        b.d.tipoReduccionIndice = c.tipo;
+        b.d.apuestasExactas = c.exactas;
+        b.d.nuApuestas = c.apuestas;
+        b.d.porcentaje = c.porcentaje;
+        const Ejecucion e = Correr(dir, b.Guardar(dir / "base.xml") + c.opciones);
+        SCOPED_TRACE(c.lineas[0].second);
+        EXPECT_EQ(e.estado, c.estado) << e.errores;
+        e.Lineas(c.lineas);
+        if (c.estado != 0 || !c.numeros.empty()) {
+            EXPECT_EQ(e.numeros, c.numeros);
+        }
+        if (c.estado == 0) e.Lineas({{"resultado", std::to_string(e.numeros.size())}});
     }
 }
 
-TEST(BancoCalcular, ApuestasCiclosYFicheroDeNumeros) {
-    Carpeta dir;
+// Cycling runs until stopped: the driver stops after K cycles. The first
+// cycle runs in the unshuffled order, as a run without cycles; on this base
+// the shuffled ones find a smaller cover within a few cycles. In file mode
+// the grid is the file's; repeats are dropped with a notice.
+TEST(BancoCalcular, CiclosYFicheroDeNumeros) {
+    CarpetaTemporal dir("banco");
     Base b;
-    b.Rejilla(kTresDigitos);
-    b.d.tipoReduccionIndice = 1;
-    b.d.nuApuestas = "5";
-    EXPECT_EQ(Correr(dir, b.Guardar(dir / "a.xml") + " --bets").Valor("resultado"), 5);
-    b.d.apuestasExactas = 1;
-    b.d.nuApuestas = "3";
-    EXPECT_EQ(Correr(dir, b.Guardar(dir / "b.xml")).numeros.size(), 3u);
-
-    // Cycling runs until stopped: the driver stops after K cycles. The first
-    // cycle runs in the unshuffled order, as a run without cycles; on this
-    // base the shuffled ones find a smaller cover within a few cycles.
     b.Rejilla({{{0, 1, 2, 3}, {0, 1, 2}, {0, 1, 2, 3}, {0, 1, 2}, {0, 1, 2, 3}}});
-    b.d.apuestasExactas = 0;
     b.d.tipoReduccionIndice = 2;
     const Ejecucion sinCiclos = Correr(dir, b.Guardar(dir / "c.xml"));
     b.d.activarCiclos = 1;
@@ -228,7 +190,6 @@ TEST(BancoCalcular, ApuestasCiclosYFicheroDeNumeros) {
     EXPECT_EQ(ocho.estado, 0);
     EXPECT_LT(ocho.numeros.size(), sinCiclos.numeros.size());
 
-    // File mode: the grid is the file's; repeats dropped with a notice.
     b = Base();
     b.Rejilla({{{0}, {0}, {0}, {0}, {0}}});  // not read in file mode
     b.d.chkFiltros[kFiltroSumas] = 1;
@@ -236,49 +197,13 @@ TEST(BancoCalcular, ApuestasCiclosYFicheroDeNumeros) {
     std::ofstream(dir / "numeros.txt", std::ios::binary) << "12345\r\n1-2-3-4-6\r\n99999\r\n12345\r\n12346\r\n";
     const Ejecucion e = Correr(dir, b.Guardar(dir / "e.xml") + " --numbers " + (dir / "numeros.txt"));
     ASSERT_EQ(e.estado, 0) << e.errores;
-    EXPECT_EQ(e.Valor("N"), 11);
-    EXPECT_EQ(e.Valor("C"), 3);
-    EXPECT_EQ(e.Valor("eliminadas_digito"), 0);
-    EXPECT_EQ(e.Valor("eliminadas_filtro_6"), 1);
-    EXPECT_EQ(e.Valor("todas_validas"), 0);
-    EXPECT_EQ(e.numeros, (std::vector<Numero>{{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}}));
+    e.Lineas({{"N", "11"}, {"C", "3"}, {"eliminadas_digito", "0"}, {"eliminadas_filtro_6", "1"}, {"todas_validas", "0"}});
+    EXPECT_EQ(e.numeros, (std::vector<std::string>{"12345", "12346"}));
     EXPECT_NE(e.errores.find("repetidos"), std::string::npos);
 }
 
-TEST(BancoCalcular, CalcularQueSeDetieneSaleConTres) {
-    Carpeta dir;
-    Base b;
-    b.Rejilla(kTresDigitos);
-    b.d.tipoReduccionIndice = 1;
-    const struct {
-        DigitosPorPosicion rejilla;
-        uint8_t exactas;
-        const char *apuestas, *porcentaje, *error;
-    } casos[] = {
-        {{{{0}, {1}, {2}, {3}, {}}}, 0, "1", "100", "AVISO: DEBE SELECCIONAR MINIMO 5 DIGITOS"},
-        // No number has a digit in every position.
-        {{{{0, 1, 2}, {0, 1, 2}, {}, {}, {}}}, 0, "1", "100",
-         "ERROR: Se han generado 0 números después de condicionar, cambie las condiciones"},
-        {kTresDigitos, 1, "244", "100",
-         "ERROR: HA ELEGIDO REDUCIR CON NUMERO EXACTO DE APUESTAS Y DICHO NUMERO SUPERA EL SISTEMA CONDICIONADO "
-         "GENERADO, CAMBIE EL NUMERO"},
-        // Only a paste brings these into the boxes.
-        {kTresDigitos, 1, "12a", "100", "ERROR: EL NUMERO DE APUESTAS NO ES UN NUMERO VALIDO"},
-        {kTresDigitos, 0, "1", "9x", "ERROR: EL PORCENTAJE NO ES UN NUMERO VALIDO"}};
-    for (const auto& c : casos) {
-        b.Rejilla(c.rejilla);
-        b.d.apuestasExactas = c.exactas;
-        b.d.nuApuestas = c.apuestas;
-        b.d.porcentaje = c.porcentaje;
-        const Ejecucion e = Correr(dir, b.Guardar(dir / "base.xml"));
-        EXPECT_EQ(e.estado, 3);
-        EXPECT_EQ(e.valores.count("error") ? e.valores.at("error") : "", c.error);
-        EXPECT_TRUE(e.numeros.empty());
-    }
-}
-
 TEST(BancoCalcular, FicherosIlegiblesYUsoSalenConDos) {
-    Carpeta dir;
+    CarpetaTemporal dir("banco");
     Base b;
     b.Rejilla(kTresDigitos);
     const std::string base = b.Guardar(dir / "base.xml");

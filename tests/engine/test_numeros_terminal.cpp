@@ -17,21 +17,15 @@ DecimoEnVenta D(const char* n, int32_t cantidad, const char* series = "") {
 const char* const kCabecera = "Sorteo: 7\nNombre: Jueves\nPrimer premio: 300.000\nSegundo premio: 60.000\n";
 }  // namespace
 
-TEST(NumerosTerminal, FilterByDigitsAndQuantity) {
+TEST(NumerosTerminal, FiltroPorCifrasYCantidad) {
     const std::vector<DecimoEnVenta> v = {D("12345", 5), D("12340", 1), D("99345", 10), D("02345", 0), D("12345", 11)};
-    auto cifras = [](const std::vector<DecimoEnVenta>& r) {
-        std::vector<std::pair<int, int>> s;
-        for (const auto& d : r) s.emplace_back(d.digitos[0] * 10000 + d.digitos[1] * 1000 + d.digitos[2] * 100 + d.digitos[3] * 10 + d.digitos[4], d.cantidad);
-        return s;
-    };
-    EXPECT_EQ(cifras(FiltrarDecimos(v, {-1, -1, -1, -1, 5}, 1, 10)), (std::vector<std::pair<int, int>>{{12345, 5}, {99345, 10}}));
-    EXPECT_EQ(cifras(FiltrarDecimos(v, {1, 2, -1, -1, -1}, 1, 99999)),
-              (std::vector<std::pair<int, int>>{{12345, 5}, {12340, 1}, {12345, 11}}));
-    EXPECT_EQ(FiltrarDecimos(v, {-1, -1, -1, -1, -1}, 0, 99999).size(), 5u);
+    EXPECT_EQ(FiltrarDecimos(v, {-1, -1, -1, -1, 5}, 1, 10), (std::vector{v[0], v[2]}));
+    EXPECT_EQ(FiltrarDecimos(v, {1, 2, -1, -1, -1}, 1, 99999), (std::vector{v[0], v[1], v[4]}));
+    EXPECT_EQ(FiltrarDecimos(v, {-1, -1, -1, -1, -1}, 0, 99999), v);
     EXPECT_TRUE(FiltrarDecimos(v, {-1, -1, -1, -1, -1}, 12, 99999).empty());
 }
 
-TEST(NumerosTerminal, DrawFileRoundTrip) {
+TEST(NumerosTerminal, FicheroDeSorteoIdaYVuelta) {
     DatosSorteo s;
     s.clave = "20261222";
     s.id = "102/2026";
@@ -51,31 +45,7 @@ TEST(NumerosTerminal, DrawFileRoundTrip) {
     EXPECT_EQ(otras.sorteo->diaSemana, -1);
 }
 
-TEST(NumerosTerminal, MalformedDrawFileNamesTheLine) {
-    const std::string c = kCabecera;
-    const struct {
-        std::string texto;
-        const char* mensaje;
-    } filas[] = {
-        {"", "(Se esperaba «Sorteo:» (Línea 1))"},
-        {"Sorteo: 0\n", "(Falta el identificador del sorteo (no puede ser 0) (Línea 1))"},
-        {"Sorteo: 7\nPrimer premio: 1\n", "(Se esperaba «Nombre:» (Línea 2))"},
-        {"Sorteo: 7\r\nNombre: x\r\n", "(Se esperaba «Primer premio:» (Línea 3))"},
-        {c + "12345;1\n\n12345\n", "(Se esperaba número;cantidad;series (Línea 7))"},
-        {c + "123456;1\n", "('123456' no es un número de 5 cifras (Línea 5))"},
-        {c + "12a45;1\n", "('12a45' no es un número de 5 cifras (Línea 5))"},
-        {c + "1234;1\n", "('1234' no es un número de 5 cifras (Línea 5))"},
-        {c + "12345;-3;1\n", "('-3' no es una cantidad disponible (Línea 5))"},
-        {c + "12345;;1\n", "('' no es una cantidad disponible (Línea 5))"},
-    };
-    for (const auto& f : filas) {
-        const LecturaSorteo l = LeerTextoSorteo(f.texto, "20261222");
-        EXPECT_FALSE(l.sorteo) << f.texto;
-        EXPECT_EQ(l.error, std::string("ERROR AL LEER EL SORTEO, SORTEO NO CARGADO ") + f.mensaje) << f.texto;
-    }
-}
-
-TEST(NumerosTerminal, FolderLookupByDateLatestPreviousAndNext) {
+TEST(NumerosTerminal, CarpetaPorFechaUltimoAnteriorYSiguiente) {
     const auto carpeta = std::filesystem::temp_directory_path() / "vortesalin_sorteos_test";
     std::filesystem::remove_all(carpeta);
     std::filesystem::create_directories(carpeta);

@@ -37,16 +37,11 @@ TEST(SelectorTerminaciones, RepetidosCuentanYListasAscienden) {
 }
 
 TEST(SelectorTerminaciones, TiposDeTerminacionCompletos) {
-    const CuentasTerminaciones diez = ContarTerminaciones(Leer(Serie(0, 9)));
-    EXPECT_EQ(ListarCuentas(diez.CuentaUnidades, 1).distintos, 10);
-    EXPECT_EQ(ListarCuentas(diez.CuentaDecenas, 2).distintos, 10);
-    EXPECT_EQ(ListarCuentas(diez.CuentaDecenas, 2).texto.substr(0, 14), "00: 1\r\n01: 1\r\n");
-    EXPECT_EQ(ListarCuentas(diez.CuentaCentenas, 3).distintos, 10);
-
     const CuentasTerminaciones mil = ContarTerminaciones(Leer(Serie(0, 999)));
     EXPECT_EQ(ListarCuentas(mil.CuentaCentenas, 3).distintos, 1000);
     EXPECT_EQ(ListarCuentas(mil.CuentaDecenas, 2).distintos, 100);
     EXPECT_EQ(ListarCuentas(mil.CuentaUnidades, 1).distintos, 10);
+    EXPECT_EQ(ListarCuentas(mil.CuentaDecenas, 2).texto.substr(0, 16), "00: 10\r\n01: 10\r\n");
     EXPECT_EQ(mil.CuentaUnidades[7], 100);
     EXPECT_EQ(mil.CuentaDecenas[7], 10);
     EXPECT_EQ(ContarTerminaciones(LecturaNumeros{}).CuentaUnidades, (std::array<int32_t, 10>{}));

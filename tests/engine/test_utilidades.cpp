@@ -1,16 +1,203 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "aleatorio.h"
+#include "ayuda_tablas.h"
+#include "analisis.h"
 #include "config_impresion.h"
+#include "escrutinio.h"
+#include "fecha_sorteo.h"
+#include "fichero_numeros.h"
+#include "numeros_terminal.h"
+#include "panel_impresion.h"
 #include "texto.h"
+#include "validacion_grupos.h"
+#include "validacion_sumas.h"
+#include "validacion_terminaciones.h"
+
+namespace {
+
+using Argumentos = std::vector<std::string>;
+
+std::string SiNo(bool b) { return b ? "si" : "no"; }
+
+// A field as written, but for \t, \r, \n and \xHH.
+std::string SinEscapes(const std::string& campo) {
+    std::string r;
+    for (size_t i = 0; i < campo.size(); ++i) {
+        if (campo[i] != '\\' || i + 1 == campo.size()) {
+            r += campo[i];
+        } else if (campo[++i] == 'x') {
+            r += static_cast<char>(std::stoi(campo.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            r += campo[i] == 't' ? '\t' : campo[i] == 'r' ? '\r' : campo[i] == 'n' ? '\n' : campo[i];
+        }
+    }
+    return r;
+}
+
+// Keys by name, other keys as their character; 0 (the key dropped) as "nada".
+const std::map<std::string, int> kTeclas = {{"Intro", kTeclaIntro}, {"Retroceso", kTeclaRetroceso},
+                                            {"Escape", kTeclaEscape}, {"nada", 0}};
+
+std::string Tecla(int codigo) {
+    for (const auto& [nombre, c] : kTeclas)
+        if (c == codigo) return nombre;
+    return std::string(1, static_cast<char>(codigo));
+}
+
+std::string Rango(const RangoDecimos& r) {
+    const char* const kErrores[] = {"Ninguno", "IntervaloIncompleto", "IntervaloFuera", "DecimoFuera"};
+    return std::string(kErrores[static_cast<int>(r.error)]) + " " + std::to_string(r.indice) + " " +
+           std::to_string(r.primero) + " " + std::to_string(r.ultimo);
+}
+
+// Each function of the table, its result shown as text.
+const std::map<std::string, std::function<std::string(const Argumentos&)>> kFunciones = {
+    {"ConvertirEntero", [](const Argumentos& a) {
+         const char* const kEstados[] = {"Correcta", "NoNumero", "FueraDeIntervalo"};
+         const FormaEntero forma = a[3] == "cifras" ? kSoloCifras : FormaEntero{.blancos = a[3] != "sin blancos"};
+         const EnteroLeido r = ConvertirEntero(a[0], std::stoll(a[1]), std::stoll(a[2]), forma);
+         return std::string(kEstados[static_cast<int>(r.estado)]) + " " + std::to_string(r.valor);
+     }},
+    // The beep flag is set either way, whatever it held before.
+    {"FiltrarTecla", [](const Argumentos& a) {
+         const int tecla = a[1].size() == 1 ? a[1][0] : kTeclas.at(a[1]);
+         bool pitarSi = true, pitarNo = false;
+         const int devuelta = FiltrarTecla(a[0], tecla, std::stoi(a[2]), &pitarSi);
+         FiltrarTecla(a[0], tecla, std::stoi(a[2]), &pitarNo);
+         return Tecla(devuelta) + (pitarSi != pitarNo ? " ?" : pitarNo ? " pita" : "");
+     }},
+    {"TextoValidoParaModo", [](const Argumentos& a) { return SiNo(TextoValidoParaModo(a[0], std::stoi(a[1]))); }},
+    {"SinEspacios", [](const Argumentos& a) { return SiNo(SinEspacios(a[0])); }},
+    {"LimpiarSeparadores", [](const Argumentos& a) {
+         std::string s = a[0];
+         const std::string devuelta = LimpiarSeparadores(s);
+         return devuelta == s ? s : "devuelve " + devuelta + ", deja " + s;
+     }},
+    {"EsNumerico", [](const Argumentos& a) { return SiNo(EsNumerico(a[0])); }},
+    {"ValorTexto", [](const Argumentos& a) { return std::to_string(ValorTexto(a[0])); }},
+    {"RepararMargen", [](const Argumentos& a) { return RepararMargen(a[0], a[1]); }},
+    {"ValidarDatosSorteo", [](const Argumentos& a) { return SiNo(ValidarDatosSorteo(a[0], a[1], a[2], a[3])); }},
+    {"RangoTodos", [](const Argumentos& a) { return Rango(RangoTodos(std::stoi(a[0]))); }},
+    {"RangoIntervalo", [](const Argumentos& a) { return Rango(RangoIntervalo(a[0], a[1], std::stoi(a[2]))); }},
+    {"RangoDecimo", [](const Argumentos& a) { return Rango(RangoDecimo(a[0], std::stoi(a[1]))); }},
+    {"TextoNumeroSorteo", [](const Argumentos& a) { return TextoNumeroSorteo(std::stoi(a[0])); }},
+    {"LeerFechaSorteo", [](const Argumentos& a) {
+         const auto f = LeerFechaSorteo(a[0]);
+         return f ? f->dia + " " + std::to_string(f->mes) + " " + f->anio + " " + std::to_string(f->diaSemana) : "no";
+     }},
+    {"UnirFechaSorteo", [](const Argumentos& a) { return UnirFechaSorteo(a[0], std::stoi(a[1]), a[2]); }},
+    {"ClaveFechaSorteo", [](const Argumentos& a) { return ClaveFechaSorteo(a[0], a[1], a[2]).value_or("no"); }},
+    {"SemanaDelAnio", [](const Argumentos& a) {
+         return std::to_string(SemanaDelAnio(std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2])));
+     }},
+    {"LeerEnteroCaja", [](const Argumentos& a) {
+         int16_t v = 99;
+         return LeerEnteroCaja(a[0], v) ? std::to_string(v) : "no";
+     }},
+    {"PaginaDeGrupo", [](const Argumentos& a) { return std::to_string(PaginaDeGrupo(std::stoll(a[0]))); }},
+    // The numbers read, or the message; a refused file leaves nothing read.
+    {"LeerTextoNumeros", [](const Argumentos& a) {
+         const LecturaNumeros l = LeerTextoNumeros(a[0], kLecturaPrincipal);
+         if (!l.Correcta()) return l.error + (l.total == 0 && l.digitos.empty() && l.CasillasUsadas().Contar() == 0 ? "" : " ?");
+         std::string s = l.total == 0 ? "ninguno" : l.forma == FormaFichero::Compacta ? "compacta:" : "separada:";
+         for (int32_t j = 1; j <= l.total; ++j) {
+             s += ' ';
+             for (int p = 1; p <= 5; ++p) s += static_cast<char>('0' + l.Digito(j, p));
+         }
+         return s + (l.limiteAlcanzado ? " (límite)" : "");
+     }},
+    {"LeerTextoSorteo", [](const Argumentos& a) {
+         const LecturaSorteo l = LeerTextoSorteo(a[0], "20261222");
+         return l.sorteo ? "sorteo " + l.sorteo->id : l.error;
+     }},
+    // Interval 1 valid (1-9) and interval 4 the row's: what is read, or the
+    // message with nothing read at all.
+    {"ValidarIntervalosSuma", [](const Argumentos& a) {
+         std::array<std::string, kIntervalosSuma> minimos, maximos;
+         minimos.fill("0"), maximos.fill("0");
+         minimos[0] = "1", maximos[0] = "9";
+         minimos[3] = a[0], maximos[3] = a[1];
+         IntervalosSuma leidos;
+         leidos.minimos[0] = 33;
+         const IntervalosSuma antes = leidos;
+         const std::string mensaje = ValidarIntervalosSuma(minimos, maximos, leidos);
+         if (!mensaje.empty()) return mensaje + (leidos.minimos == antes.minimos && leidos.maximos == antes.maximos ? "" : " ?");
+         std::string s;
+         for (int i = 0; i < kIntervalosSuma; ++i)
+             s += std::to_string(leidos.minimos[i]) + "-" + std::to_string(leidos.maximos[i]) + (i + 1 < kIntervalosSuma ? " " : "");
+         return s;
+     }},
+    {"FijarSorteoPorDefecto", [](const Argumentos& a) {
+         AjustesImpresion x;
+         x.gTituloImpresion = x.gPieImpresion = x.gNombreSorteo = "x";
+         x.gPrecioDecimo = 3;
+         x.gMargenSuperior = -7;  // print settings are not draw defaults
+         FijarSorteoPorDefecto(x, std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2]));
+         return x.gTituloImpresion + x.gPieImpresion + x.gNombreSorteo + x.gFechaSorteo + " " +
+                std::to_string(x.gNumeroSorteo) + " " + std::to_string(x.gPrecioDecimo) + " " + std::to_string(x.gMargenSuperior);
+     }},
+    {"PorcentajeCentesimas", [](const Argumentos& a) {
+         return std::to_string(PorcentajeCentesimas(std::stoi(a[0]), std::stoi(a[1])));
+     }},
+    // Numbers apart by blanks, the winning number, the positions chosen as 0/1:
+    // how many numbers have 0..5 hits by position, then 0..5 trailing hits.
+    {"Escrutar", [](const Argumentos& a) {
+         std::vector<std::string> numeros;
+         std::istringstream lista(a[0]);
+         for (std::string n; lista >> n;) numeros.push_back(n);
+         NumeroGanador ganador{};
+         PosicionesElegidas elegidas{};
+         for (size_t p = 0; p < 5; ++p) ganador[p] = static_cast<uint8_t>(a[1][p] - '0'), elegidas[p] = a[2][p] == '1';
+         const auto r = Escrutar(prueba::Tabla(numeros), static_cast<int32_t>(numeros.size()), ganador, elegidas);
+         std::string s;
+         for (int32_t k : r.AciertosSinOrden) s += std::to_string(k) + " ";
+         s += "/";
+         for (int32_t k : r.AciertosConOrden) s += " " + std::to_string(k);
+         return s;
+     }},
+    {"NumeroBloques", [](const Argumentos& a) { return std::to_string(NumeroBloques(std::stoi(a[0]))); }},
+    {"CalcularBloque", [](const Argumentos& a) {
+         const VistaBloque b = CalcularBloque(std::stoi(a[0]), std::stoi(a[1]));
+         return std::to_string(b.desplazamiento) + " " + std::to_string(b.mostrados) + (b.limpiar ? " limpiar" : "");
+     }},
+    {"ValidarSumaTerminaciones", [](const Argumentos& a) {
+         const ResultadoSumaTerminaciones r = ValidarSumaTerminaciones(a[0], a[1]);
+         return r.error ? std::string(r.error) : std::to_string(r.minimo) + " " + std::to_string(r.maximo);
+     }},
+};
+
+}  // namespace
+
+// tests/data/funciones.txt: one case a line, "function|argument|...|result".
+TEST(Funciones, TablaDeCasos) {
+    std::istringstream tabla(prueba::Dato("funciones.txt"));
+    int casos = 0;
+    for (std::string linea; std::getline(tabla, linea);) {
+        if (linea.empty() || linea[0] == '#') continue;
+        Argumentos campos;
+        std::istringstream partes(linea);
+        for (std::string campo; std::getline(partes, campo, '|');) campos.push_back(SinEscapes(campo));
+        if (linea.back() == '|') campos.push_back("");
+        const std::string esperado = campos.back();
+        campos.pop_back();
+        ASSERT_TRUE(kFunciones.count(campos[0])) << linea;
+        EXPECT_EQ(kFunciones.at(campos[0])(Argumentos(campos.begin() + 1, campos.end())), esperado) << linea;
+        ++casos;
+    }
+    EXPECT_GT(casos, 100);
+}
 
 TEST(FuenteAleatoria, SemillaRepiteLaSecuenciaEnElIntervaloSemiabierto) {
     FuenteAleatoria f;
@@ -35,96 +222,23 @@ TEST(FuenteAleatoria, SemillaRepiteLaSecuenciaEnElIntervaloSemiabierto) {
     EXPECT_NE(f.Siguiente(), primera[0]);
 }
 
-TEST(FiltrarTecla, Modos) {
-    const struct {
-        const char* caja;
-        int tecla, modo, devuelta;
-        bool pita;
-    } casos[] = {{"", '7', 1, '7', false},           {"", 'a', 1, 0, true},
-                 {"", '.', 1, 0, true},             {"", '-', 1, 0, true},
-                 {"", kTeclaIntro, 1, 0, true},     {"1", kTeclaRetroceso, 1, kTeclaRetroceso, false},
-                 {"1", kTeclaEscape, 1, kTeclaEscape, false}, {"1", kTeclaIntro, 17, kTeclaIntro, false},
-                 {"", '-', 8, '-', false},          {"-", '-', 8, 0, false},  // a second sign: dropped quietly
-                 {"5", '+', 8, 0, false},           {"", '.', 8, 0, true},
-                 {"", kTeclaIntro, 8, 0, true}};
-    for (const auto& c : casos) {
-        bool pitar = !c.pita;
-        EXPECT_EQ(FiltrarTecla(c.caja, c.tecla, c.modo, &pitar), c.devuelta) << c.caja << " " << c.tecla << " " << c.modo;
-        EXPECT_EQ(pitar, c.pita) << c.caja << " " << c.tecla << " " << c.modo;
-    }
-    EXPECT_TRUE(TextoValidoParaModo("-12", 8));
-    EXPECT_FALSE(TextoValidoParaModo("-12", 1));
-    EXPECT_FALSE(TextoValidoParaModo("1 2", 17));
-}
-
-TEST(TextoLineas, SeparadoresYEspacios) {
-    EXPECT_TRUE(SinEspacios("12345"));
-    EXPECT_FALSE(SinEspacios("1 2 3 4 5"));
-    for (std::string s : {"1-2-3-4-5", "1,2,3,4,5", "1 2 3 4 5", "1*2-3,4+ 5"}) {
-        const std::string devuelto = LimpiarSeparadores(s);
-        EXPECT_EQ(s, "12345");
-        EXPECT_EQ(devuelto, "12345");
-    }
-}
-
-class ConfigImpresion : public ::testing::Test {
-protected:
-    std::string ruta = (std::filesystem::temp_directory_path() /
-                        ("config_imp_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt"))
-                           .string();
-    void TearDown() override { std::remove(ruta.c_str()); }
-    void Escribir(const std::string& texto) { std::ofstream(ruta, std::ios::binary) << texto; }
-};
-
-TEST_F(ConfigImpresion, LeeTresLineasYLasMalasQuedanPorDefecto) {
+TEST(ConfigImpresion, LeeTresLineasLasMalasQuedanPorDefectoYGuardaLoQueLee) {
+    const std::string ruta = (std::filesystem::temp_directory_path() / "vortesalin_config_imp.txt").string();
     AjustesImpresion a;
     a.gMargenSuperior = 5;
+    std::remove(ruta.c_str());
     LeerConfigImpresion(a, ruta);  // no file
     EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{1000, 1000, 0}));
-    Escribir(" 800 \r\n-50\r\n 1\r\n99\r\n");
-    LeerConfigImpresion(a, ruta);
-    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{800, -50, 1}));
-    Escribir("700\r\nabc\r\n1\r\n");
-    LeerConfigImpresion(a, ruta);
-    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{700, 1000, 0}));
-    Escribir("12.5\r\n13.5\r\n");  // halves to even; a short file stops early
-    LeerConfigImpresion(a, ruta);
-    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{12, 14, 0}));
-}
-
-TEST(ConvertirEntero, FormasIntervalosYRedondeo) {
-    constexpr int64_t kMin = INT32_MIN, kMax = INT32_MAX;
-    constexpr FormaEntero kTodo{};
-    const struct {
-        const char* texto;
-        int64_t minimo, maximo;
-        FormaEntero forma;
-        Conversion estado;
-        int64_t valor;
-    } casos[] = {
-        {" 12\t\r", kMin, kMax, kTodo, Conversion::Correcta, 12},
-        {"-3.50", kMin, kMax, kTodo, Conversion::Correcta, -4},  // halves to even
-        {".51", kMin, kMax, kTodo, Conversion::Correcta, 1},
-        {"9.4", 0, 9, kTodo, Conversion::FueraDeIntervalo, 9},  // the number as written is above 9
-        {"-0.4", 0, 9, kTodo, Conversion::FueraDeIntervalo, 0},
-        {"99999999999999999999999999", kMin, kMax, kTodo, Conversion::FueraDeIntervalo, kMax},
-        {"-2147483649", kMin, kMax, kTodo, Conversion::FueraDeIntervalo, kMin},
-        {"007", 0, kMax, kSoloCifras, Conversion::Correcta, 7},
-        {"+7", 0, kMax, kSoloCifras, Conversion::NoNumero, 0},
-        {" 7", 0, kMax, kSoloCifras, Conversion::NoNumero, 0},
-        {"7.0", 0, kMax, kSoloCifras, Conversion::NoNumero, 0},
-        {"5 ", 0, 9, {.blancos = false}, Conversion::NoNumero, 0},
+    const std::pair<const char*, std::array<int32_t, 3>> casos[] = {
+        {" 800 \r\n-50\r\n 1\r\n99\r\n", {800, -50, 1}},
+        {"700\r\nabc\r\n1\r\n", {700, 1000, 0}},
+        {"12.5\r\n13.5\r\n", {12, 14, 0}},  // halves to even; a short file stops early
     };
-    for (const auto& c : casos) {
-        const EnteroLeido r = ConvertirEntero(c.texto, c.minimo, c.maximo, c.forma);
-        EXPECT_EQ(r.estado, c.estado) << c.texto;
-        EXPECT_EQ(r.valor, c.valor) << c.texto;
+    for (const auto& [texto, valores] : casos) {
+        std::ofstream(ruta, std::ios::binary) << texto;
+        LeerConfigImpresion(a, ruta);
+        EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), valores) << texto;
     }
-}
-
-TEST_F(ConfigImpresion, GuardarYLeerDeVuelta) {
-    AjustesImpresion a;
     a.gMargenSuperior = -20;
     a.gMargenIzquierdo = 300;
     a.gOrientacion = 1;
@@ -134,6 +248,7 @@ TEST_F(ConfigImpresion, GuardarYLeerDeVuelta) {
     EXPECT_EQ(contenido.str(), "-20 \r\n 300 \r\n 1 \r\n");
     AjustesImpresion b;
     LeerConfigImpresion(b, ruta);
+    std::remove(ruta.c_str());
     EXPECT_EQ((std::array{b.gMargenSuperior, b.gMargenIzquierdo, b.gOrientacion}), (std::array{-20, 300, 1}));
     EXPECT_FALSE(GuardarConfigImpresion(a, "/nonexistent-dir/config_imp.txt"));
 }

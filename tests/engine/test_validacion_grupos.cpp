@@ -2,15 +2,6 @@
 
 #include "validacion_grupos.h"
 
-TEST(ValidacionGrupos, PaginaDeGrupoYRango) {
-    const struct {
-        long long grupo;
-        int pagina;
-    } casos[] = {{0, 0}, {-3, 0}, {361, 0}, {100000, 0}, {1, 1}, {3, 1}, {4, 2}, {100, 34}, {358, 120}, {360, 120}};
-    for (const auto& c : casos) EXPECT_EQ(PaginaDeGrupo(c.grupo), c.pagina) << c.grupo;
-    EXPECT_EQ(MensajeRangoGrupo(), "ERROR: EL NUMERO DE GRUPO DEBE ESTAR ENTRE 1 y 360");
-}
-
 TEST(ValidacionGrupos, GruposInformaSoloDelPrimeroQueFalla) {
     AjustesFiltros f;
     EXPECT_EQ(ValidarGrupos(f), "");  // all empty

@@ -201,79 +201,74 @@ private slots:
         QCOMPARE(Textos(), QStringList{kNoEsBase});
     }
 
-    void importarSeGuardaYAbreConLaRutaIntacta() {
-        // Repeats, CR LF, a skipped short line; the name holds characters XML must escape.
-        const QString ruta = EscribirFichero(dir, "it's <a&b> ñú.txt", "99999\r\n00000\r\n123\r\n00000\r\n");
-        Importar(ruta);
+    // Imports in turn into one window: each shows its messages and counts, and
+    // while it runs the window is busy, locked and refuses to close.
+    void importarFicheros() {
+        // One number past the limit; every number recurs, so the repeats are counted too.
+        QByteArray todos;
+        todos.reserve((kMaxCombinaciones + 1) * 6);
+        for (int32_t i = 0; i <= kMaxCombinaciones; ++i) todos += QByteArray::number(i % 100000).rightJustified(5, '0') + '\n';
+        const auto texto = [](const std::string& t) { return QString::fromStdString(t); };
+        const struct {
+            const char* nombre;
+            QByteArray contenido;
+            QStringList mensajes;
+            int importados;
+            QString cuentas;  // cells, initial and conditioned counts, then the type
+        } casos[] = {
+            {"todo.txt", std::move(todos), {texto(TextoAvisoLimite()), texto(TextoRepetidos(kMaxCombinaciones - 100000))},
+             100000, "50 100,000 100,000 100,000 Números"},
+            // A failed import leaves no numbers and no cells behind.
+            {"mal.txt", "1 2 3 4 5\n\n7 8\n12345\n",
+             {"ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO ( Línea con menos de 5 dígitos (Línea 2))"}, 0,
+             "0 0 0 0 Números"},
+            {"vacio.txt", "", {texto(TextoCeroNumeros())}, 0, "0 0 0 0 Números"},
+            // Repeats, CR LF, a skipped short line; the name holds characters XML must escape.
+            {"it's <a&b> ñú.txt", "99999\r\n00000\r\n123\r\n00000\r\n", {texto(TextoRepetidos(1))}, 2,
+             "10 2 2 2 Números"},
+        };
+        QString ruta;
+        for (const auto& c : casos) {
+            ruta = EscribirFichero(dir, c.nombre, c.contenido);
+            PruebaMensajes::Limpiar();
+            bool ocupada = false;
+            QTimer::singleShot(0, v.get(), [&] {
+                v->show();
+                v->close();
+                ocupada = v->EnProceso() && v->isVisible() &&
+                          EstadosDistintos(*v, {"=picVentanaEspera", "-picApuestas"}).isEmpty();
+            });
+            Importar(ruta);
+            QVERIFY2(ocupada && Restablecida(), c.nombre);
+            QCOMPARE(Textos(), c.mensajes);
+            QCOMPARE(sesion->tablas.gNumImportados, c.importados);
+            QCOMPARE(Cuentas() + " " + v->lblTipoCombinacion()->text(), c.cuentas);
+            QCOMPARE(v->txtFicheroASCII()->text() + " " + v->txtFicheroASCII()->toolTip(),
+                     QFileInfo(ruta).fileName() + " " + ruta);
+        }
         QCOMPARE(PruebaDialogos::Mostrados().last().titulo, QString("Abrir Fichero"));
-        QCOMPARE(Textos(), QStringList{QString::fromStdString(TextoRepetidos(1))});
         const TablasSesion& t = sesion->tablas;
-        QCOMPARE(t.gNumImportados, 2);
         QCOMPARE(int(t.gImportados(1, 5)), 41);  // 00000 first
         QVERIFY(t.gResultado == t.gImportados);
         QVERIFY(v->Rejilla()->AspectoSeleccionado(0) && v->Rejilla()->AspectoSeleccionado(49));
-        QCOMPARE(v->lblContador(2)->text() + " " + v->lblTipoCombinacion()->text(), QString("2 2 Números"));
-        QCOMPARE(Cuentas() + " " + v->txtApuestasReducidas()->text(), QString("10 2 2 0"));
-        QCOMPARE(v->txtFicheroASCII()->text() + " " + v->txtFicheroASCII()->toolTip(), QFileInfo(ruta).fileName() + " " + ruta);
-        QVERIFY(Restablecida());
+        QCOMPARE(v->lblContador(2)->text(), QString("2"));
+
+        // "Calcular" in file mode takes the imported numbers as they are.
+        PruebaMensajes::Limpiar();
+        Pulsar(Hijo<QWidget>(*v, "lblCalcular"));
+        QVERIFY(Textos().isEmpty() && Restablecida() && !t.gTodasValidas);
+        QCOMPARE(v->txtApuestasCondicionadas()->text() + v->txtApuestasReducidas()->text(), QString("22"));
 
         const QString base = dir.filePath("desde fichero.xml");
         Guardar(base);
-        PruebaMensajes::Limpiar();
         Abrir(base);  // file mode: the grid stays, no notice
         QVERIFY(Textos().isEmpty());
         QCOMPARE(Cuentas(), QString("10 2 2"));
 
         Nueva();
         Abrir(base);  // grid mode: the cells, and the notice with the very same path
-        QCOMPARE(Textos(), QStringList{QString::fromStdString(TextoAvisoBaseImportada(ruta.toStdString()))});
+        QCOMPARE(Textos(), QStringList{texto(TextoAvisoBaseImportada(ruta.toStdString()))});
         QCOMPARE(Cuentas(), QString("10 252 0"));
-    }
-
-    void importarConErrores() {
-        Importar(EscribirFichero(dir, "bien.txt", "12345\n67890\n"));
-        QCOMPARE(sesion->tablas.gNumImportados, 2);
-        PruebaMensajes::Limpiar();
-
-        // A failed import leaves no numbers and no cells behind.
-        Importar(EscribirFichero(dir, "mal.txt", "1 2 3 4 5\n\n7 8\n12345\n"));
-        QCOMPARE(Textos(), QStringList{"ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO ( Línea con menos de 5 "
-                                       "dígitos (Línea 2))"});
-        QCOMPARE(sesion->tablas.gNumImportados + sesion->tablas.gImportados.Filas(), 0);
-        QCOMPARE(Cuentas() + " " + v->lblTipoCombinacion()->text(), QString("0 0 0 0 Números"));
-        QCOMPARE(v->txtFicheroASCII()->text(), QString("mal.txt"));
-        QVERIFY(Restablecida());
-
-        PruebaMensajes::Limpiar();
-        Importar(EscribirFichero(dir, "vacio.txt", ""));
-        QCOMPARE(Textos(), QStringList{QString::fromStdString(TextoCeroNumeros())});
-        QCOMPARE(Cuentas(), QString("0 0 0"));
-        QVERIFY(Restablecida());
-    }
-
-    void importarHastaElLimite() {
-        // One number past the limit; every number recurs, so the repeats are counted too.
-        QByteArray texto;
-        texto.reserve((kMaxCombinaciones + 1) * 6);
-        for (int32_t i = 0; i <= kMaxCombinaciones; ++i) texto += QByteArray::number(i % 100000).rightJustified(5, '0') + '\n';
-        const QString ruta = EscribirFichero(dir, "todo.txt", texto);
-        texto.clear();
-
-        // While the import runs the window is busy, locked and refuses to close.
-        bool ocupada = false;
-        QTimer::singleShot(0, v.get(), [&] {
-            v->show();
-            v->close();
-            ocupada = v->EnProceso() && v->isVisible() &&
-                      EstadosDistintos(*v, {"=picVentanaEspera", "-picApuestas"}).isEmpty();
-        });
-        Importar(ruta);
-        QVERIFY(ocupada);
-        QCOMPARE(Textos(), (QStringList{QString::fromStdString(TextoAvisoLimite()),
-                                        QString::fromStdString(TextoRepetidos(kMaxCombinaciones - 100000))}));
-        QCOMPARE(sesion->tablas.gNumImportados, 100000);
-        QCOMPARE(Cuentas() + " " + v->lblTipoCombinacion()->text(), QString("50 100,000 100,000 100,000 Números"));
-        QVERIFY(Restablecida());
     }
 };
 
