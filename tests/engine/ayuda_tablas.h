@@ -1,6 +1,7 @@
 #pragma once
 // Builds combination tables from readable numbers for the engine tests, and
 // reads expected documents from tests/data.
+#include <array>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
@@ -68,13 +69,33 @@ struct Base {
     }
 };
 
-// A grid with each cell selected with probability `densidad` (at least 5 cells).
-inline RejillaBase RejillaAlAzar(std::mt19937& rng, double densidad) {
+// Calls f(index, set) for every 5-element subset of 1..n, in lexicographic
+// order, index from 1.
+template <class F>
+void ParaCadaCincoDe(int n, F&& f) {
+    std::array<uint8_t, 5> c{};
+    int32_t indice = 0;
+    for (c[0] = 1; c[0] <= n; ++c[0])
+        for (c[1] = c[0] + 1; c[1] <= n; ++c[1])
+            for (c[2] = c[1] + 1; c[2] <= n; ++c[2])
+                for (c[3] = c[2] + 1; c[3] <= n; ++c[3])
+                    for (c[4] = c[3] + 1; c[4] <= n; ++c[4]) f(++indice, c);
+}
+
+// The draws of the randomized tests.
+struct Azar {
+    std::mt19937 g;
+    explicit Azar(uint32_t semilla) : g(semilla) {}
+    int Entre(int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); }
+    bool Si(int porcentaje) { return Entre(0, 99) < porcentaje; }
+};
+
+// A grid with each cell selected with the given chance (at least 5 cells).
+inline RejillaBase RejillaAlAzar(Azar& azar, int porcentaje) {
     RejillaBase rejilla;
-    std::bernoulli_distribution elegir(densidad);
     while (rejilla.Contar() < 5)
         for (int c = 1; c <= kCasillas; ++c)
-            if (elegir(rng)) rejilla.Fijar(static_cast<Casilla>(c), true);
+            if (azar.Si(porcentaje)) rejilla.Fijar(static_cast<Casilla>(c), true);
     return rejilla;
 }
 
@@ -91,7 +112,7 @@ inline TablasSesion Generadas(const RejillaBase& rejilla) {
 // `filas` numbers of the grid's cells, one element per position as the
 // import maps them, in no particular order; now and then a missing element
 // (0). All rows live.
-inline TablasSesion Importadas(std::mt19937& rng, const RejillaBase& rejilla, int32_t filas) {
+inline TablasSesion Importadas(Azar& azar, const RejillaBase& rejilla, int32_t filas) {
     TablasSesion t;
     t.gNumElementos = ContarCasillasSeleccionadas(rejilla);
     CargarNumerosSeleccionados(t, rejilla);
@@ -103,7 +124,7 @@ inline TablasSesion Importadas(std::mt19937& rng, const RejillaBase& rejilla, in
     for (int r = 1; r <= filas; ++r)
         for (int p = 1; p <= 5; ++p) {
             const auto& v = dePosicion[p];
-            if (!v.empty() && rng() % 50 != 0) t.gCombinaciones(r, p) = v[rng() % v.size()];
+            if (!v.empty() && !azar.Si(2)) t.gCombinaciones(r, p) = v[azar.Entre(0, int(v.size()) - 1)];
         }
     t.gEliminada.Preparar(filas);
     return t;

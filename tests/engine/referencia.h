@@ -13,6 +13,8 @@
 
 namespace ref {
 
+using Lista = std::vector<int>;
+
 struct Contexto {
     TablasSesion& t;
     const AjustesFiltros& a;
@@ -23,22 +25,23 @@ struct Contexto {
         return e >= 1 && e <= t.gNumElementos ? t.gValorElemento[e] : 0;
     }
     int Digito(int r, int p) const { return DigitoDeCasilla(static_cast<uint8_t>(Celda(r, p))); }
-    int Aciertos(int r, const std::vector<int>& lista) const {
+    // How many cells of the list the row holds.
+    int Aciertos(int r, const Lista& lista) const {
         int h = 0;
-        for (int c : lista)
-            for (int p = 1; p <= 5; ++p)
-                if (Celda(r, p) == c) {
-                    ++h;
-                    break;
-                }
+        for (int c : lista) {
+            bool esta = false;
+            for (int p = 1; p <= 5; ++p) esta |= Celda(r, p) == c;
+            h += esta;
+        }
         return h;
     }
+    // One pass over the live rows, yielding at each row number that is a
+    // multiple of `periodo`.
     int32_t Pasada(int periodo, const std::function<bool(int)>& falla) {
         int32_t n = 0;
         for (int r = 1; r <= t.gNumCombinaciones; ++r) {
             if (r % periodo == 0) ++cesiones;
-            if (t.gEliminada[r] != 0) continue;
-            if (falla(r)) {
+            if (t.gEliminada[r] == 0 && falla(r)) {
                 t.gEliminada[r] = 1;
                 ++n;
             }
@@ -47,45 +50,17 @@ struct Contexto {
     }
 };
 
-inline std::vector<int> Lista(const Matriz<uint8_t>& m, int fila) {
-    std::vector<int> l;
-    for (int c = 1; c <= 50; ++c)
-        if (m(fila, c) == 1) l.push_back(c);
+// The cells desde..hasta that `elegida` takes.
+inline Lista Celdas(const std::function<bool(int)>& elegida, int desde = 1, int hasta = 50) {
+    Lista l;
+    for (int c = desde; c <= hasta; ++c)
+        if (elegida(c)) l.push_back(c);
     return l;
 }
-
-inline int32_t UnDigitoPorPosicion(Contexto& x, const RejillaBase& rejilla) {
-    int32_t n = 0;
-    for (int p = 1; p <= 5; ++p) {
-        std::vector<int> lista;
-        for (int c = (p - 1) * 10 + 1; c <= p * 10; ++c)
-            if (rejilla.Seleccionada(static_cast<Casilla>(c))) lista.push_back(c);
-        if (lista.empty()) continue;
-        n += x.Pasada(10000, [&](int r) { return x.Aciertos(r, lista) != 1; });
-    }
-    return n;
+inline Lista Fila(const Matriz<uint8_t>& m, int fila) {
+    return Celdas([&](int c) { return m(fila, c) == 1; });
 }
-
-inline int32_t Grupos(Contexto& x) {
-    int32_t n = 0;
-    for (int g = 1; g <= 360; ++g) {
-        const auto lista = Lista(x.a.NumerosGrupo, g);
-        if (lista.empty()) continue;
-        n += x.Pasada(7000, [&](int r) { return x.a.AciertosGrupo(g, x.Aciertos(r, lista)) != 1; });
-    }
-    return n;
-}
-
-inline int32_t ParesImpares(Contexto& x) {
-    bool alguno = false;
-    for (int j = 0; j <= 5; ++j) alguno |= x.a.ParesActivos[j] == 1;
-    if (!alguno) return 0;
-    return x.Pasada(7000, [&](int r) {
-        int pares = 0;
-        for (int p = 1; p <= 5; ++p) pares += x.Digito(r, p) % 2 == 0;
-        return x.a.ParesActivos[pares] == 0;
-    });
-}
+inline bool Alguno(const uint8_t* fila, int n) { return std::count(fila, fila + n, uint8_t{1}) > 0; }
 
 // Figure of a run or multiplicity text.
 inline int Figura(const std::string& texto) {
@@ -98,26 +73,50 @@ inline int Figura(const std::string& texto) {
     }
 }
 
+inline int32_t UnDigitoPorPosicion(Contexto& x, const RejillaBase& rejilla) {
+    int32_t n = 0;
+    for (int p = 1; p <= 5; ++p) {
+        const Lista lista = Celdas([&](int c) { return rejilla.Seleccionada(static_cast<Casilla>(c)); }, p * 10 - 9, p * 10);
+        if (!lista.empty()) n += x.Pasada(10000, [&](int r) { return x.Aciertos(r, lista) != 1; });
+    }
+    return n;
+}
+
+inline int32_t Grupos(Contexto& x) {
+    int32_t n = 0;
+    for (int g = 1; g <= 360; ++g) {
+        const Lista lista = Fila(x.a.NumerosGrupo, g);
+        if (!lista.empty())
+            n += x.Pasada(7000, [&](int r) { return x.a.AciertosGrupo(g, x.Aciertos(r, lista)) != 1; });
+    }
+    return n;
+}
+
+inline int32_t ParesImpares(Contexto& x) {
+    if (!Alguno(&x.a.ParesActivos[0], 6)) return 0;
+    return x.Pasada(7000, [&](int r) {
+        int pares = 0;
+        for (int p = 1; p <= 5; ++p) pares += x.Digito(r, p) % 2 == 0;
+        return x.a.ParesActivos[pares] == 0;
+    });
+}
+
 inline int32_t Seguidos(Contexto& x) {
-    bool rachas = false, figuras = false;
-    for (int j = 0; j <= 5; ++j) rachas |= x.a.NumerosSeguidos[j] == 1;
-    for (int f = 1; f <= 7; ++f) figuras |= x.a.FigurasSeguidos[f] == 1;
+    const bool rachas = Alguno(&x.a.NumerosSeguidos[0], 6), figuras = Alguno(&x.a.FigurasSeguidos[1], 7);
     if (!rachas && !figuras) return 0;
     return x.Pasada(7000, [&](int r) {
         std::string texto;
         int racha = 1, mayor = 1;
-        for (int p = 2; p <= 5; ++p) {
-            const int d = x.Digito(r, p), previo = x.Digito(r, p - 1);
+        for (int p = 2; p <= 6; ++p) {
+            const int d = p <= 5 ? x.Digito(r, p) : -9, previo = x.Digito(r, p - 1);
             if (d == previo + 1 || (x.a.SeguidosInversos == 1 && d == previo - 1)) {
                 ++racha;
-            } else {
-                mayor = std::max(mayor, racha);
-                texto += static_cast<char>('0' + racha);
-                racha = 1;
+                continue;
             }
+            mayor = std::max(mayor, racha);
+            texto += static_cast<char>('0' + racha);
+            racha = 1;
         }
-        mayor = std::max(mayor, racha);
-        texto += static_cast<char>('0' + racha);
         if (figuras && x.a.FigurasSeguidos[Figura(texto)] == 0) return true;
         return rachas && x.a.NumerosSeguidos[mayor] != 1;
     });
@@ -138,31 +137,28 @@ inline int32_t Sumas(Contexto& x) {
 }
 
 inline int32_t Terminaciones(Contexto& x) {
-    bool activo[10] = {}, figuras = false;
-    for (int d = 0; d <= 9; ++d)
-        for (int j = 0; j <= 5; ++j) activo[d] |= x.a.TerminadosEn(d, j) == 1;
-    for (int f = 1; f <= 7; ++f) figuras |= x.a.FigurasTerminaciones[f] == 1;
+    const bool figuras = Alguno(&x.a.FigurasTerminaciones[1], 7);
     return x.Pasada(7000, [&](int r) {
         int cuenta[10] = {}, suma = 0;
         for (int p = 1; p <= 5; ++p) {
             ++cuenta[x.Digito(r, p)];
             suma += x.Digito(r, p);
         }
-        if (figuras) {
-            std::string texto;
-            for (int d = 0; d <= 9; ++d)
-                if (cuenta[d] > 0) texto += static_cast<char>('0' + cuenta[d]);
-            if (x.a.FigurasTerminaciones[Figura(texto)] == 0) return true;
-        }
+        std::string texto;
+        for (int d = 0; d <= 9; ++d)
+            if (cuenta[d] > 0) texto += static_cast<char>('0' + cuenta[d]);
+        if (figuras && x.a.FigurasTerminaciones[Figura(texto)] == 0) return true;
         if (suma < x.a.SumaTerminacionesMinimo || suma > x.a.SumaTerminacionesMaximo) return true;
         for (int d = 0; d <= 9; ++d)
-            if (activo[d] && x.a.TerminadosEn(d, cuenta[d]) == 0) return true;
+            if (Alguno(x.a.TerminadosEn.Fila(d), 6) && x.a.TerminadosEn(d, cuenta[d]) == 0) return true;
         return false;
     });
 }
 
-inline bool Asignar(const std::vector<int>& condiciones, const std::vector<int>& aciertos, const AjustesFiltros& a,
-                    int base, size_t j, std::vector<bool>& tomado) {
+// Whether the conditions from the j-th on can each take a different subgroup
+// whose hit count they allow.
+inline bool Asignar(const Lista& condiciones, const Lista& aciertos, const AjustesFiltros& a, int base, size_t j,
+                    std::vector<bool>& tomado) {
     if (j == condiciones.size()) return true;
     for (size_t s = 0; s < aciertos.size(); ++s) {
         if (tomado[s] || a.AciertosCondicion(base + condiciones[j], aciertos[s]) != 1) continue;
@@ -178,38 +174,35 @@ inline int32_t GruposRelacionados(Contexto& x) {
     for (int b = 1; b <= 60; ++b) {
         const int base = (b - 1) * 6;
         int S = 0;
-        std::vector<int> condiciones;
+        Lista condiciones;
         for (int i = 1; i <= 6; ++i) {
-            if (!Lista(x.a.NumerosSubgrupo, base + i).empty()) ++S;
-            for (int j = 0; j <= 5; ++j)
-                if (x.a.AciertosCondicion(base + i, j) != 0) {
-                    condiciones.push_back(i);
-                    break;
-                }
+            S += !Fila(x.a.NumerosSubgrupo, base + i).empty();
+            if (std::count(x.a.AciertosCondicion.Fila(base + i), x.a.AciertosCondicion.Fila(base + i) + 6, 0) < 6)
+                condiciones.push_back(i);
         }
+        // The first block without subgroups ends the filter; only the first
+        // S subgroups count.
         if (S == 0) return n;
-        std::vector<std::vector<int>> subgrupos;
-        for (int s = 1; s <= S; ++s) subgrupos.push_back(Lista(x.a.NumerosSubgrupo, base + s));
+        std::vector<Lista> subgrupos;
+        for (int s = 1; s <= S; ++s) subgrupos.push_back(Fila(x.a.NumerosSubgrupo, base + s));
         n += x.Pasada(7000, [&](int r) {
-            std::vector<int> aciertos;
-            for (const auto& lista : subgrupos) aciertos.push_back(x.Aciertos(r, lista));
-            if (condiciones.empty()) return true;
+            Lista aciertos;
+            for (const Lista& lista : subgrupos) aciertos.push_back(x.Aciertos(r, lista));
             std::vector<bool> tomado(aciertos.size(), false);
-            return !Asignar(condiciones, aciertos, x.a, base, 0, tomado);
+            return condiciones.empty() || !Asignar(condiciones, aciertos, x.a, base, 0, tomado);
         });
     }
     return n;
 }
 
 inline int32_t Posiciones(Contexto& x) {
+    std::vector<Lista> elegidas;
+    for (int p = 1; p <= 5; ++p)
+        elegidas.push_back(Celdas([&](int c) { return x.a.NumerosPosiciones[c] == 1; }, p * 10 - 9, p * 10));
     return x.Pasada(7000, [&](int r) {
-        for (int p = 1; p <= 5; ++p) {
-            std::vector<int> elegidas;
-            for (int c = (p - 1) * 10 + 1; c <= p * 10; ++c)
-                if (x.a.NumerosPosiciones[c] == 1) elegidas.push_back(c);
-            if (elegidas.empty()) continue;
-            if (std::find(elegidas.begin(), elegidas.end(), x.Celda(r, p)) == elegidas.end()) return true;
-        }
+        for (int p = 1; p <= 5; ++p)
+            if (!elegidas[p - 1].empty() && std::count(elegidas[p - 1].begin(), elegidas[p - 1].end(), x.Celda(r, p)) == 0)
+                return true;
         return false;
     });
 }
@@ -217,16 +210,14 @@ inline int32_t Posiciones(Contexto& x) {
 inline int32_t GruposEnReservas(Contexto& x) {
     int32_t n = 0;
     for (int res = 1; res <= 8; ++res) {
-        bool alguno = false;
-        for (int j = 0; j <= 79; ++j) alguno |= x.a.AciertosReserva(res, j) == 1;
-        if (!alguno) continue;
-        std::vector<std::vector<int>> listas(361);
+        if (!Alguno(x.a.AciertosReserva.Fila(res), 80)) continue;
+        std::vector<Lista> listas(361);
         for (int g = 1; g <= 360; ++g)
-            if (x.a.IdGrupoReserva[g] == res) listas[g] = Lista(x.a.NumerosGrupoReserva, g);
+            if (x.a.IdGrupoReserva[g] == res) listas[g] = Fila(x.a.NumerosGrupoReserva, g);
         n += x.Pasada(7000, [&](int r) {
             int cumplidos = 0;
             for (int g = 1; g <= 360; ++g)
-                if (!listas[g].empty() && x.a.AciertosGrupoReserva(g, x.Aciertos(r, listas[g])) == 1) ++cumplidos;
+                cumplidos += !listas[g].empty() && x.a.AciertosGrupoReserva(g, x.Aciertos(r, listas[g])) == 1;
             // More satisfied groups than the row has entries: not allowed.
             return cumplidos > 79 || x.a.AciertosReserva(res, cumplidos) != 1;
         });

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,52 +26,47 @@ bool TablasTemporalesBorradas(const TablasSesion& t) { return t.gCombinaciones.F
 
 }  // namespace
 
-TEST(CondicionarBase, RejillaCompletaCompactaEnOrdenNumerico) {
-    RejillaBase todas;
-    for (int c = 1; c <= kCasillas; ++c) todas.Fijar(static_cast<Casilla>(c), true);
-    TablasSesion t;
-    t.gTodasValidas = true;
-    ResultadoCondicionar r = CondicionarBase(t, todas, AjustesFiltros(), FiltrosMarcados{}, true, {}, Cesion());
-    EXPECT_EQ(r.candidatos, 2118760);
-    EXPECT_EQ(r.eliminadasComprobacion, 2018760);
-    EXPECT_EQ(r.condicionados, 100000);
-    EXPECT_FALSE(t.gTodasValidas);
-    EXPECT_TRUE(TablasTemporalesBorradas(t));
-    const std::vector<std::string> numeros = Resultado(t);
-    ASSERT_EQ(numeros.size(), 100000u);
-    for (int j = 0; j < 100000; ++j) ASSERT_EQ(std::stoi(numeros[j]), j);  // 00000, 00001, ... 99999
-
-    // One cell per position: one number, nothing eliminated, all valid.
-    r = CondicionarBase(t, prueba::RejillaCon({4, 19, 21, 40, 50}), AjustesFiltros(), FiltrosMarcados{}, true, {}, Cesion());
-    EXPECT_EQ(r.candidatos, 1);
-    EXPECT_EQ(r.condicionados, 1);
-    EXPECT_TRUE(t.gTodasValidas);
-    EXPECT_EQ(Resultado(t), std::vector<std::string>{"38099"});
-}
-
-TEST(CondicionarBase, FiltrosYNadaQueQuede) {
-    // Two digits per position (32 numbers); only numbers with two even digits.
+TEST(CondicionarBase, RejillasFiltrosYResultadoEnOrdenNumerico) {
     AjustesFiltros a;
-    a.ParesActivos[2] = 1;
+    a.ParesActivos[2] = 1;  // only numbers with two even digits
     FiltrosMarcados marcados{};
     marcados[kFiltroParesImpares] = marcados[kFiltroSumas] = true;
-    TablasSesion t;
-    ResultadoCondicionar r =
-        CondicionarBase(t, prueba::RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), a, marcados, true, {}, Cesion());
-    EXPECT_EQ(r.eliminadasComprobacion, 220);
-    EXPECT_EQ(r.EliminadasFiltro, (EliminadasPorFiltro{0, 0, 0, 0, 22, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(r.eliminadasFiltros, 22);
-    EXPECT_EQ(r.condicionados, 10);  // C(5,2) numbers have two zeros
-    const std::vector<std::string> numeros = Resultado(t);
-    EXPECT_EQ(numeros.front(), "00111");
-    EXPECT_EQ(numeros.back(), "11100");
-
-    // Cells in two positions only: nothing is left, and the tables are still freed.
-    r = CondicionarBase(t, prueba::RejillaCon({1, 2, 3, 11, 12, 13}), a, FiltrosMarcados{}, true, {}, Cesion());
-    EXPECT_EQ(r.candidatos, 6);
-    EXPECT_EQ(r.condicionados, 0);
-    EXPECT_EQ(t.gElementosApuesta.Filas(), 0);
-    EXPECT_TRUE(TablasTemporalesBorradas(t));
+    RejillaBase todas;
+    for (int c = 1; c <= kCasillas; ++c) todas.Fijar(static_cast<Casilla>(c), true);
+    const struct {
+        RejillaBase rejilla;
+        bool filtrar;
+        int32_t candidatos, comprobacion, filtros, condicionados;
+        bool todasValidas;
+        const char *primero, *ultimo;
+    } casos[] = {
+        {todas, false, 2118760, 2018760, 0, 100000, false, "00000", "99999"},
+        // One cell per position: one number, nothing eliminated, all valid.
+        {prueba::RejillaCon({4, 19, 21, 40, 50}), false, 1, 0, 0, 1, true, "38099", "38099"},
+        // Two digits per position; C(5,2) numbers have two zeros.
+        {prueba::RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), true, 252, 220, 22, 10, false, "00111", "11100"},
+        // Cells in two positions only: nothing is left, and the tables are still freed.
+        {prueba::RejillaCon({1, 2, 3, 11, 12, 13}), false, 6, 6, 0, 0, false, "", ""},
+    };
+    for (const auto& c : casos) {
+        TablasSesion t;
+        t.gTodasValidas = true;
+        const ResultadoCondicionar r =
+            CondicionarBase(t, c.rejilla, a, c.filtrar ? marcados : FiltrosMarcados{}, true, {}, Cesion());
+        EXPECT_EQ(r.candidatos, c.candidatos);
+        EXPECT_EQ(r.eliminadasComprobacion, c.comprobacion);
+        EXPECT_EQ(r.EliminadasFiltro[kFiltroParesImpares], c.filtros);
+        EXPECT_EQ(r.eliminadasFiltros, c.filtros);
+        EXPECT_EQ(r.condicionados, c.condicionados);
+        EXPECT_EQ(t.gTodasValidas, c.todasValidas);
+        EXPECT_TRUE(TablasTemporalesBorradas(t));
+        const std::vector<std::string> numeros = Resultado(t);
+        ASSERT_EQ(numeros.size(), static_cast<size_t>(c.condicionados));
+        EXPECT_TRUE(std::is_sorted(numeros.begin(), numeros.end(), std::less_equal<>()));  // ascending, no repeats
+        if (numeros.empty()) continue;
+        EXPECT_EQ(numeros.front(), c.primero);
+        EXPECT_EQ(numeros.back(), c.ultimo);
+    }
 }
 
 TEST(CondicionarBase, ModoFicheroMapeaCadaCasillaASuElemento) {

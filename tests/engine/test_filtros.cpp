@@ -21,42 +21,6 @@ constexpr int kPasoRondas = 1;
 #endif
 }  // namespace
 
-TEST(Filtros, EnReposoNoEliminanNadaYSoloRecorrenLosQueNoTienenSalida) {
-    const RejillaBase veinte = [] {
-        RejillaBase r;
-        for (int c = 1; c <= 20; ++c) r.Fijar(static_cast<Casilla>(c), true);
-        return r;
-    }();
-    TablasSesion t = prueba::Generadas(veinte);  // C(20,5) = 15504 rows: two yields per pass
-    const AjustesFiltros a;
-    const Filtro filtros[] = {FiltrarGrupos,        FiltrarParesImpares,       FiltrarSeguidos,   FiltrarSumas,
-                              FiltrarTerminaciones, FiltrarGruposRelacionados, FiltrarPosiciones, FiltrarGruposEnReservas};
-    const int cesionesEsperadas[] = {0, 0, 0, 0, 2, 0, 2, 0};
-    for (int i = 0; i < 8; ++i) {
-        int cesiones = 0;
-        EXPECT_EQ(filtros[i](t, a, Cesion([&] { ++cesiones; })), 0) << i;
-        EXPECT_EQ(cesiones, cesionesEsperadas[i]) << i;
-    }
-}
-
-// A reserve holds up to 360 groups but its row of allowed counts ends at 79:
-// a number that satisfies more groups than that is eliminated.
-TEST(Filtros, ReservaConMasDeSetentaYNueveGruposCumplidos) {
-    for (const int grupos : {79, 80, 360}) {
-        AjustesFiltros a;
-        for (int g = 1; g <= grupos; ++g) {
-            a.IdGrupoReserva[g] = 1;
-            a.NumerosGrupoReserva(g, prueba::CasillaDe('1', 1)) = 1;
-            a.AciertosGrupoReserva(g, 1) = 1;
-        }
-        for (int j = 0; j <= kMaxAciertosReserva; ++j) a.AciertosReserva(1, j) = 1;
-        prueba::Base b({"10000", "20000"});
-        FiltrarGruposEnReservas(b.t, a, Cesion());
-        EXPECT_EQ(b.Vivos(), grupos <= 79 ? (std::vector<std::string>{"10000", "20000"})
-                                          : (std::vector<std::string>{"20000"})) << grupos;
-    }
-}
-
 TEST(AplicarFiltros, OrdenTitulosYCuentas) {
     prueba::Base b({"11111", "22222", "12345", "99999", "13579"});
     AjustesFiltros a;
@@ -84,12 +48,6 @@ TEST(AplicarFiltros, OrdenTitulosYCuentas) {
     EXPECT_EQ(AplicarFiltros(b.t, a, FiltrosMarcados{}, cuentas, anotar, Cesion()), 0);
     EXPECT_TRUE(titulos.empty());
     EXPECT_EQ(cuentas, EliminadasPorFiltro{});
-    const char* esperados[] = {"Filtrando ... Grupos de Números", "Filtrando ... Pares e Impares",
-                               "Filtrando ... Seguidos",          "Filtrando ... Sumas",
-                               "Filtrando ... Terminaciones",     "Filtrando ... Grupos Relacionados",
-                               "Filtrando ... Posiciones",        "Filtrando ... Grupos en Reservas"};
-    for (int i = 3; i <= 10; ++i) EXPECT_EQ(TituloFiltro(i), esperados[i - 3]);
-    EXPECT_TRUE(TituloFiltro(2).empty());
 }
 
 namespace {
@@ -98,113 +56,114 @@ namespace {
 // numbers; entries of 2 test that only a 1 allows and only a 0 rejects.
 // Dense settings fill all 360 groups, all 60 blocks and all 360 reserve
 // groups, with hit rows that seldom reject few hits, so that numbers survive.
-AjustesFiltros AjustesAlAzar(std::mt19937& rng, bool densos) {
+AjustesFiltros AjustesAlAzar(prueba::Azar& azar, bool densos) {
     AjustesFiltros a;
-    std::uniform_int_distribution<int> grupo(1, kNumGrupos), hasta5(0, 5), suma(0, 45), cualquiera(0, 99);
     auto valor = [&](int porcentaje) -> uint8_t {
-        const int v = cualquiera(rng);
+        const int v = azar.Entre(0, 99);
         return v < porcentaje ? 1 : v < porcentaje + 4 ? 2 : 0;
     };
     auto celdas = [&](Matriz<uint8_t>& m, int fila, int porcentaje) {
-        for (int c = 1; c <= kCasillas; ++c) m(fila, c) = cualquiera(rng) < porcentaje ? 1 : 0;
+        for (int c = 1; c <= kCasillas; ++c) m(fila, c) = azar.Si(porcentaje);
     };
     auto fila = [&](uint8_t* f, int n, int porcentaje) {
         for (int j = 0; j < n; ++j) f[j] = valor(porcentaje);
     };
-    // Per mil, how often a dense row rejects 0, 1, 2, 3.. hits: groups that miss the grid (0 hits) are never rejected.
-    const int rechazo[] = {0, 1, 3, 30, 30, 30, 30};
-    auto filaDensa = [&](uint8_t* f, int n) {
-        for (int j = 0; j < n; ++j)
-            f[j] = cualquiera(rng) * 10 + cualquiera(rng) % 10 >= rechazo[j] ? 1 : static_cast<uint8_t>(rng() % 2 * 2);
-    };
-    for (int i = densos ? kNumGrupos : cualquiera(rng) % 4; i > 0; --i) {
-        const int g = densos ? i : grupo(rng);
+    // Per mil, how often a dense row rejects 0, 1, 2, 3.. hits: groups that
+    // miss the grid (0 hits) are never rejected.
+    const int rechazo[] = {0, 1, 3, 30, 30, 30};
+    for (int i = densos ? kNumGrupos : azar.Entre(0, 3); i > 0; --i) {
+        const int g = densos ? i : azar.Entre(1, kNumGrupos);
         celdas(a.NumerosGrupo, g, densos ? 20 : 12);
-        if (densos)
-            filaDensa(a.AciertosGrupo.Fila(g), 6);
-        else
-            fila(a.AciertosGrupo.Fila(g), 6, 65);
+        for (int j = 0; j <= 5; ++j)
+            a.AciertosGrupo(g, j) = !densos ? valor(65) : azar.Entre(0, 999) >= rechazo[j] ? 1 : azar.Entre(0, 1) * 2;
     }
     fila(&a.ParesActivos[0], 6, 55);
     fila(&a.NumerosSeguidos[0], 6, 50);
     fila(&a.FigurasSeguidos[1], 7, 60);
-    a.SeguidosInversos = static_cast<int16_t>(cualquiera(rng) % 3);
+    a.SeguidosInversos = static_cast<int16_t>(azar.Entre(0, 2));
     // Now and then an interval with a maximum of 0: on, and holding no sum.
-    for (int i = cualquiera(rng) % 3; i > 0; --i) {
-        const int n = 1 + cualquiera(rng) % 10;
-        a.SumaMinima[n] = static_cast<int16_t>(suma(rng) - 5);
-        a.SumaMaxima[n] = static_cast<int16_t>(cualquiera(rng) < 10 ? 0 : suma(rng) + 5);
+    for (int i = azar.Entre(0, 2); i > 0; --i) {
+        const int n = azar.Entre(1, 10);
+        a.SumaMinima[n] = static_cast<int16_t>(azar.Entre(-5, 40));
+        a.SumaMaxima[n] = static_cast<int16_t>(azar.Si(10) ? 0 : azar.Entre(5, 50));
     }
     for (int d = 0; d <= 9; ++d)
-        if (cualquiera(rng) < 25) fila(a.TerminadosEn.Fila(d), 6, 60);
+        if (azar.Si(25)) fila(a.TerminadosEn.Fila(d), 6, 60);
     fila(&a.FigurasTerminaciones[1], 7, 60);
-    a.SumaTerminacionesMinimo = static_cast<uint8_t>(suma(rng) / 3);
-    a.SumaTerminacionesMaximo = static_cast<uint8_t>(45 - suma(rng) / 3);
+    a.SumaTerminacionesMinimo = static_cast<uint8_t>(azar.Entre(0, 15));
+    a.SumaTerminacionesMaximo = static_cast<uint8_t>(azar.Entre(30, 45));
     // Blocks from the first, now and then from the second (the first empty
     // block ends the filter); now and then a gap among the subgroups.
-    for (int b = cualquiera(rng) < 10 && !densos ? 1 : 0, bloques = densos ? 60 : cualquiera(rng) % 4; b < bloques;
-         ++b) {
-        const int subgrupos = 1 + hasta5(rng);
+    for (int b = !densos && azar.Si(10) ? 1 : 0, bloques = densos ? 60 : azar.Entre(0, 3); b < bloques; ++b) {
+        const int subgrupos = azar.Entre(1, 6);
         for (int s = 1; s <= subgrupos; ++s)
-            if (s == 1 || densos || cualquiera(rng) > 8) celdas(a.NumerosSubgrupo, b * 6 + s, 15);
-        if (densos) {
-            // Conditions that fit the subgroups, on any of the six rows.
-            for (int j = 1 + hasta5(rng) % subgrupos; j > 0; --j)
-                fila(a.AciertosCondicion.Fila(b * 6 + 1 + hasta5(rng)), 6, 93);
-            continue;
-        }
-        for (int j = 1; j <= 6; ++j)
-            if (cualquiera(rng) < 40) fila(a.AciertosCondicion.Fila(b * 6 + j), 6, 60);
+            if (s == 1 || densos || azar.Si(91)) celdas(a.NumerosSubgrupo, b * 6 + s, 15);
+        // Dense: conditions that fit the subgroups, on any of the six rows.
+        for (int j = densos ? azar.Entre(1, subgrupos) : 6; j > 0; --j)
+            if (densos || azar.Si(40)) fila(a.AciertosCondicion.Fila(b * 6 + (densos ? azar.Entre(1, 6) : j)), 6, densos ? 93 : 60);
     }
-    for (int c = 1; c <= kCasillas; ++c) a.NumerosPosiciones[c] = cualquiera(rng) < 12 ? 1 : 0;
+    for (int c = 1; c <= kCasillas; ++c) a.NumerosPosiciones[c] = azar.Si(12);
     std::array<int, 10> enReserva{};
-    for (int i = densos ? kNumGrupos : cualquiera(rng) % 30; i > 0; --i) {
-        const int g = densos ? i : grupo(rng);
-        a.IdGrupoReserva[g] = static_cast<uint8_t>(cualquiera(rng) % 10);  // 0 and 9 belong to no reserve
+    for (int i = densos ? kNumGrupos : azar.Entre(0, 29); i > 0; --i) {
+        const int g = densos ? i : azar.Entre(1, kNumGrupos);
+        a.IdGrupoReserva[g] = static_cast<uint8_t>(azar.Entre(0, 9));  // 0 and 9 belong to no reserve
         ++enReserva[a.IdGrupoReserva[g]];
         celdas(a.NumerosGrupoReserva, g, densos ? 20 : 10);
         fila(a.AciertosGrupoReserva.Fila(g), 7, densos ? 85 : 60);
     }
-    for (int r = 1; r <= kNumReservas; ++r) {
-        if (cualquiera(rng) >= (densos ? 60 : 35)) continue;
-        if (!densos) {
-            fila(a.AciertosReserva.Fila(r), 8, 55);
-            continue;
-        }
-        // Most of the reserve's groups satisfied, around the counts numbers reach.
-        for (int j = enReserva[r] * 8 / 10 - hasta5(rng) % 3; j <= kMaxAciertosReserva; ++j)
-            a.AciertosReserva(r, j) = valor(75);
-    }
+    // Dense: most of the reserve's groups satisfied, around the counts
+    // numbers reach.
+    for (int r = 1; r <= kNumReservas; ++r)
+        if (azar.Si(densos ? 60 : 35))
+            for (int j = densos ? enReserva[r] * 8 / 10 - azar.Entre(0, 2) : 0; j <= kMaxAciertosReserva; ++j)
+                a.AciertosReserva(r, j) = j < 8 || densos ? valor(densos ? 75 : 55) : 0;
     return a;
 }
 
 }  // namespace
 
-// The fast filters against the row-by-row rules: same rows eliminated, same
-// counts, same number of yields, filter after filter, on random grids and
-// settings, with and without the one-digit-per-position check first, each
-// filter alone and all of them in a chain.
+// The fast one-digit check and filters against the row-by-row rules: same
+// rows eliminated, same counts, same number of yields, filter after filter,
+// on random grids and settings, each filter alone and all of them in a chain.
+// The check runs first on most grids, now and then with another grid than
+// the elements' (it reads the grid) or over rows with repeated elements.
 TEST(Filtros, IgualQueLasReglasFilaAFila) {
     const Filtro rapidos[] = {FiltrarGrupos,        FiltrarParesImpares,       FiltrarSeguidos,   FiltrarSumas,
                               FiltrarTerminaciones, FiltrarGruposRelacionados, FiltrarPosiciones, FiltrarGruposEnReservas};
     int32_t (*const reglas[])(ref::Contexto&) = {ref::Grupos,        ref::ParesImpares,       ref::Seguidos,
                                                  ref::Sumas,         ref::Terminaciones,      ref::GruposRelacionados,
                                                  ref::Posiciones,    ref::GruposEnReservas};
-    std::mt19937 rng(31337);
+    prueba::Azar azar(31337);
     std::array<int64_t, 8> eliminadasTotales{};
     std::array<int, 8> densosConSupervivientes{};  // dense runs that kept some numbers and not all
     for (int prueba = 0; prueba < 78; ++prueba) {
         // The last twelve draw dense settings over smaller grids.
         const bool densos = prueba >= 66;
         if (!densos && prueba % kPasoRondas != 0) continue;
-        const RejillaBase rejilla = prueba::RejillaAlAzar(rng, densos ? 0.28 : 0.2 + 0.005 * prueba);
+        const RejillaBase rejilla = prueba::RejillaAlAzar(azar, densos ? 28 : 20 + prueba / 2);
         // Imported numbers too, 14000 of them: the last row yields as well.
         TablasSesion t = prueba < 60 || (densos && prueba % 4 < 2)
                              ? prueba::Generadas(rejilla)
-                             : prueba::Importadas(rng, rejilla, densos ? 3000 : 14000);
+                             : prueba::Importadas(azar, rejilla, densos ? 3000 : 14000);
         if (t.gNumCombinaciones > 30000) continue;
-        if (prueba % 3 != 0) FiltrarUnDigitoPorPosicion(t, rejilla, Cesion());
-        const AjustesFiltros a = AjustesAlAzar(rng, densos);
+        if (prueba % 3 != 0) {
+            TablasSesion c = t, esperado;
+            const RejillaBase comprobada = prueba % 6 == 4 ? prueba::RejillaAlAzar(azar, 40) : rejilla;
+            for (int i = prueba % 6 == 2 ? c.gNumCombinaciones / 3 : 0; i > 0; --i)
+                c.gCombinaciones(azar.Entre(1, c.gNumCombinaciones), 1 + i % 5) = uint8_t(azar.Entre(0, c.gNumElementos));
+            for (int i = 0; i < c.gNumCombinaciones / 10; ++i) c.gEliminada[azar.Entre(1, c.gNumCombinaciones)] = 1;
+            esperado = c;
+            const AjustesFiltros sinAjustes;
+            ref::Contexto x{esperado, sinAjustes};
+            int cesiones = 0;
+            ASSERT_EQ(FiltrarUnDigitoPorPosicion(c, comprobada, Cesion([&] { ++cesiones; })),
+                      ref::UnDigitoPorPosicion(x, comprobada)) << prueba;
+            ASSERT_EQ(cesiones, x.cesiones) << prueba;
+            ASSERT_EQ(c.gEliminada, esperado.gEliminada) << prueba;
+            if (prueba % 6 != 2) t = c;  // no real base repeats an element in a row
+        }
+        // Now and then every filter idle: most must not even walk the rows.
+        const AjustesFiltros a = !densos && prueba % 5 == 0 ? AjustesFiltros() : AjustesAlAzar(azar, densos);
         const TablasSesion inicial = t;
         TablasSesion esperado = t;
         for (int f = 0; f < 8; ++f) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 
 #include "ayuda_tablas.h"
 #include "filtros.h"
@@ -12,90 +13,82 @@ namespace {
 void Subgrupo(AjustesFiltros& f, int g, int s, int celda) { f.NumerosSubgrupo((g - 1) * 6 + s, celda) = 1; }
 void Condicion(AjustesFiltros& f, int g, int j, int cuenta = 2) { f.AciertosCondicion((g - 1) * 6 + j, cuenta) = 1; }
 
-// The single chosen cell of each row of group g, 0 for an empty row.
-std::vector<int> CeldasDeGrupo(const AjustesFiltros& f, int g) {
-    std::vector<int> celdas;
-    for (int s = 1; s <= 6; ++s) {
-        int celda = 0;
-        for (int c = 1; c <= 50; ++c)
-            if (f.NumerosSubgrupo((g - 1) * 6 + s, c) != 0) celda = c;
-        celdas.push_back(celda);
+// Puts the first `grupos` groups into reserve 1, each with `celda` and one
+// allowed hit, every count of the reserve allowed. A reserve holds up to 360
+// groups but its row of allowed counts ends at 79: a number that satisfies
+// more groups than that is eliminated.
+void Reserva(AjustesFiltros& f, Casilla celda, int grupos) {
+    for (int g = 1; g <= grupos; ++g) {
+        f.IdGrupoReserva[g] = 1;
+        f.NumerosGrupoReserva(g, celda) = 1;
+        f.AciertosGrupoReserva(g, 1) = 1;
     }
-    return celdas;
+    for (int j = 0; j <= kMaxAciertosReserva; ++j) f.AciertosReserva(1, j) = 1;
 }
+
 }  // namespace
 
-TEST(GruposRelacionados, ValidacionPorGrupoEnOrden) {
-    struct Caso {
-        std::initializer_list<int> subgrupos;
-        std::initializer_list<int> condiciones;
-        MotivoGrupoRelacionado motivo;
+TEST(GruposRelacionados, ValidacionPorGrupoEnOrdenYMensaje) {
+    const char* const kMas = "No puede haber más condiciones que subgrupos activados";
+    const char* const kSin = "Si activa un subgrupo, debe de haber al menos una condición marcada";
+    const struct {
+        std::initializer_list<int> subgrupos, condiciones;
+        int cuenta;
+        std::string mensaje;
+    } casos[] = {
+        {{}, {}, 2, ""},
+        {{2, 4}, {1, 6}, 2, ""},  // rows are independent
+        {{1, 2, 3}, {1, 2, 3}, 2, ""},
+        {{1, 2, 3}, {1, 2, 3, 4}, 2, kMas},
+        {{}, {5}, 0, kMas},  // count 0 alone is a marked condition
+        {{6}, {}, 2, kSin},
     };
-    const Caso casos[] = {
-        {{}, {}, MotivoGrupoRelacionado::Ninguno},
-        {{2, 4}, {1, 6}, MotivoGrupoRelacionado::Ninguno},  // rows are independent
-        {{1, 2, 3}, {1, 2, 3}, MotivoGrupoRelacionado::Ninguno},
-        {{1, 2, 3}, {1, 2, 3, 4}, MotivoGrupoRelacionado::MasCondicionesQueSubgrupos},
-        {{}, {5}, MotivoGrupoRelacionado::MasCondicionesQueSubgrupos},
-        {{6}, {}, MotivoGrupoRelacionado::SubgrupoSinCondicion},
-    };
-    for (const Caso& caso : casos) {
+    for (const auto& caso : casos) {
         for (int g : {1, 60}) {
             AjustesFiltros f;
             for (int s : caso.subgrupos) Subgrupo(f, g, s, 10 + s);
-            for (int j : caso.condiciones) Condicion(f, g, j);
+            for (int j : caso.condiciones) Condicion(f, g, j, caso.cuenta);
             const FalloGrupoRelacionado fallo = ValidarGruposRelacionados(f);
-            EXPECT_EQ(fallo.motivo, caso.motivo) << "group " << g;
-            EXPECT_EQ(fallo.grupo, caso.motivo == MotivoGrupoRelacionado::Ninguno ? 0 : g);
+            EXPECT_EQ(fallo.grupo, caso.mensaje.empty() ? 0 : g);
+            EXPECT_EQ(MensajeFalloGrupoRelacionado(fallo),
+                      caso.mensaje.empty() ? "" : "ERROR en GRUPO" + std::to_string(g) + " : " + caso.mensaje);
         }
     }
-}
-
-TEST(GruposRelacionados, PrimerGrupoQueFallaYSuMensaje) {
+    // The first group that fails is the one reported.
     AjustesFiltros f;
-    Subgrupo(f, 1, 1, 5);
-    Condicion(f, 1, 1);
-    Condicion(f, 7, 2, 0);  // count 0 alone is a marked condition
+    Condicion(f, 7, 2);
     Subgrupo(f, 12, 3, 5);
-    FalloGrupoRelacionado fallo = ValidarGruposRelacionados(f);
-    EXPECT_EQ(fallo.grupo, 7);
-    EXPECT_EQ(MensajeFalloGrupoRelacionado(fallo),
-              "ERROR en GRUPO7 : No puede haber más condiciones que subgrupos activados");
+    EXPECT_EQ(ValidarGruposRelacionados(f).grupo, 7);
     Subgrupo(f, 7, 6, 1);
-    fallo = ValidarGruposRelacionados(f);
-    EXPECT_EQ(fallo.grupo, 12);
-    EXPECT_EQ(MensajeFalloGrupoRelacionado(fallo),
-              "ERROR en GRUPO12 : Si activa un subgrupo, debe de haber al menos una condición marcada");
-    EXPECT_EQ(MensajeFalloGrupoRelacionado({}), "");
+    EXPECT_EQ(ValidarGruposRelacionados(f).grupo, 12);
 }
 
 TEST(GruposRelacionados, EmpaquetarMueveLosActivosAlPrincipioEnOrden) {
-    AjustesFiltros f;
+    AjustesFiltros f, esperado;
     Subgrupo(f, 1, 2, 20);
     Subgrupo(f, 1, 4, 40);
     Subgrupo(f, 1, 4, 41);
     for (int s : {1, 2, 3, 5}) Subgrupo(f, 2, s, s);
-    for (int s = 1; s <= 6; ++s) Subgrupo(f, 60, s, 44 + s);
+    for (int s = 1; s <= 6; ++s) Subgrupo(f, 60, s, 44 + s), Subgrupo(esperado, 60, s, 44 + s);
     f.NumerosSubgrupo(19, 7) = 2;  // group 4, row 1: no cell is 1, so not active
     Subgrupo(f, 4, 3, 9);
     Condicion(f, 1, 5);
-    const Matriz<uint8_t> condiciones = f.AciertosCondicion;
+    Subgrupo(esperado, 1, 1, 20);
+    Subgrupo(esperado, 1, 2, 40);  // the whole row moves
+    Subgrupo(esperado, 1, 2, 41);
+    for (int s : {1, 2, 3, 5}) Subgrupo(esperado, 2, s == 5 ? 4 : s, s);
+    Subgrupo(esperado, 4, 1, 9);
+    esperado.AciertosCondicion = f.AciertosCondicion;
 
     EmpaquetarSubgrupos(f);
-    EXPECT_EQ(CeldasDeGrupo(f, 1), (std::vector<int>{20, 41, 0, 0, 0, 0}));
-    EXPECT_EQ(f.NumerosSubgrupo(2, 40), 1);  // the whole row moved
-    EXPECT_EQ(CeldasDeGrupo(f, 2), (std::vector<int>{1, 2, 3, 5, 0, 0}));
-    EXPECT_EQ(CeldasDeGrupo(f, 60), (std::vector<int>{45, 46, 47, 48, 49, 50}));
-    EXPECT_EQ(CeldasDeGrupo(f, 4), (std::vector<int>{9, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(CeldasDeGrupo(f, 3), (std::vector<int>(6, 0)));
-    EXPECT_TRUE(f.AciertosCondicion == condiciones);
+    EXPECT_TRUE(f.NumerosSubgrupo == esperado.NumerosSubgrupo);
+    EXPECT_TRUE(f.AciertosCondicion == esperado.AciertosCondicion);
     EXPECT_EQ(SubgruposActivos(f, 2), 4);
 }
 
 // Limits of the groups filters, on the numbers 10000 and 20000.
 TEST(GruposRelacionados, FiltrosEnCasosLimite) {
     using Filtro = int32_t (*)(TablasSesion&, const AjustesFiltros&, const Cesion&);
-    const Casilla uno = prueba::CasillaDe('1', 1);
     const struct {
         Filtro filtro;
         void (*ajustar)(AjustesFiltros&, Casilla);
@@ -106,10 +99,13 @@ TEST(GruposRelacionados, FiltrosEnCasosLimite) {
         {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 1, 1, c), Condicion(f, 1, 1, 1); }, 1},
         // The first empty block ends the filter.
         {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 2, 1, c), Condicion(f, 2, 1, 1); }, 0},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 79); }, 0},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 80); }, 1},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 360); }, 1},
     };
     for (const auto& c : casos) {
         AjustesFiltros f;
-        c.ajustar(f, uno);
+        c.ajustar(f, prueba::CasillaDe('1', 1));
         prueba::Base b({"10000", "20000"});
         EXPECT_EQ(c.filtro(b.t, f, Cesion()), c.eliminadas) << &c - casos;
     }
