@@ -325,10 +325,9 @@ int32_t FiltrarGruposRelacionados(TablasSesion& tablas, const AjustesFiltros& aj
     };
     // A block's hits, subgroup s counting 6^s, make its key; the key of a row
     // is the sum of its elements' keys, four blocks to a word of 16-bit
-    // lanes. Whether a block passes depends only on how many of its
-    // subgroups have each hit count, so a key is read as that tally (one
-    // table shared by all blocks) and whether a tally passes is worked out
-    // the first time it comes, and remembered: the tables stay in cache.
+    // lanes. Blocks with the same subgroup count and conditions pass the
+    // same keys, so each such kind gets one bit per key, worked out before
+    // the scan; a row then costs one bit test per block.
     constexpr int kPorPalabra = 4;
     const int palabras = (num + kPorPalabra - 1) / kPorPalabra;
     std::vector<uint64_t> claves(256 * static_cast<size_t>(palabras));
@@ -342,9 +341,9 @@ int32_t FiltrarGruposRelacionados(TablasSesion& tablas, const AjustesFiltros& aj
     }
     static_assert(kPorBloque == RecuentosDeClaves::kDigitos);
     const RecuentosDeClaves& recuentos = RecuentosDeClaves::Tabla();
-    enum : uint8_t { kSinVer = 0, kPasa = 1, kFalla = 2 };
-    std::vector<uint8_t> memoria(static_cast<size_t>(num) * RecuentosDeClaves::kNumRecuentos, kSinVer);
-    auto evaluar = [&](const Bloque& bloque, int recuento) {
+    // Whether a block passes depends only on how many of its subgroups have
+    // each hit count, so each tally is judged once per kind.
+    auto pasa = [&](const Bloque& bloque, int recuento) {
         // Unused subgroup slots count as hits of 0.
         std::array<uint8_t, kPorBloque + 1> cuantos = recuentos.Recuento(recuento);
         cuantos[0] = static_cast<uint8_t>(cuantos[0] - (kPorBloque - bloque.subgrupos));
@@ -355,8 +354,36 @@ int32_t FiltrarGruposRelacionados(TablasSesion& tablas, const AjustesFiltros& aj
         for (int j = 0; j < bloque.condiciones; ++j)
             for (int s = 0; s < bloque.subgrupos; ++s)
                 aceptan[j] |= static_cast<uint8_t>(((bloque.permitidos[j] >> aciertos[s]) & 1u) << s);
-        return asignable(asignable, aceptan.data(), 0, bloque.condiciones, 0u) ? kPasa : kFalla;
+        return asignable(asignable, aceptan.data(), 0, bloque.condiciones, 0u);
     };
+    constexpr size_t kPalabrasPorClase = (RecuentosDeClaves::kNumClaves + 63) / 64;
+    std::vector<int> clases;  // first block of each kind
+    // Per kind, bit k set when key k passes. The first kind passes every
+    // key: the lanes after the last block take it, so that a word's four
+    // blocks are always tested together.
+    std::vector<uint64_t> pasan(kPalabrasPorClase, ~uint64_t{0});
+    std::array<size_t, kNumGrupos / kPorBloque> claseDe{};
+    for (int b = 0; b < num; ++b) {
+        const Bloque& bloque = bloques[b];
+        const auto igual = std::find_if(clases.begin(), clases.end(), [&](int otro) {
+            return bloques[otro].subgrupos == bloque.subgrupos && bloques[otro].condiciones == bloque.condiciones &&
+                   bloques[otro].permitidos == bloque.permitidos;
+        });
+        claseDe[b] = static_cast<size_t>(igual - clases.begin() + 1) * kPalabrasPorClase;
+        if (igual != clases.end()) continue;
+        clases.push_back(b);
+        pasan.resize((clases.size() + 1) * kPalabrasPorClase);
+        std::array<int8_t, RecuentosDeClaves::kNumRecuentos> veredicto;
+        veredicto.fill(-1);
+        unsigned numClaves = 1;  // keys of this many subgroups
+        for (int s = 0; s < bloque.subgrupos; ++s) numClaves *= kPorBloque;
+        for (unsigned clave = 0; clave < numClaves; ++clave) {
+            const int recuento = recuentos.DeClave(clave);
+            int8_t& v = veredicto[static_cast<size_t>(recuento)];
+            if (v < 0) v = pasa(bloque, recuento) ? 1 : 0;
+            pasan[claseDe[b] + clave / 64] |= static_cast<uint64_t>(v) << (clave % 64);
+        }
+    }
     return EliminarFallidas(tablas, kPeriodoCesion, num, ceder, [&](const uint8_t* fila) {
         const uint64_t* k0 = &claves[fila[0] * static_cast<size_t>(palabras)];
         const uint64_t* k1 = &claves[fila[1] * static_cast<size_t>(palabras)];
@@ -365,12 +392,12 @@ int32_t FiltrarGruposRelacionados(TablasSesion& tablas, const AjustesFiltros& aj
         const uint64_t* k4 = &claves[fila[4] * static_cast<size_t>(palabras)];
         for (int w = 0; w < palabras; ++w) {
             const uint64_t suma = k0[w] + k1[w] + k2[w] + k3[w] + k4[w];
-            for (int b = w * kPorPalabra; b < std::min(num, (w + 1) * kPorPalabra); ++b) {
-                const int recuento = recuentos.DeClave(static_cast<unsigned>(suma >> (16 * (b % kPorPalabra))) & 0xFFFFu);
-                uint8_t& visto = memoria[static_cast<size_t>(b) * RecuentosDeClaves::kNumRecuentos + recuento];
-                if (visto == kSinVer) visto = evaluar(bloques[b], recuento);
-                if (visto == kFalla) return true;
+            uint64_t todos = 1;
+            for (int i = 0; i < kPorPalabra; ++i) {
+                const unsigned clave = static_cast<unsigned>(suma >> (16 * i)) & 0xFFFFu;
+                todos &= pasan[claseDe[w * kPorPalabra + i] + clave / 64] >> (clave % 64);
             }
+            if ((todos & 1) == 0) return true;
         }
         return false;
     });
