@@ -49,15 +49,15 @@ ResultadoCondicionar CondicionarBase(TablasSesion& tablas, const RejillaBase& re
 
     if (modoRejilla) {
         tablas.gNumCombinaciones = static_cast<int32_t>(NumCombinaciones(tablas.gNumElementos, kPosiciones));
-        GenerarCombinaciones(tablas, ceder);
+        tablas.gEliminada.Preparar(tablas.gNumCombinaciones);
+        res.eliminadasComprobacion = GenerarComprobadas(tablas, rejilla, ceder);
     } else {
         tablas.gNumCombinaciones = tablas.gNumImportados;
         MapearImportados(tablas);
+        tablas.gEliminada.Preparar(tablas.gNumCombinaciones);
+        res.eliminadasComprobacion = FiltrarUnDigitoPorPosicion(tablas, rejilla, ceder);
     }
     res.candidatos = tablas.gNumCombinaciones;
-
-    tablas.gEliminada.Preparar(res.candidatos);
-    res.eliminadasComprobacion = FiltrarUnDigitoPorPosicion(tablas, rejilla, ceder);
     res.eliminadasFiltros = AplicarFiltros(tablas, ajustes, chkFiltros, res.EliminadasFiltro, titulo, ceder);
     res.condicionados = res.candidatos - (res.eliminadasComprobacion + res.eliminadasFiltros);
     tablas.gTodasValidas = modoRejilla && res.eliminadasComprobacion + res.eliminadasFiltros == 0;

@@ -93,6 +93,41 @@ private:
     std::array<std::array<uint64_t, ConjuntosCeldas::kMaxPalabras>, kPosiciones + 1> r_{};
 };
 
+// The six hit counts (0..5) of a related block, subgroup s counting 6^s,
+// make a key below 6^6; what a block's conditions see of it is only how many
+// subgroups have each count. The table numbers those tallies (462 of them)
+// and gives each key's.
+class RecuentosDeClaves {
+public:
+    static constexpr int kDigitos = 6, kNumClaves = 6 * 6 * 6 * 6 * 6 * 6, kNumRecuentos = 462;
+    using Cuantos = std::array<uint8_t, kDigitos + 1>;  // per hit count 0..5; the last entry is unused
+
+    static const RecuentosDeClaves& Tabla() {
+        static const RecuentosDeClaves tabla;
+        return tabla;
+    }
+    int DeClave(unsigned clave) const { return de_[clave]; }
+    const Cuantos& Recuento(int i) const { return recuentos_[static_cast<size_t>(i)]; }
+
+private:
+    RecuentosDeClaves() : de_(kNumClaves) {
+        std::vector<int> porCodigo(1 << (3 * kDigitos), -1);  // a tally packed three bits a count
+        for (int clave = 0; clave < kNumClaves; ++clave) {
+            Cuantos cuantos{};
+            for (int c = clave, s = 0; s < kDigitos; ++s, c /= kDigitos) ++cuantos[c % kDigitos];
+            unsigned codigo = 0;
+            for (int h = 0; h < kDigitos; ++h) codigo |= unsigned{cuantos[h]} << (3 * h);
+            if (porCodigo[codigo] < 0) {
+                porCodigo[codigo] = static_cast<int>(recuentos_.size());
+                recuentos_.push_back(cuantos);
+            }
+            de_[static_cast<size_t>(clave)] = static_cast<uint16_t>(porCodigo[codigo]);
+        }
+    }
+    std::vector<uint16_t> de_;
+    std::vector<Cuantos> recuentos_;
+};
+
 // Figure of a split of five digits into parts (runs, or equal digits), from
 // the number of parts and the largest part.
 int Figura(int partes, int mayor) {
@@ -290,33 +325,65 @@ int32_t FiltrarGruposRelacionados(TablasSesion& tablas, const AjustesFiltros& aj
     };
     // A block's hits, subgroup s counting 6^s, make its key; the key of a row
     // is the sum of its elements' keys, four blocks to a word of 16-bit
-    // lanes. Whether a key passes is worked out once, the first time it
-    // comes, and remembered.
+    // lanes. Blocks with the same subgroup count and conditions pass the
+    // same keys, so each such kind gets one bit per key, worked out before
+    // the scan; a row then costs one bit test per block.
     constexpr int kPorPalabra = 4;
     const int palabras = (num + kPorPalabra - 1) / kPorPalabra;
     std::vector<uint64_t> claves(256 * static_cast<size_t>(palabras));
-    std::array<size_t, kNumGrupos / kPorBloque + 1> inicioMemoria{};
     const Elementos el(tablas);
     for (int b = 0; b < num; ++b) {
-        size_t peso = 1;
+        uint64_t peso = 1;
         for (int s = 0; s < bloques[b].subgrupos; ++s, peso *= kPorBloque)
             for (int e = 0; e < 256; ++e)
                 if ((el.bit[e] & bloques[b].celdas[s]) != 0)
                     claves[static_cast<size_t>(e) * palabras + b / kPorPalabra] += peso << (16 * (b % kPorPalabra));
-        inicioMemoria[b + 1] = inicioMemoria[b] + peso;
     }
-    enum : uint8_t { kSinVer = 0, kPasa = 1, kFalla = 2 };
-    std::vector<uint8_t> memoria(inicioMemoria[num], kSinVer);
-    auto evaluar = [&](const Bloque& bloque, unsigned clave) {
+    static_assert(kPorBloque == RecuentosDeClaves::kDigitos);
+    const RecuentosDeClaves& recuentos = RecuentosDeClaves::Tabla();
+    // Whether a block passes depends only on how many of its subgroups have
+    // each hit count, so each tally is judged once per kind.
+    auto pasa = [&](const Bloque& bloque, int recuento) {
+        // Unused subgroup slots count as hits of 0.
+        std::array<uint8_t, kPorBloque + 1> cuantos = recuentos.Recuento(recuento);
+        cuantos[0] = static_cast<uint8_t>(cuantos[0] - (kPorBloque - bloque.subgrupos));
         std::array<uint8_t, kPorBloque> aciertos{};
-        for (int s = 0; s < bloque.subgrupos; ++s, clave /= kPorBloque)
-            aciertos[s] = static_cast<uint8_t>(clave % kPorBloque);
+        for (int h = 0, s = 0; h <= kPosiciones; ++h)
+            for (int i = 0; i < cuantos[h]; ++i) aciertos[s++] = static_cast<uint8_t>(h);
         std::array<uint8_t, kPorBloque> aceptan{};  // per condition, the subgroups it accepts
         for (int j = 0; j < bloque.condiciones; ++j)
             for (int s = 0; s < bloque.subgrupos; ++s)
                 aceptan[j] |= static_cast<uint8_t>(((bloque.permitidos[j] >> aciertos[s]) & 1u) << s);
-        return asignable(asignable, aceptan.data(), 0, bloque.condiciones, 0u) ? kPasa : kFalla;
+        return asignable(asignable, aceptan.data(), 0, bloque.condiciones, 0u);
     };
+    constexpr size_t kPalabrasPorClase = (RecuentosDeClaves::kNumClaves + 63) / 64;
+    std::vector<int> clases;  // first block of each kind
+    // Per kind, bit k set when key k passes. The first kind passes every
+    // key: the lanes after the last block take it, so that a word's four
+    // blocks are always tested together.
+    std::vector<uint64_t> pasan(kPalabrasPorClase, ~uint64_t{0});
+    std::array<size_t, kNumGrupos / kPorBloque> claseDe{};
+    for (int b = 0; b < num; ++b) {
+        const Bloque& bloque = bloques[b];
+        const auto igual = std::find_if(clases.begin(), clases.end(), [&](int otro) {
+            return bloques[otro].subgrupos == bloque.subgrupos && bloques[otro].condiciones == bloque.condiciones &&
+                   bloques[otro].permitidos == bloque.permitidos;
+        });
+        claseDe[b] = static_cast<size_t>(igual - clases.begin() + 1) * kPalabrasPorClase;
+        if (igual != clases.end()) continue;
+        clases.push_back(b);
+        pasan.resize((clases.size() + 1) * kPalabrasPorClase);
+        std::array<int8_t, RecuentosDeClaves::kNumRecuentos> veredicto;
+        veredicto.fill(-1);
+        unsigned numClaves = 1;  // keys of this many subgroups
+        for (int s = 0; s < bloque.subgrupos; ++s) numClaves *= kPorBloque;
+        for (unsigned clave = 0; clave < numClaves; ++clave) {
+            const int recuento = recuentos.DeClave(clave);
+            int8_t& v = veredicto[static_cast<size_t>(recuento)];
+            if (v < 0) v = pasa(bloque, recuento) ? 1 : 0;
+            pasan[claseDe[b] + clave / 64] |= static_cast<uint64_t>(v) << (clave % 64);
+        }
+    }
     return EliminarFallidas(tablas, kPeriodoCesion, num, ceder, [&](const uint8_t* fila) {
         const uint64_t* k0 = &claves[fila[0] * static_cast<size_t>(palabras)];
         const uint64_t* k1 = &claves[fila[1] * static_cast<size_t>(palabras)];
@@ -325,12 +392,12 @@ int32_t FiltrarGruposRelacionados(TablasSesion& tablas, const AjustesFiltros& aj
         const uint64_t* k4 = &claves[fila[4] * static_cast<size_t>(palabras)];
         for (int w = 0; w < palabras; ++w) {
             const uint64_t suma = k0[w] + k1[w] + k2[w] + k3[w] + k4[w];
-            for (int b = w * kPorPalabra; b < std::min(num, (w + 1) * kPorPalabra); ++b) {
-                const unsigned clave = static_cast<unsigned>(suma >> (16 * (b % kPorPalabra))) & 0xFFFFu;
-                uint8_t& visto = memoria[inicioMemoria[b] + clave];
-                if (visto == kSinVer) visto = evaluar(bloques[b], clave);
-                if (visto == kFalla) return true;
+            uint64_t todos = 1;
+            for (int i = 0; i < kPorPalabra; ++i) {
+                const unsigned clave = static_cast<unsigned>(suma >> (16 * i)) & 0xFFFFu;
+                todos &= pasan[claseDe[w * kPorPalabra + i] + clave / 64] >> (clave % 64);
             }
+            if ((todos & 1) == 0) return true;
         }
         return false;
     });

@@ -20,6 +20,11 @@ void CargarNumerosSeleccionados(TablasSesion& tablas, const RejillaBase& rejilla
 // the caller.
 int32_t GenerarCombinaciones(TablasSesion& tablas, const Cesion& ceder);
 
+// GenerarCombinaciones, then FiltrarUnDigitoPorPosicion, in one pass that
+// judges each row as it writes it: the same rows, flags, count and number
+// of yields. The caller prepares gEliminada for the rows first.
+int32_t GenerarComprobadas(TablasSesion& tablas, const RejillaBase& rejilla, const Cesion& ceder);
+
 // Eliminates the live rows that do not hold exactly one selected cell of
 // each position that has selected cells on the grid; returns how many it
 // eliminated. Yields every 10000 rows of every such position.
