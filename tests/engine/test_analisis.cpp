@@ -35,20 +35,9 @@ TEST(Analisis, ListasYFrecuencias) {
     EXPECT_EQ(ContarFrecuencias(t, 3), esperadas);
 }
 
+// The whole report, CR LF throughout: tests/data/informe_analisis.txt.
 TEST(Analisis, InformeConRejillaYListas) {
     const TablaNumeros t = Tabla({"12345", "12999"});
-    const std::string informe = InformeAnalisis(ContarFrecuencias(t, 2), 2, AnalizarPrimerasCifras(t, 2),
-                                                AnalizarUltimasCifras(t, 2));
-    EXPECT_NE(informe.find("ANALISIS DE 2 NUMEROS\r\n"), std::string::npos);
-    EXPECT_NE(informe.find("2 primeras cifras: 1/100\r\n12: 2\r\n"), std::string::npos);
-    EXPECT_NE(informe.find("3 últimas cifras: 2/1000\r\n345: 1\r\n999: 1\r\n"), std::string::npos);
-    EXPECT_NE(informe.find("2 (100 %)"), std::string::npos);
-    EXPECT_NE(informe.find("1 (50 %)"), std::string::npos);
-    size_t saltos = 0, finales = 0;
-    for (size_t i = 0; i < informe.size(); ++i)
-        if (informe[i] == '\n') {
-            ++saltos;
-            finales += i > 0 && informe[i - 1] == '\r';
-        }
-    EXPECT_EQ(saltos, finales);
+    EXPECT_EQ(InformeAnalisis(ContarFrecuencias(t, 2), 2, AnalizarPrimerasCifras(t, 2), AnalizarUltimasCifras(t, 2)),
+              prueba::Dato("informe_analisis.txt"));
 }

@@ -22,20 +22,6 @@ std::string Serie(int desde, int hasta) {
 
 }  // namespace
 
-TEST(SelectorTerminaciones, RepetidosCuentanYListasAscienden) {
-    const LecturaNumeros l = Leer("99945\r\n12345\r\n12345\r\n");
-    ASSERT_EQ(l.total, 3);
-    const CuentasTerminaciones c = ContarTerminaciones(l);
-    const ListaCuentas tres = ListarCuentas(c.CuentaCentenas, 3);
-    const ListaCuentas dos = ListarCuentas(c.CuentaDecenas, 2);
-    const ListaCuentas una = ListarCuentas(c.CuentaUnidades, 1);
-    EXPECT_EQ(tres.texto, "345: 2\r\n945: 1\r\n");
-    EXPECT_EQ(tres.distintos, 2);
-    EXPECT_EQ(dos.texto, "45: 3\r\n");
-    EXPECT_EQ(una.texto, "5: 3\r\n");
-    EXPECT_EQ(una.distintos, 1);
-}
-
 TEST(SelectorTerminaciones, TiposDeTerminacionCompletos) {
     const CuentasTerminaciones mil = ContarTerminaciones(Leer(Serie(0, 999)));
     EXPECT_EQ(ListarCuentas(mil.CuentaCentenas, 3).distintos, 1000);
