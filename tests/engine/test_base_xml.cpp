@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <type_traits>
+#include <optional>
 #include <vector>
 
 #include "ajustes_filtros.h"
@@ -97,15 +97,12 @@ std::string Estado(const ResultadoLecturaBase& r, const AjustesFiltros& f) {
     for (size_t i = 0; i < r.chkFiltros.size(); ++i)
         if (r.chkFiltros[i]) o << "chk(" << i << ")=" << +*r.chkFiltros[i] << "\n";
     auto opcion = [&](const char* nombre, const auto& v) {
-        if (!v) return;
-        if constexpr (std::is_same_v<std::decay_t<decltype(*v)>, uint8_t>) {
-            o << nombre << " " << +*v << "\n";
-        } else {
-            o << nombre << " " << *v << "\n";
-        }
+        if (v) o << nombre << " " << *v << "\n";
     };
+    using Numero = std::optional<int>;  // bytes shown as numbers
     opcion("tipo", r.tipoReduccion), opcion("porcentaje", r.porcentaje), opcion("apuestas", r.nuApuestas);
-    opcion("exactas", r.apuestasExactas), opcion("ciclos", r.activarCiclos), opcion("aleatorio", r.aleatorio);
+    opcion("exactas", Numero(r.apuestasExactas)), opcion("ciclos", Numero(r.activarCiclos));
+    opcion("aleatorio", Numero(r.aleatorio));
     const AjustesFiltros a;
     Volcar(o, "NumerosGrupo", f.NumerosGrupo, a.NumerosGrupo);
     Volcar(o, "AciertosGrupo", f.AciertosGrupo, a.AciertosGrupo);
