@@ -54,17 +54,6 @@ struct Base {
         MapearImportados(t);
         t.gEliminada.Preparar(t.gNumCombinaciones);
     }
-
-    std::vector<std::string> Vivos() const {
-        std::vector<std::string> v;
-        for (int r = 1; r <= t.gNumCombinaciones; ++r) {
-            if (t.gEliminada[r] != 0) continue;
-            std::string s;
-            for (int p = 1; p <= 5; ++p) s += static_cast<char>('0' + DigitoDeCasilla(t.gValorElemento[t.gCombinaciones(r, p)]));
-            v.push_back(s);
-        }
-        return v;
-    }
 };
 
 // Calls f(index, set) for every 5-element subset of 1..n, in lexicographic
