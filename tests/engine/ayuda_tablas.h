@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "condicionar.h"
 #include "generacion.h"
 #include "sesion.h"
 
@@ -38,34 +39,20 @@ inline RejillaBase RejillaCon(std::initializer_list<int> casillas) {
     return r;
 }
 
-// Grid = every cell of the numbers; one row per number, as after the check.
+// Grid = every cell of the numbers; one row per number, mapped as an import.
 struct Base {
     RejillaBase rejilla;
     TablasSesion t;
 
     explicit Base(const std::vector<std::string>& numeros) {
-        for (const auto& s : numeros)
-            for (int p = 1; p <= 5; ++p) rejilla.Fijar(CasillaDe(s[p - 1], p), true);
+        t.gImportados = Tabla(numeros);
+        t.gNumImportados = t.gNumCombinaciones = t.gImportados.Filas();
+        for (int32_t r = 1; r <= t.gNumImportados; ++r)
+            for (int p = 1; p <= 5; ++p) rejilla.Fijar(t.gImportados(r, p), true);
         t.gNumElementos = ContarCasillasSeleccionadas(rejilla);
         CargarNumerosSeleccionados(t, rejilla);
-        t.gNumCombinaciones = static_cast<int32_t>(numeros.size());
-        t.gCombinaciones.Redimensionar(t.gNumCombinaciones);
-        for (int r = 1; r <= t.gNumCombinaciones; ++r)
-            for (int p = 1; p <= 5; ++p)
-                for (int e = 1; e <= t.gNumElementos; ++e)
-                    if (t.gValorElemento[e] == CasillaDe(numeros[r - 1][p - 1], p)) t.gCombinaciones(r, p) = e;
+        MapearImportados(t);
         t.gEliminada.Preparar(t.gNumCombinaciones);
-    }
-
-    std::vector<std::string> Vivos() const {
-        std::vector<std::string> v;
-        for (int r = 1; r <= t.gNumCombinaciones; ++r) {
-            if (t.gEliminada[r] != 0) continue;
-            std::string s;
-            for (int p = 1; p <= 5; ++p) s += static_cast<char>('0' + DigitoDeCasilla(t.gValorElemento[t.gCombinaciones(r, p)]));
-            v.push_back(s);
-        }
-        return v;
     }
 };
 
