@@ -22,7 +22,6 @@ constexpr TablaBinomios kBinomios = ConstruirBinomios();
 }  // namespace
 
 void VecindarioApuestas::Construir(const TablasReduccion& tablas, int m) {
-    m_ = m;
     patrones_.clear();
     for (uint32_t p = 0; p < 32; ++p)
         if (std::popcount(p) == m) patrones_.push_back(p);

@@ -14,7 +14,6 @@ public:
     // m = how many elements two bets must share to be neighbours (2..5).
     void Construir(const TablasReduccion& tablas, int m);
 
-    int Comunes() const { return m_; }
     // C(5, m): the groups each bet belongs to.
     int GruposPorApuesta() const { return porApuesta_; }
     int32_t NumGrupos() const { return static_cast<int32_t>(inicio_.size()) - 1; }
@@ -35,7 +34,6 @@ public:
     uint32_t Patron(int t) const { return patrones_[static_cast<size_t>(t)]; }
 
 private:
-    int m_ = 0;
     int porApuesta_ = 0;
     std::vector<uint32_t> patrones_;
     std::vector<int32_t> inicio_;    // group g holds miembros_[inicio_[g] .. inicio_[g+1])
