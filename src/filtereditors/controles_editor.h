@@ -1,5 +1,7 @@
 #pragma once
 // Small controls the filter editors share.
+#include <QColor>
+#include <QPalette>
 #include <QString>
 #include <QStyle>
 #include <QToolButton>
@@ -18,4 +20,10 @@ inline QToolButton* BotonSeleccionarTodos(const QString& nombre, QWidget* padre)
 inline QToolButton* BotonLimpiar(const QString& nombre, QWidget* padre) {
     return BotonImagen(padre, nombre, QStringLiteral("Inicializa todos los números"),
                        Icono(padre, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton));
+}
+
+// The light grey background the small editors and the hit chooser share.
+inline void FondoGrisEditor(QWidget* ventana) {
+    ventana->setAutoFillBackground(true);
+    Colorear(ventana, QPalette::Window, QColor(224, 224, 224));
 }

@@ -8,13 +8,13 @@
 #include <QVBoxLayout>
 
 #include "controles.h"
+#include "controles_editor.h"
 
 frmFiltroPARESIMPARES::frmFiltroPARESIMPARES(ContextoEditor& contexto, QWidget* padre)
     : VentanaSecundaria(padre), contexto_(contexto) {
     setObjectName(QStringLiteral("frmFiltroPARESIMPARES"));
     setWindowTitle(QStringLiteral("PARES E IMPARES"));
-    setAutoFillBackground(true);
-    Colorear(this, QPalette::Window, QColor(224, 224, 224));
+    FondoGrisEditor(this);
 
     auto* tabla = new QGridLayout;
     tabla->setHorizontalSpacing(18);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "controles.h"
+#include "controles_editor.h"
 
 namespace {
 const char* const kNombresFigura[frmFiltroSEGUIDOS::kFiguras] = {"5-0",   "4-1",     "3-2",      "3-1-1",
@@ -30,8 +31,7 @@ frmFiltroSEGUIDOS::frmFiltroSEGUIDOS(ContextoEditor& contexto, QWidget* padre)
     : VentanaSecundaria(padre), contexto_(contexto) {
     setObjectName(QStringLiteral("frmFiltroSEGUIDOS"));
     setWindowTitle(QStringLiteral("DIGITOS SEGUIDOS"));
-    setAutoFillBackground(true);
-    Colorear(this, QPalette::Window, QColor(224, 224, 224));
+    FondoGrisEditor(this);
 
     // Run lengths.
     auto* seguidos = new QVBoxLayout;

@@ -35,8 +35,7 @@ frmFiltroSUMAS::frmFiltroSUMAS(ContextoEditor& contexto, QWidget* padre)
     : VentanaSecundaria(padre), contexto_(contexto) {
     setObjectName(QStringLiteral("frmFiltroSUMAS"));
     setWindowTitle(QStringLiteral("SUMAS DE DIGITOS"));
-    setAutoFillBackground(true);
-    Colorear(this, QPalette::Window, QColor(224, 224, 224));
+    FondoGrisEditor(this);
 
     // Column 0 holds the row captions; interval i sits in column 2i + 1 with
     // its "OR" in the column after it.

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "controles.h"
+#include "controles_editor.h"
 #include "rejilla_casillas.h"
 
 namespace {
@@ -92,8 +93,7 @@ SelectorAciertos::SelectorAciertos(Arreglo<uint8_t>& seleccionados, int ultimo, 
         titulo_->setFont(negrita);
         raiz->addWidget(titulo_);
     } else {
-        setAutoFillBackground(true);
-        Colorear(this, QPalette::Window, QColor(224, 224, 224));
+        FondoGrisEditor(this);
     }
 
     auto* rejilla = new QGridLayout;
