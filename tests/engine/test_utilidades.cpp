@@ -43,22 +43,6 @@ NumeroGanador Ganador(const std::string& s) {
 
 constexpr PosicionesElegidas kTodas{true, true, true, true, true};
 
-// A field as written, but for \t, \r, \n and \xHH.
-std::string SinEscapes(const std::string& campo) {
-    std::string r;
-    for (size_t i = 0; i < campo.size(); ++i) {
-        if (campo[i] != '\\' || i + 1 == campo.size()) {
-            r += campo[i];
-        } else if (campo[++i] == 'x') {
-            r += static_cast<char>(std::stoi(campo.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            r += campo[i] == 't' ? '\t' : campo[i] == 'r' ? '\r' : campo[i] == 'n' ? '\n' : campo[i];
-        }
-    }
-    return r;
-}
-
 // Keys by name, other keys as their character; 0 (the key dropped) as "nada".
 const std::map<std::string, int> kTeclas = {{"Intro", kTeclaIntro}, {"Retroceso", kTeclaRetroceso},
                                             {"Escape", kTeclaEscape}, {"nada", 0}};
