@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 // A scratch folder, emptied when made and removed when done.
@@ -17,6 +19,12 @@ public:
     std::string operator/(const std::string& nombre) const { return (ruta_ / nombre).string(); }
     const std::filesystem::path ruta_;
 };
+
+// The bytes of a file.
+inline std::string LeerTodo(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
 
 // A field as written, but for \t, \r, \n and \xHH.
 inline std::string SinEscapes(const std::string& campo) {

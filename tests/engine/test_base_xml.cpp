@@ -3,9 +3,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <array>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <optional>
@@ -22,11 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string LeerTodo(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
 
 void Escribir(const std::string& ruta, const std::string& texto) { std::ofstream(ruta, std::ios::binary) << texto; }
 
@@ -176,32 +171,26 @@ TEST(GuardarFicheroSeguro, PermisosEnlaceCarpetaYNuncaAMedias) {
 // "---", what the open hands back; \t, \r, \n and \xHH stand for those bytes.
 TEST(LeerBaseXML, TablaDeDocumentos) {
     CarpetaTemporal dir("xml_tabla");
-    struct Caso {
-        std::string nombre, texto, esperado;
-        bool modoRejilla = true;
-    };
-    std::vector<Caso> casos;
+    std::vector<std::array<std::string, 3>> casos;  // name, document, what is read
     bool enTexto = false;
     std::istringstream tabla(prueba::Dato("lectura_base.txt"));
     for (std::string l; std::getline(tabla, l);) {
         l = SinEscapes(l);
         if (l.rfind("=== ", 0) == 0) {
-            casos.push_back({l.substr(4), "", "", l.find("| fichero") == std::string::npos});
+            casos.push_back({l.substr(4), "", ""});
             enTexto = true;
         } else if (l == "---") {
             enTexto = false;
+        } else if (enTexto && l[0] == '@') {
+            casos.back()[1] += prueba::Dato(l.substr(1).c_str());  // a whole document of tests/data
         } else if (!l.empty() && !casos.empty()) {
-            if (enTexto && l[0] == '@') {
-                casos.back().texto += prueba::Dato(l.substr(1).c_str());  // a whole document of tests/data
-            } else {
-                (enTexto ? casos.back().texto : casos.back().esperado) += l + (enTexto ? "\r\n" : "\n");
-            }
+            casos.back()[enTexto ? 1 : 2] += l + (enTexto ? "\r\n" : "\n");
         }
     }
     ASSERT_GE(casos.size(), 8u);
-    for (const Caso& c : casos) {
-        Escribir(dir / "base.xml", c.texto);
-        EXPECT_EQ(Abrir(dir / "base.xml", c.modoRejilla), c.esperado) << c.nombre;
+    for (const auto& [nombre, texto, esperado] : casos) {
+        Escribir(dir / "base.xml", texto);
+        EXPECT_EQ(Abrir(dir / "base.xml", nombre.find("| fichero") == std::string::npos), esperado) << nombre;
     }
     EXPECT_EQ(Abrir(dir / "no_existe.xml"), "no valido\nganador 99999\n! FICHERO : ERROR AL ABRIR EL FICHERO\n");
 }
