@@ -143,8 +143,7 @@ TEST(GuardarFicheroSeguro, PermisosEnlaceCarpetaYNuncaAMedias) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit antes{};
     getrlimit(RLIMIT_FSIZE, &antes);
-    rlimit corto = antes;
-    corto.rlim_cur = 4;
+    const rlimit corto{4, antes.rlim_max};
     setrlimit(RLIMIT_FSIZE, &corto);
     EXPECT_FALSE(GuardarFicheroSeguro(ruta, "un texto largo", &error));
     setrlimit(RLIMIT_FSIZE, &antes);

@@ -38,11 +38,10 @@ TEST(FicheroNumeros, CesionesYProgresoSegunElImportador) {
         int cesiones = 0;
         std::vector<int32_t> progreso;
         Cesion ceder([&] { ++cesiones; });
-        const auto l = LeerTextoNumeros(texto, o, ceder, [&](int32_t j) {
-            EXPECT_EQ(static_cast<int>(progreso.size()), cesiones);  // progress first, then the yield
-            progreso.push_back(j);
-        });
-        EXPECT_TRUE(l.Correcta());
+        EXPECT_TRUE(LeerTextoNumeros(texto, o, ceder, [&](int32_t j) {
+                        EXPECT_EQ(static_cast<int>(progreso.size()), cesiones);  // progress first, then the yield
+                        progreso.push_back(j);
+                    }).Correcta());
         EXPECT_EQ(static_cast<int>(progreso.size()), cesiones);
         return progreso;
     };

@@ -210,9 +210,8 @@ const std::map<std::string, std::function<std::string(const Argumentos&)>> kFunc
     {"LeerConfigImpresion", [](const Argumentos& a) {
          AjustesImpresion x;
          x.gMargenSuperior = x.gMargenIzquierdo = x.gOrientacion = 5;
-         std::remove((kCarpeta / "config.txt").c_str());
-         if (a[0] != "-") std::ofstream(kCarpeta / "config.txt", std::ios::binary) << a[0];
-         LeerConfigImpresion(x, kCarpeta / "config.txt");
+         std::ofstream(kCarpeta / "config.txt", std::ios::binary) << a[0];
+         LeerConfigImpresion(x, kCarpeta / (a[0] == "-" ? "falta.txt" : "config.txt"));
          return std::to_string(x.gMargenSuperior) + " " + std::to_string(x.gMargenIzquierdo) + " " + std::to_string(x.gOrientacion);
      }},
     // Three print values saved to a file of the scratch folder: its bytes, or "no".
@@ -271,8 +270,7 @@ TEST(Informes, EliminadasTotalDeTodosLosFiltrosYLineasDeLosMarcadosAhora) {
     eliminadas[kFiltroTerminaciones] = 618000;  // ran, but is unticked now
     eliminadas[kFiltroGruposEnReservas] = 7;
     FiltrosMarcados marcados{};
-    marcados[kFiltroGruposEnReservas] = true;
-    marcados[kFiltroParesImpares] = true;
+    marcados[kFiltroGruposEnReservas] = marcados[kFiltroParesImpares] = true;
     marcados[kFiltroPosiciones] = true;  // ticked after the run
     marcados[1] = true;                  // placeholders never get a line
     const auto cuenta = [](int64_t v) { return "<" + std::to_string(v) + ">"; };  // shows where counts go
