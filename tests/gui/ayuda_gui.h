@@ -132,3 +132,9 @@ inline QStringList Vistos(QObject& ventana, const QStringList& nombres, const QC
     for (const QString& n : nombres) vistos << Visto(ventana, n, marca);
     return vistos;
 }
+
+// A file's bytes; empty when it cannot be read.
+inline QByteArray Contenido(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

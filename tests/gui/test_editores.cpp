@@ -60,9 +60,6 @@ QList<int> Celdas(const uint8_t* fila) {
     return l;
 }
 
-QCheckBox* Marca(QWidget& v, const char* nombre, int i) {
-    return Hijo<QCheckBox>(v, QStringLiteral("%1_%2").arg(nombre).arg(i));
-}
 void Escribir(QWidget& v, const char* caja, const char* texto) { Hijo<QLineEdit>(v, caja)->setText(texto); }
 
 QLabel* Cuenta(QWidget& v, int k) { return Hijo<QLabel>(v, QStringLiteral("lblAciertos_%1").arg(k)); }
@@ -74,11 +71,7 @@ bool Pintada(QLabel* l, bool elegida) {
 QList<int> Banderas(const uint8_t* fila, int hasta) { return QList<int>(fila, fila + hasta + 1); }
 
 void IrAGrupo(QWidget& v, const QString& texto) { Teclear(Hijo<QLineEdit>(v, "txtNumeroGRUPO"), texto); }
-QString Titulos(QWidget& v) {
-    QStringList t;
-    for (int k = 0; k < 3; ++k) t << Visto(v, QStringLiteral("lblTitGrupo_%1").arg(k));
-    return t.join('|');
-}
+QString Titulos(QWidget& v) { return Vistos(v, {"lblTitGrupo_0", "lblTitGrupo_1", "lblTitGrupo_2"}).join('|'); }
 QComboBox* Reserva(QWidget& v, int i) { return Hijo<QComboBox>(v, QStringLiteral("cboRESERVAS_%1").arg(i)); }
 }  // namespace
 
@@ -87,8 +80,7 @@ class PruebaEditores : public QObject {
 private slots:
     // Message boxes and the hit chooser answer from queues.
     void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
+        ActivarPruebasVentana();
         PruebaSelector::Activar();
     }
 
@@ -104,53 +96,36 @@ private slots:
         using Paso = void (*)(E&, QWidget&);
         const struct {
             int filtro;
-            const char* titulo;
-            Paso editar, arreglar;       // arreglar: what lets a failing edit pass, null without checks
-            bool (*guardado)(const E&);  // whether the edit is stored, null when nothing to store
+            const char *titulo, *pulsar;  // pulsar: the controls clicked to edit
+            Paso editar, arreglar;        // arreglar: what lets a failing edit pass, null without checks
+            bool (*guardado)(const E&);   // whether the edit is stored, null when nothing to store
             bool alMomento;
-            int marcas, mensajes;        // ticks on opening and editing; messages of the refused closes
+            int marcas, mensajes;         // ticks on opening and editing; messages of the refused closes
+            const char *caja = nullptr, *teclas = nullptr, *queda = nullptr;  // a bounds box, keys typed, what it keeps
         } casos[] = {
-            {kFiltroGrupos, "GRUPOS DE NUMEROS (Max. 360)", [](E& e, QWidget&) { e.f.AciertosGrupo(2, 3) = 1; },
+            {kFiltroGrupos, "GRUPOS DE NUMEROS (Max. 360)", "", [](E& e, QWidget&) { e.f.AciertosGrupo(2, 3) = 1; },
              [](E& e, QWidget&) { e.f.AciertosGrupo(2, 3) = 0; }, nullptr, false, 0, 3},
-            {kFiltroParesImpares, "PARES E IMPARES",
-             [](E&, QWidget& v) {
-                 Pulsar(Marca(v, "chkParesImpares", 0));
-                 Pulsar(Marca(v, "chkParesImpares", 2));
-             },
-             nullptr, [](const E& e) { return e.f.ParesActivos[0] == 1 && e.f.ParesActivos[2] == 0; }, true, 3, 0},
-            {kFiltroSeguidos, "DIGITOS SEGUIDOS",
-             [](E&, QWidget& v) {
-                 Pulsar(Hijo<QCheckBox>(v, "chkSeguidosInversos"));
-                 Pulsar(Marca(v, "chkFigura", 6));
-                 Pulsar(Marca(v, "chkFigura", 0));
-             },
-             nullptr,
-             [](const E& e) {
-                 return e.f.SeguidosInversos == 0 && e.f.FigurasSeguidos[7] == 0 && e.f.FigurasSeguidos[1] == 1;
-             },
+            {kFiltroParesImpares, "PARES E IMPARES", "chkParesImpares_0 chkParesImpares_2", nullptr, nullptr,
+             [](const E& e) { return e.f.ParesActivos[0] == 1 && e.f.ParesActivos[2] == 0; }, true, 3, 0},
+            {kFiltroSeguidos, "DIGITOS SEGUIDOS", "chkSeguidosInversos chkFigura_6 chkFigura_0", nullptr, nullptr,
+             [](const E& e) { return e.f.SeguidosInversos == 0 && e.f.FigurasSeguidos[7] == 0 && e.f.FigurasSeguidos[1] == 1; },
              false, 3, 0},
-            {kFiltroSumas, "SUMAS DE DIGITOS",
-             [](E&, QWidget& v) { Pulsar(Hijo<QToolButton>(v, "imgINI_1")); },  // zeroes the maximums only
+            {kFiltroSumas, "SUMAS DE DIGITOS", "imgINI_1", nullptr,  // zeroes the maximums only
              [](E&, QWidget& v) { Escribir(v, "txtSumaMaxima_4", "45"); },
              [](const E& e) { return e.f.SumaMaxima[1] == 0 && e.f.SumaMinima[5] == 5 && e.f.SumaMaxima[5] == 45; },
-             false, 0, 3},
-            {kFiltroTerminaciones, "TERMINACIONES DE DIGITOS",
-             [](E&, QWidget& v) {
-                 Pulsar(Marca(v, "chkFigura", 2));
-                 Pulsar(Marca(v, "chkFigura", 4));
-                 Escribir(v, "txtSumaTerminacionesMinimo", "50");
-             },
+             false, 6, 3, "txtSumaMaxima_4", "a1234", "123"},
+            {kFiltroTerminaciones, "TERMINACIONES DE DIGITOS", "chkFigura_2 chkFigura_4", nullptr,
              [](E&, QWidget& v) { Escribir(v, "txtSumaTerminacionesMaximo", "99"); },
              [](const E& e) {
                  return e.f.FigurasTerminaciones[3] == 0 && e.f.FigurasTerminaciones[5] == 1 &&
                         e.f.SumaTerminacionesMinimo == 50 && e.f.SumaTerminacionesMaximo == 99;
              },
-             false, 3, 3},
-            {kFiltroGruposRelacionados, "GRUPOS RELACIONADOS (Max. 60)",
+             false, 9, 3, "txtSumaTerminacionesMinimo", "a5012", "50"},
+            {kFiltroGruposRelacionados, "GRUPOS RELACIONADOS (Max. 60)", "",
              [](E& e, QWidget&) { e.f.NumerosSubgrupo(6 * 41 + 3, 7) = 1; },  // group 42, no condition
              [](E& e, QWidget&) { e.f.NumerosSubgrupo(6 * 41 + 3, 7) = 0; }, nullptr, false, 0, 1},
-            {kFiltroPosiciones, "POSICIONES", nullptr, nullptr, nullptr, false, 0, 0},
-            {kFiltroGruposEnReservas, "GRUPOS EN RESERVAS (360)", [](E& e, QWidget&) { e.f.AciertosReserva(1, 2) = 1; },
+            {kFiltroPosiciones, "POSICIONES", "", nullptr, nullptr, nullptr, false, 0, 0},
+            {kFiltroGruposEnReservas, "GRUPOS EN RESERVAS (360)", "", [](E& e, QWidget&) { e.f.AciertosReserva(1, 2) = 1; },
              [](E& e, QWidget&) { e.f.AciertosReserva(1, 2) = 0; }, nullptr, false, 0, 3},
         };
         for (const auto& c : casos) {
@@ -167,7 +142,16 @@ private slots:
                 QCOMPARE(BotonesSinAyuda(v), QString());
                 const bool sinCerrar = c.filtro == kFiltroGruposRelacionados;
                 QCOMPARE(bool(v.windowFlags() & Qt::WindowCloseButtonHint), !sinCerrar);
+                for (const QString& n : QString(c.pulsar).split(' ', Qt::SkipEmptyParts)) Pulsar(Hijo<QAbstractButton>(v, n));
                 if (c.editar) c.editar(e, v);
+                if (c.caja) {  // each character typed ticks, one the box drops too, and Return; Tab does not
+                    auto* caja = Hijo<QLineEdit>(v, c.caja);
+                    caja->setFocus();
+                    QTest::keyClick(caja, Qt::Key_Tab);
+                    QVERIFY(v.focusWidget() != caja && e.marcas.size() == c.marcas - 6);
+                    Teclear(caja, c.teclas);
+                    QCOMPARE(caja->text(), QString(c.queda));
+                }
                 QCOMPARE(e.marcas, QList<int>(c.marcas, c.filtro));
                 if (c.guardado) QCOMPARE(c.guardado(e), c.alMomento);
                 if (c.arreglar) {
@@ -177,7 +161,6 @@ private slots:
                     QVERIFY(v.isVisible());
                     QCOMPARE(PruebaMensajes::Mostrados().size(), c.mensajes);
                     QCOMPARE(PruebaMensajes::Mostrados().last().estilo, EstiloMensaje::Critico);
-                    QVERIFY(!c.guardado || !c.guardado(e));
                     c.arreglar(e, v);
                 }
                 v.windowHandle()->close();
@@ -188,28 +171,6 @@ private slots:
             QVERIFY2(cerrada, c.titulo);
             QCOMPARE(PruebaMensajes::Mostrados().size(), c.mensajes);
             QVERIFY(!c.guardado || c.guardado(e));
-        }
-    }
-
-    // Every character typed in a bounds box ticks the filter, one the box
-    // drops too (a letter, one too many), and Return; Tab does not.
-    void teclasEnLasCajasDeCotas() {
-        for (const auto& [filtro, nombre, queda] : {std::tuple{kFiltroSumas, "txtSumaMinima_1", "123"},
-                                                    std::tuple{kFiltroTerminaciones, "txtSumaTerminacionesMinimo", "12"}}) {
-            EntornoEditor e;
-            EnEditor(filtro, e, [&](QDialog& v) {
-                auto* caja = Hijo<QLineEdit>(v, nombre);
-                caja->setFocus();
-                QTest::keyClick(caja, Qt::Key_Tab);
-                QVERIFY(v.focusWidget() != caja);
-                QVERIFY(e.marcas.isEmpty());
-                caja->setFocus();
-                caja->selectAll();
-                QTest::keyClicks(caja, "a1234");
-                QTest::keyClick(caja, Qt::Key_Return);
-                QCOMPARE(caja->text(), QString(queda));
-                QCOMPARE(e.marcas, QList<int>(6, filtro));
-            });
         }
     }
 
@@ -366,12 +327,10 @@ private slots:
         EntornoEditor e;
         frmFiltroGRUPOS v(e.contexto);
         v.show();
-        QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->text(), QStringLiteral("1"));
-        QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
+        QCOMPARE(Visto(v, "txtNumeroGRUPO") + EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString("1"));
         IrAGrupo(v, "360");
         QCOMPARE(e.f.GrupoActual, int16_t{120});
-        QCOMPARE(Titulos(v), QStringLiteral("GRUPO 358|GRUPO 359|GRUPO 360"));
-        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString());
+        QCOMPARE(Titulos(v) + EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString("GRUPO 358|GRUPO 359|GRUPO 360"));
         QVERIFY(v.isVisible());  // Enter closes nothing
 
         for (const char* malo : {"", "361"}) IrAGrupo(v, malo);
@@ -380,8 +339,7 @@ private slots:
         QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->selectedText(), QStringLiteral("361"));
 
         IrAGrupo(v, "4");
-        QCOMPARE(Titulos(v), QStringLiteral("GRUPO 4|GRUPO 5|GRUPO 6"));
-        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString());
+        QCOMPARE(Titulos(v) + EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString("GRUPO 4|GRUPO 5|GRUPO 6"));
         Pulsar(Hijo<QPushButton>(v, "cmdMENOSBloque"));
         QCOMPARE(Titulos(v), QStringLiteral("GRUPO 1|GRUPO 2|GRUPO 3"));
         QVERIFY(e.marcas.isEmpty());
@@ -401,8 +359,7 @@ private slots:
         Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
         IrAGrupo(v, "100");
         QCOMPARE(e.f.IdGrupoReserva[2], uint8_t{2});
-        QCOMPARE(Visto(v, "lblNumeroGrupos_1"), QStringLiteral("1"));
-        QCOMPARE(Reserva(v, 1)->currentText(), QStringLiteral("E"));
+        QCOMPARE(Vistos(v, {"lblNumeroGrupos_1", "cboRESERVAS_1"}), QStringList({"1", "E"}));
         Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
         QCOMPARE(Textos(), QStringList({"No hay Grupos incluidos en Grupo Reserva B",
                                         "Nº de los Grupos incluidos en Grupo Reserva B : 2"}));
@@ -410,10 +367,8 @@ private slots:
         Reserva(v, 1)->setCurrentIndex(0);
         Reserva(v, 2)->setCurrentIndex(8);
         Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
-        QCOMPARE(e.f.IdGrupoReserva[101], uint8_t{0});
-        QCOMPARE(e.f.IdGrupoReserva[102], uint8_t{8});
-        QCOMPARE(Visto(v, "lblNumeroGrupos_4"), QStringLiteral("0"));
-        QCOMPARE(Visto(v, "lblNumeroGrupos_7"), QStringLiteral("1"));
+        QCOMPARE(QList<int>({e.f.IdGrupoReserva[101], e.f.IdGrupoReserva[102]}), QList<int>({0, 8}));
+        QCOMPARE(Vistos(v, {"lblNumeroGrupos_4", "lblNumeroGrupos_7"}), QStringList({"0", "1"}));
 
         // The close stores the page shown and recounts before checking.
         Reserva(v, 0)->setCurrentIndex(1);
@@ -436,13 +391,11 @@ private slots:
         v.show();
         QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
         Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
-        QCOMPARE(Visto(v, "lblNumeroGrupo"), QString("GRUPO 2"));
-        QCOMPARE(Visto(v, "lblTitGrupo_5"), QString("SUBGRUPO 12"));
-        QCOMPARE(Visto(v, "txtAciertos_1"), QString("0,4"));
-        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString());
+        QCOMPARE(Vistos(v, {"lblNumeroGrupo", "lblTitGrupo_5", "txtAciertos_1"}).join('|') +
+                     EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}),
+                 QString("GRUPO 2|SUBGRUPO 12|0,4"));
         for (int i = 0; i < 58; ++i) Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
-        QCOMPARE(Visto(v, "lblNumeroGrupo"), QString("GRUPO 60"));
-        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString());
+        QCOMPARE(Visto(v, "lblNumeroGrupo") + EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString("GRUPO 60"));
 
         Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
         QCOMPARE(Textos().size(), 1);
