@@ -1,4 +1,3 @@
-#include <QComboBox>
 #include <QDate>
 #include <QDir>
 
@@ -29,13 +28,7 @@ private slots:
     void consultaFiltroYGuardado() {
         ActivarPruebasVentana();
         QTemporaryDir dir;
-        const QString carpeta = dir.filePath(QStringLiteral("sorteos"));
-        QDir().mkpath(carpeta);
-        const QByteArray cabecera = "Nombre: Sorteo del Martes\nPrimer premio: 300.000 \xE2\x82\xAC\nSegundo premio: 60.000\n";
-        EscribirFichero(dir, "sorteos/20261215.txt", "Sorteo: 100/2026\n" + cabecera + "11111;1;1\n");
-        EscribirFichero(dir, "sorteos/20261222.txt",
-                        "Sorteo: 101/2026\r\n" + cabecera + "12345;3;1-10\n12340;10;2\n55555;1;\n02345;7;1,3\n");
-        EscribirFichero(dir, "sorteos/20261229.txt", "Sorteo: 102/2026\n" + cabecera);
+        const QString carpeta = QStringLiteral(VORTESALIN_DATOS_PRUEBA "/sorteos");  // three Tuesday draws
         frmNumerosTerminal v(carpeta);
         v.show();
         const QDate hoy = QDate::currentDate();
