@@ -133,8 +133,8 @@ inline QStringList Vistos(QObject& ventana, const QStringList& nombres, const QC
     return vistos;
 }
 
-// A file's bytes; empty when it cannot be read.
-inline QByteArray Contenido(const QString& ruta) {
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray ContenidoFichero(const QString& ruta) {
     QFile f(ruta);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

@@ -64,7 +64,7 @@ private slots:
         const QString ruta = dir.filePath(QStringLiteral("filtrados.txt"));
         PruebaDialogos::EncolarRuta(ruta);
         Pulsar(Hijo<QToolButton>(v, "cmdGuardarFicheroFiltrado"));
-        QCOMPARE(Contenido(ruta), QByteArray("12345\r\n55555\r\n02345\r\n"));
+        QCOMPARE(ContenidoFichero(ruta), QByteArray("12345\r\n55555\r\n02345\r\n"));
         QCOMPARE(Visto(v, "txtNumeroDecimosFiltrados"), QStringLiteral("3"));
 
         // The raw file, put in another folder, is read back as the draw it came from.

@@ -47,7 +47,7 @@ private slots:
         // A list goes to the text editor as a file.
         PruebaSistema::Activar(true);
         Pulsar(Hijo<QToolButton>(v, "cmdVerenBlocdeNotas_3"));
-        QCOMPARE(Contenido(PruebaSistema::Abiertos().value(0)), QByteArray("12321\r\n45654\r\n"));
+        QCOMPARE(ContenidoFichero(PruebaSistema::Abiertos().value(0)), QByteArray("12321\r\n45654\r\n"));
 
         QByteArray cien;
         for (int n = 0; n < 100; ++n) cien += QByteArray::number(n + 500).rightJustified(5, '0') + "\r\n";
