@@ -6,8 +6,10 @@
 // counts, same texts, same yields. Random shuffles are left out: their order
 // cannot be compared.
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -15,12 +17,15 @@
 #include "controlador_reduccion.h"
 #include "sesion.h"
 
+using Fila = std::array<uint8_t, 5>;
+
 class ReferenciaReduccion {
 public:
-    ReferenciaReduccion(TablasSesion& t, FuenteAleatoria& f) : t_(t), rnd_(f) {}
+    explicit ReferenciaReduccion(const TablasSesion& t) : t_(t) {}
 
     bool Detener = true;
     double Ciclo = 0;
+    std::vector<Fila> Resultado;  // the cells of each bet, as gResultado
 
     void Ejecutar(const OpcionesReduccion& o, ObservadorReduccion& obs, std::function<void()> ceder) {
         obs_ = &obs;
@@ -28,23 +33,26 @@ public:
         o_ = o;
         n_ = t_.gElementosApuesta.Filas();
         mascaras_.assign(n_ + 1, 0);
+        celdas_.resize(n_ + 1);
         orden_.resize(n_ + 1);
-        for (int32_t j = 1; j <= n_; ++j) {
-            orden_[j] = j;
-            for (int p = 1; p <= 5; ++p) mascaras_[j] |= uint64_t{1} << t_.gElementosApuesta(j, p);
-        }
+        std::iota(orden_.begin(), orden_.end(), 0);
+        for (int32_t j = 1; j <= n_; ++j)
+            for (int p = 1; p <= 5; ++p) {
+                mascaras_[j] |= uint64_t{1} << t_.gElementosApuesta(j, p);
+                celdas_[j][p - 1] = t_.gValorElemento[t_.gElementosApuesta(j, p)];
+            }
         obs.MostrarProgreso(0);
         Detener = false;
         obs.MostrarCiclo("0");
-        obs.MostrarTipo(o.tipo >= 0 && o.tipo <= 3 ? kTextosTipoReduccion[o.tipo] : "");
+        obs.MostrarTipo(kTextosTipoReduccion[o.tipo]);
         obs.MostrarNumeros(n_, "");
         const OpcionesNormalizadas normalizadas = NormalizarOpciones(o.porcentaje, o.numApuestas);
         porcentaje_ = o.conApuestasExactas ? 100 : normalizadas.porcentajeObjetivo;
         apuestas_ = normalizadas.apuestasObjetivo;
-        // Type t keeps a bet for every number sharing 5 - t elements with it.
+        // Type t (0 to 3) keeps a bet for every number sharing 5 - t elements with it.
         comunes_ = 5 - o.tipo;
         if (o.tipo == 0 || o.tipo == 1 || (o.tipo == 2 && t_.gNumElementos <= 24)) Cobertura();
-        else if (o.tipo == 2 || o.tipo == 3) Secuencial(!o.modoApuestas && porcentaje_ != 100);
+        else Secuencial(!o.modoApuestas && porcentaje_ != 100);
         obs.MostrarProgreso(0);
         Detener = true;
         if (o.conApuestasExactas && Ciclo > 0) {
@@ -56,6 +64,10 @@ public:
 
 private:
     bool Cubre(int32_t a, int32_t b) const { return std::popcount(mascaras_[a] & mascaras_[b]) >= comunes_; }
+    bool CederYVerSiDetener() {
+        ceder_();
+        return Detener;
+    }
 
     void Cobertura() {
         std::vector<int32_t> iniciales(n_ + 1);
@@ -66,8 +78,7 @@ private:
         for (int32_t j = 1; j <= n_; ++j) {
             if (!t_.gTodasValidas && j % 800 == 0) {
                 obs_->MostrarProgreso(static_cast<int>(int64_t{100} * j / n_));
-                ceder_();
-                if (Detener) {
+                if (CederYVerSiDetener()) {
                     obs_->MostrarCiclo("0");
                     return;
                 }
@@ -99,8 +110,7 @@ private:
                 elegidas.push_back(elegida);
                 const int pct = static_cast<int>(100 * cubiertas / n_);
                 obs_->MostrarProgreso(pct);
-                ceder_();
-                if (Detener) return;
+                if (CederYVerSiDetener()) return;
                 if (!o_.modoApuestas || o_.conApuestasExactas) {
                     if (pct >= porcentaje_) break;
                 } else if (pct > 99 || (!o_.conCiclos && num == apuestas_)) {
@@ -129,49 +139,38 @@ private:
             int64_t cubiertas = 0;
             auto guardar = [&](int32_t c) {
                 g.push_back(c);
-                for (int32_t b = 1; b <= n_; ++b)
-                    if (!cubierta[b] && Cubre(b, c)) {
-                        cubierta[b] = true;
-                        ++cubiertas;
-                    }
+                for (int32_t b = 1; b <= n_; ++b) {
+                    cubiertas += !cubierta[b] && Cubre(b, c);
+                    cubierta[b] = cubierta[b] || Cubre(b, c);
+                }
             };
             if (!porPorcentaje) guardar(orden_[1]);
             bool abandonado = false, cedido = false;
             for (int32_t i = porPorcentaje ? 1 : 2; i <= n_; ++i) {
                 obs_->MostrarProgreso(static_cast<int>(int64_t{100} * i / n_));
                 if (i % periodo == 0) {
-                    ceder_();
                     cedido = true;
-                    if (Detener) return;
+                    if (CederYVerSiDetener()) return;
                 }
                 const int32_t c = orden_[i];
                 if (cubierta[c]) continue;
                 if (o_.modoApuestas && int32_t(g.size()) == apuestas_) break;
-                if (int32_t(g.size()) + 1 > mejor_) {
-                    abandonado = true;
-                    break;
-                }
+                abandonado = int32_t(g.size()) + 1 > mejor_;
+                if (abandonado) break;
                 guardar(c);
                 if (porPorcentaje && 100 * cubiertas / n_ >= porcentaje_) break;
             }
             const int32_t cuenta = int32_t(g.size());
-            if (!abandonado) {
-                if (cuenta < mejor_) Publicar(g, Ciclo + 1);
-                if ((!o_.modoApuestas && !o_.conCiclos) || cuenta == 1 ||
-                    (o_.modoApuestas && !o_.conApuestasExactas && cuenta <= apuestas_)) {
-                    SiguienteCiclo();
-                    return;
-                }
-            }
+            if (!abandonado && cuenta < mejor_) Publicar(g, Ciclo + 1);
             SiguienteCiclo();
+            if (!abandonado && ((!o_.modoApuestas && !o_.conCiclos) || cuenta == 1 ||
+                                (o_.modoApuestas && !o_.conApuestasExactas && cuenta <= apuestas_)))
+                return;
             Barajar();
             obs_->MostrarProgreso(0);
             // By percentage every cycle ends with a yield; a first fit only
             // when it never yielded.
-            if (!cedido || porPorcentaje) {
-                ceder_();
-                if (Detener) return;
-            }
+            if ((!cedido || porPorcentaje) && CederYVerSiDetener()) return;
         }
     }
 
@@ -180,10 +179,8 @@ private:
         obs_->MostrarNumeros(cuenta, kAyudaCiclo + std::to_string(static_cast<int64_t>(ciclo)));
         mejor_ = cuenta;
         obs_->MostrarReducidas(cuenta);
-        TablaNumeros r(cuenta);
-        for (int32_t i = 1; i <= cuenta; ++i)
-            for (int p = 1; p <= 5; ++p) r(i, p) = t_.gValorElemento[t_.gElementosApuesta(g[i - 1], p)];
-        t_.gResultado = r;
+        Resultado.clear();
+        for (int32_t j : g) Resultado.push_back(celdas_[j]);
     }
     void SiguienteCiclo() {
         Ciclo += 1;
@@ -199,50 +196,40 @@ private:
     // with conditioned numbers in the order of three shuffles of all 5-of-50
     // sets, as many as there are.
     void Ajustar() {
-        const int32_t u = t_.gResultado.Filas();
+        const int32_t u = int32_t(Resultado.size());
         if (u == apuestas_) return;
-        TablaNumeros tmp(apuestas_);
-        for (int32_t i = 1; i <= std::min(u, apuestas_); ++i) std::copy_n(t_.gResultado.Fila(i), 5, tmp.Fila(i));
-        if (u < apuestas_) {
+        if (u > apuestas_) {
+            Resultado.resize(apuestas_);
+        } else {
             constexpr int32_t T = kMaxCombinaciones;
-            std::vector<uint8_t> libre(T + 1, 1);
+            std::vector<uint8_t> candidata(T + 1);
             std::vector<int32_t> orden(T + 1);
-            for (int32_t r = 1; r <= T; ++r) orden[r] = r;
-            uint8_t celdas[5];
-            auto rango = [&](int32_t j, bool conResultado) {
-                for (int p = 1; p <= 5; ++p)
-                    celdas[p - 1] = conResultado ? t_.gResultado(j, p) : t_.gValorElemento[t_.gElementosApuesta(j, p)];
-                return IndiceDeCombinacion(5, 50, celdas);
-            };
-            for (int32_t j = 1; j <= n_; ++j) libre[rango(j, false)] = 0;
-            for (int32_t r = 1; r <= u; ++r) libre[rango(r, true)] = 1;
+            std::iota(orden.begin(), orden.end(), 0);
+            for (int32_t j = 1; j <= n_; ++j) candidata[IndiceDeCombinacion(5, 50, celdas_[j])] = 1;
+            for (const Fila& f : Resultado) candidata[IndiceDeCombinacion(5, 50, f)] = 0;
             rnd_.Reiniciar();
             rnd_.Sembrar(1);
-            auto cederCada = [&](int32_t i, int32_t periodo) {
-                if (i % periodo != 0) return;
-                obs_->MostrarProgreso(static_cast<int>(int64_t{100} * i / T));
-                ceder_();
-            };
-            for (int pasada = 0; pasada < 3; ++pasada)
-                for (int32_t i = 1; i <= T; ++i) {
-                    cederCada(i, 52000);
-                    std::swap(orden[i], orden[static_cast<int32_t>(rnd_.Siguiente() * T + 1)]);
-                }
-            int32_t next = u + 1;
-            for (int32_t i = 1; i <= T && next <= apuestas_; ++i) {
-                cederCada(i, 15000);
-                if (libre[orden[i]] == 0) CombinacionDeIndice(orden[i], 5, 50, std::span<uint8_t>(tmp.Fila(next++), 5));
+            for (int32_t k = 0; k < 3 * T; ++k) {
+                const int32_t i = k % T + 1;
+                CederCada(i, 52000);
+                std::swap(orden[i], orden[static_cast<int32_t>(rnd_.Siguiente() * T + 1)]);
             }
-            TablaNumeros encontradas(next - 1);
-            for (int32_t r = 1; r < next; ++r) std::copy_n(tmp.Fila(r), 5, encontradas.Fila(r));
-            tmp = encontradas;
+            for (int32_t i = 1; i <= T && int32_t(Resultado.size()) < apuestas_; ++i) {
+                CederCada(i, 15000);
+                if (!candidata[orden[i]]) continue;
+                CombinacionDeIndice(orden[i], 5, 50, Resultado.emplace_back());
+            }
         }
-        t_.gResultado = tmp;
-        obs_->MostrarReducidas(tmp.Filas());
+        obs_->MostrarReducidas(int32_t(Resultado.size()));
+    }
+    void CederCada(int32_t i, int32_t periodo) {
+        if (i % periodo != 0) return;
+        obs_->MostrarProgreso(static_cast<int>(int64_t{100} * i / kMaxCombinaciones));
+        ceder_();
     }
 
-    TablasSesion& t_;
-    FuenteAleatoria& rnd_;
+    const TablasSesion& t_;
+    FuenteAleatoria rnd_;
     ObservadorReduccion* obs_ = nullptr;
     std::function<void()> ceder_;
     OpcionesReduccion o_;
@@ -250,5 +237,6 @@ private:
     int comunes_ = 5;
     int16_t porcentaje_ = 100;
     std::vector<uint64_t> mascaras_;
+    std::vector<Fila> celdas_;
     std::vector<int32_t> orden_;
 };
