@@ -158,9 +158,8 @@ private slots:
         QCOMPARE(celdas(), QString("|1+|7+|2+"));
 
         Pulsar(Hijo<QToolButton>(v, "cmdVerAnalisis"));
-        QFile f(PruebaSistema::Abiertos().value(0));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(f.readAll()).contains("3 últimas cifras: 8/1000\r\n005: 1\r\n007: 1\r\n"));
+        const QString informe = QString::fromUtf8(ContenidoFichero(PruebaSistema::Abiertos().value(0)));
+        QVERIFY(informe.contains("3 últimas cifras: 8/1000\r\n005: 1\r\n007: 1\r\n"));
         PruebaSistema::Activar(false);
         Pulsar(Hijo<QToolButton>(v, "cmdVerAnalisis"));
         QCOMPARE(Textos(), QStringList{"ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (No se ha podido abrir el "
