@@ -43,19 +43,15 @@ int main(int argc, char** argv) {
 
     // A first argument not starting with '-' names the one class to run; the
     // rest go to Qt Test.
-    QStringList nombres = Registro().keys();
     const bool una = argc > 1 && argv[1][0] != '-';
-    if (una) {
-        nombres = {QString::fromUtf8(argv[1])};
-        argv[1] = argv[0];
-    }
+    const QStringList nombres = una ? QStringList{QString::fromUtf8(argv[1])} : Registro().keys();
+    if (una) argv[1] = argv[0];
     int fallos = 0;
     for (const QString& n : nombres) {
         Restablecer();
         const FabricaPrueba fabrica = Registro().value(n);
         if (!fabrica) qFatal("unknown test class %s", qPrintable(n));
-        std::unique_ptr<QObject> prueba = fabrica();
-        fallos += QTest::qExec(prueba.get(), una ? argc - 1 : argc, una ? argv + 1 : argv);
+        fallos += QTest::qExec(fabrica().get(), una ? argc - 1 : argc, una ? argv + 1 : argv);
     }
     return fallos;
 }

@@ -12,15 +12,12 @@
 class PruebaPlataforma : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        PruebaMensajes::Activar();
-        PruebaDialogos::Activar();
-    }
+    void init() { ActivarPruebasVentana(); }
 
     // Saving adds the chosen filter's extension, else the default one, never
     // over a typed one, and keeps a trailing blank. The name with its
     // extension is the one checked for overwriting; "No" asks for a name
-    // again. A cancel keeps the record's title and filter and clears the name.
+    // again. A cancel keeps the record's title and clears the name.
     void dialogosDeFichero() {
         QTemporaryDir dir;
         const char* base = "Fichero BASE (*.XML)|*.XML|Todos los archivos (*.*)|*.*|";
@@ -47,16 +44,21 @@ private slots:
         PruebaMensajes::EncolarRespuesta(RespuestaMensaje::No);
         PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
         QCOMPARE(MostrarGuardar(d), viejo);
-        QCOMPARE(PruebaMensajes::Mostrados().size(), 2);
-        QCOMPARE(PruebaMensajes::Mostrados().last().texto, QString("EL FICHERO viejo.xml YA EXISTE, ¿ DESEA REEMPLAZARLO ?"));
+        QCOMPARE(Textos(), QStringList(2, "EL FICHERO viejo.xml YA EXISTE, ¿ DESEA REEMPLAZARLO ?"));
         QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto, QString("viejo.xml"));
 
+        // The numbers file dialog starts at its first filter.
         d.FilterIndex = 2;
-        QCOMPARE(MostrarAbrir(d), QString());  // nothing queued: cancel
+        QCOMPARE(PedirFicheroNumeros(d, nullptr), QString());  // nothing queued: cancel
         QVERIFY(!PruebaDialogos::Mostrados().last().guardar);
         QCOMPARE(d.FileName + '|' + d.FileTitle, QString("|viejo.xml"));
-        QCOMPARE(d.FilterIndex, 2);
+        QCOMPARE(d.FilterIndex, 1);
         QCOMPARE(d.gResultadoDialogo, 0);
+        // A folder is no numbers file, and the reading handed in is emptied.
+        LecturaNumeros l;
+        l.total = 3;
+        QVERIFY(!LeerNumerosImportados(dir.path(), kLecturaSelector, Cesion(), nullptr, l, nullptr).isEmpty());
+        QCOMPARE(l.total, 0);
     }
 
     // Mode 1 takes digits only, mode 8 a leading minus too; a pasted text
@@ -91,31 +93,8 @@ private slots:
         // The folder type in the file list, asked for under a context qtbase_es lacks.
         textos << QCoreApplication::translate("QAbstractFileIconProvider", "Folder");
         QCOMPARE(textos, QStringList({"Ver en:", "&Nombre de fichero:", "Ficheros de tipo:", "&Abrir", "Cancelar", "Carpeta"}));
-    }
-
-    void controlesComunes() {
-        QWidget w;
-        QToolButton* t = BotonImagen(&w, "cmdDesdeFichero", "Abrir", QIcon(), 20);
-        QCOMPARE(t->iconSize(), QSize(20, 20));
         // A theme without the named icons falls back to the style's own.
-        QVERIFY(!Icono(&w, {"vortesalin-no-existe"}, QStyle::SP_DirOpenIcon).isNull());
-    }
-
-    // The numbers file dialog proposes no name and the first filter; a file
-    // that cannot be opened comes back as the text to show, leaving no numbers.
-    void importarNumeros() {
-        RegistroDialogo d;
-        d.FileName = "viejo.txt";
-        PedirFicheroNumeros(d, nullptr);
-        QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto, QString());
-        QCOMPARE(d.FilterIndex, 1);
-        QTemporaryDir dir;
-        LecturaNumeros l;
-        l.total = 3;
-        const QString sinAbrir = "ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (No se puede abrir el fichero )";
-        for (const QString& ruta : {dir.filePath("falta.txt"), dir.path()})
-            QCOMPARE(LeerNumerosImportados(ruta, kLecturaSelector, Cesion(), nullptr, l, nullptr), sinAbrir);
-        QCOMPARE(l.total, 0);
+        QVERIFY(!Icono(&dialogo, {"vortesalin-no-existe"}, QStyle::SP_DirOpenIcon).isNull());
     }
 };
 
