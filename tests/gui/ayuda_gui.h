@@ -71,7 +71,7 @@ inline void Teclear(QLineEdit* caja, const QString& texto) {
 
 // A file named `nombre` in `dir` holding `contenido`; its path.
 inline QString EscribirFichero(const QTemporaryDir& dir, const char* nombre, const QByteArray& contenido) {
-    const QString ruta = dir.filePath(QString::fromLatin1(nombre));
+    const QString ruta = dir.filePath(QString::fromUtf8(nombre));
     QFile f(ruta);
     if (!f.open(QIODevice::WriteOnly) || f.write(contenido) != contenido.size()) qFatal("cannot write %s", nombre);
     return ruta;
