@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
+#include <numeric>
 #include <string>
 #include <vector>
 
 #include "ayuda_tablas.h"
 #include "filtros.h"
+#include "generacion.h"
 #include "referencia.h"
 
 namespace {
-using Filtro = int32_t (*)(TablasSesion&, const AjustesFiltros&, const Cesion&);
-
 // The row-by-row rules are slow under the sanitizers: there only every
 // third of the ordinary rounds runs.
 #ifdef VORTESALIN_SANITIZADO
@@ -19,38 +18,6 @@ constexpr int kPasoRondas = 3;
 #else
 constexpr int kPasoRondas = 1;
 #endif
-}  // namespace
-
-TEST(AplicarFiltros, OrdenTitulosYCuentas) {
-    prueba::Base b({"11111", "22222", "12345", "99999", "13579"});
-    AjustesFiltros a;
-    a.ParesActivos[0] = 1;  // 4: odd digits only
-    a.SumaMinima[1] = 20;   // 6: sums 20..45
-    a.SumaMaxima[1] = 45;
-    a.TerminadosEn(5, 1) = 1;  // 7: exactly one 5
-    FiltrosMarcados marcados{};
-    marcados[0] = marcados[kFiltroParesImpares] = marcados[kFiltroSumas] = marcados[kFiltroTerminaciones] = true;
-    marcados[kFiltroGruposRelacionados] = true;  // ticked with nothing set
-    std::vector<std::string> titulos;
-    const auto anotar = [&](std::string_view s) { titulos.emplace_back(s); };
-    EliminadasPorFiltro cuentas;
-    cuentas.fill(-1);
-    const int32_t total = AplicarFiltros(b.t, a, marcados, cuentas, anotar, Cesion());
-    EXPECT_EQ(titulos, (std::vector<std::string>{"Filtrando ... Pares e Impares", "Filtrando ... Sumas",
-                                                  "Filtrando ... Terminaciones", "Filtrando ... Grupos Relacionados"}));
-    // 22222 and 12345 fail the even count (12345 fails the sum too, but is
-    // counted once, by the earlier filter); 11111 fails the sum; 99999 has no 5.
-    EXPECT_EQ(cuentas, (EliminadasPorFiltro{0, 0, 0, 0, 2, 0, 1, 1, 0, 0, 0}));
-    EXPECT_EQ(total, 4);
-    EXPECT_EQ(b.t.gEliminada[5], 0);  // 13579 is the one left
-
-    titulos.clear();
-    EXPECT_EQ(AplicarFiltros(b.t, a, FiltrosMarcados{}, cuentas, anotar, Cesion()), 0);
-    EXPECT_TRUE(titulos.empty());
-    EXPECT_EQ(cuentas, EliminadasPorFiltro{});
-}
-
-namespace {
 
 // Settings drawn at random, sparse enough that most filters keep some
 // numbers; entries of 2 test that only a 1 allows and only a 0 rejects.
@@ -123,16 +90,18 @@ AjustesFiltros AjustesAlAzar(prueba::Azar& azar, bool densos) {
 }  // namespace
 
 // The fast one-digit check and filters against the row-by-row rules: same
-// rows eliminated, same counts, same number of yields, filter after filter,
-// on random grids and settings, each filter alone and all of them in a chain.
-// The check runs first on most grids, now and then with another grid than
-// the elements' (it reads the grid) or over rows with repeated elements.
+// rows eliminated, same counts, same number of yields, on random grids and
+// settings. The check runs first on most grids, now and then with another
+// grid than the elements' (it reads the grid) or over rows with repeated
+// elements; on the other generated grids the fused generate-and-check runs
+// instead and must write the same rows. The filters then run through
+// AplicarFiltros, each alone or a random few in a chain.
 TEST(Filtros, IgualQueLasReglasFilaAFila) {
-    const Filtro rapidos[] = {FiltrarGrupos,        FiltrarParesImpares,       FiltrarSeguidos,   FiltrarSumas,
-                              FiltrarTerminaciones, FiltrarGruposRelacionados, FiltrarPosiciones, FiltrarGruposEnReservas};
     int32_t (*const reglas[])(ref::Contexto&) = {ref::Grupos,        ref::ParesImpares,       ref::Seguidos,
                                                  ref::Sumas,         ref::Terminaciones,      ref::GruposRelacionados,
                                                  ref::Posiciones,    ref::GruposEnReservas};
+    const char* const nombres[] = {"Grupos de Números", "Pares e Impares",     "Seguidos",   "Sumas",
+                                   "Terminaciones",     "Grupos Relacionados", "Posiciones", "Grupos en Reservas"};
     prueba::Azar azar(31337);
     std::array<int64_t, 8> eliminadasTotales{};
     std::array<int, 8> densosConSupervivientes{};  // dense runs that kept some numbers and not all
@@ -142,11 +111,11 @@ TEST(Filtros, IgualQueLasReglasFilaAFila) {
         if (!densos && prueba % kPasoRondas != 0) continue;
         const RejillaBase rejilla = prueba::RejillaAlAzar(azar, densos ? 28 : 20 + prueba / 2);
         // Imported numbers too, 14000 of them: the last row yields as well.
-        TablasSesion t = prueba < 60 || (densos && prueba % 4 < 2)
-                             ? prueba::Generadas(rejilla)
-                             : prueba::Importadas(azar, rejilla, densos ? 3000 : 14000);
+        const bool generadas = prueba < 60 || (densos && prueba % 4 < 2);
+        TablasSesion t = generadas ? prueba::Generadas(rejilla) : prueba::Importadas(azar, rejilla, densos ? 3000 : 14000);
         if (t.gNumCombinaciones > 30000) continue;
-        if (prueba % 3 != 0) {
+        const bool fundida = prueba % 3 == 0;
+        if (!fundida || generadas) {
             TablasSesion c = t, esperado;
             const RejillaBase comprobada = prueba % 6 == 4 ? prueba::RejillaAlAzar(azar, 40) : rejilla;
             for (int i = prueba % 6 == 2 ? c.gNumCombinaciones / 3 : 0; i > 0; --i)
@@ -156,28 +125,44 @@ TEST(Filtros, IgualQueLasReglasFilaAFila) {
             const AjustesFiltros sinAjustes;
             ref::Contexto x{esperado, sinAjustes};
             int cesiones = 0;
-            ASSERT_EQ(FiltrarUnDigitoPorPosicion(c, comprobada, Cesion([&] { ++cesiones; })),
+            const Cesion contar([&] { ++cesiones; });
+            if (fundida) c.gCombinaciones = {};
+            ASSERT_EQ(fundida ? GenerarComprobadas(c, comprobada, contar) : FiltrarUnDigitoPorPosicion(c, comprobada, contar),
                       ref::UnDigitoPorPosicion(x, comprobada)) << prueba;
-            ASSERT_EQ(cesiones, x.cesiones) << prueba;
+            // The fused run yields every 1000 rows written as well.
+            ASSERT_EQ(cesiones, x.cesiones + (fundida ? c.gNumCombinaciones / 1000 : 0)) << prueba;
             ASSERT_EQ(c.gEliminada, esperado.gEliminada) << prueba;
+            ASSERT_TRUE(c.gCombinaciones == esperado.gCombinaciones) << prueba;
             if (prueba % 6 != 2) t = c;  // no real base repeats an element in a row
         }
         // Now and then every filter idle: most must not even walk the rows.
         const AjustesFiltros a = !densos && prueba % 5 == 0 ? AjustesFiltros() : AjustesAlAzar(azar, densos);
-        const TablasSesion inicial = t;
-        TablasSesion esperado = t;
-        for (int f = 0; f < 8; ++f) {
-            if (prueba % 2 == 1) t = esperado = inicial;  // each filter alone, or all in a chain
+        std::vector<FiltrosMarcados> pasadas(prueba % 2 == 1 ? 8 : 1);
+        for (int f = 0; f < 8; ++f) pasadas[prueba % 2 == 1 ? f : 0][f + 3] = prueba % 2 == 1 || azar.Si(80);
+        for (const FiltrosMarcados& marcados : pasadas) {
+            TablasSesion rapidas = t, esperado = t;
             ref::Contexto x{esperado, a};
-            const auto vivas = std::count(esperado.gEliminada.Datos() + 2,
-                                          esperado.gEliminada.Datos() + esperado.gEliminada.Tamano(), uint8_t{0});
-            const int32_t n = reglas[f](x);
-            if (densos && n > 0 && n < vivas) ++densosConSupervivientes[f];
+            EliminadasPorFiltro cuentas, esperadas{};
+            std::vector<std::string> titulos, esperados;
+            for (int f = 0; f < 8; ++f) {
+                if (!marcados[f + 3]) continue;
+                const auto vivas = std::count(esperado.gEliminada.Datos() + 2,
+                                              esperado.gEliminada.Datos() + esperado.gEliminada.Tamano(), uint8_t{0});
+                const int32_t n = esperadas[f + 3] = reglas[f](x);
+                if (densos && n > 0 && n < vivas) ++densosConSupervivientes[f];
+                eliminadasTotales[f] += n;
+                esperados.push_back(std::string("Filtrando ... ") + nombres[f]);
+            }
             int cesiones = 0;
-            ASSERT_EQ(rapidos[f](t, a, Cesion([&] { ++cesiones; })), n) << "prueba " << prueba << " filtro " << f + 3;
-            ASSERT_EQ(cesiones, x.cesiones) << "prueba " << prueba << " filtro " << f + 3;
-            ASSERT_EQ(t.gEliminada, esperado.gEliminada) << "prueba " << prueba << " filtro " << f + 3;
-            eliminadasTotales[f] += n;
+            cuentas.fill(-1);
+            const int32_t total = AplicarFiltros(rapidas, a, marcados, cuentas,
+                                                 [&](std::string_view s) { titulos.emplace_back(s); },
+                                                 Cesion([&] { ++cesiones; }));
+            ASSERT_EQ(titulos, esperados) << prueba;
+            ASSERT_EQ(cuentas, esperadas) << prueba;
+            ASSERT_EQ(total, std::accumulate(esperadas.begin(), esperadas.end(), 0)) << prueba;
+            ASSERT_EQ(cesiones, x.cesiones) << prueba;
+            ASSERT_EQ(rapidas.gEliminada, esperado.gEliminada) << prueba;
         }
     }
     // Every filter did eliminate something somewhere, so the comparison had teeth.

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "numeros_terminal.h"
 
 namespace {
@@ -45,20 +42,11 @@ TEST(NumerosTerminal, FicheroDeSorteoIdaYVuelta) {
     EXPECT_EQ(otras.sorteo->diaSemana, -1);
 }
 
+// tests/data/sorteos: three draws (the last named in capitals) and three
+// files not named by a date, which are ignored.
 TEST(NumerosTerminal, CarpetaPorFechaUltimoAnteriorYSiguiente) {
-    const auto carpeta = std::filesystem::temp_directory_path() / "vortesalin_sorteos_test";
-    std::filesystem::remove_all(carpeta);
-    std::filesystem::create_directories(carpeta);
-    const auto escribir = [&](const std::string& nombre, const std::string& texto) {
-        std::ofstream(carpeta / nombre, std::ios::binary) << texto;
-    };
-    for (const char* clave : {"20261215", "20261222", "20261229"})
-        escribir(std::string(clave) + (clave[7] == '9' ? ".TXT" : ".txt"), std::string("Sorteo: S") + clave +
-                                                                             "\nNombre: n\nPrimer premio: 1\nSegundo premio: 2\n12345;1;1-5\n");
-    escribir("20261231.txt.bak", "Sorteo: no");  // not named by a date: ignored
-    escribir("20261331.txt", "Sorteo: no");
-    escribir("notas.txt", "Sorteo: no");
-    const std::string donde = " EN LA CARPETA:\r\n" + carpeta.string();
+    const std::string carpeta = std::string(VORTESALIN_DATOS_PRUEBA) + "/sorteos";
+    const std::string donde = " EN LA CARPETA:\r\n" + carpeta;
     const struct {
         int modo;
         const char* clave;
@@ -75,20 +63,19 @@ TEST(NumerosTerminal, CarpetaPorFechaUltimoAnteriorYSiguiente) {
         {4, "20261229", "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026"},
     };
     for (const auto& f : filas) {
-        const LecturaSorteo l = ConsultarCarpetaSorteos(carpeta.string(), f.modo, f.clave);
+        const LecturaSorteo l = ConsultarCarpetaSorteos(carpeta, f.modo, f.clave);
         if (l.sorteo) {
             EXPECT_EQ(l.sorteo->id, f.id) << f.modo << f.clave;
             EXPECT_EQ(l.sorteo->id, "S" + l.sorteo->clave);
             EXPECT_EQ(l.sorteo->diaSemana, 1);  // all three are Tuesdays
         } else {
-            EXPECT_EQ(l.error.substr(0, l.error.find(donde)), f.id) << f.modo << f.clave;
-            EXPECT_EQ(l.error.substr(l.error.find(donde)), donde) << l.error;
+            EXPECT_EQ(l.error, f.id + donde) << f.modo << f.clave;
         }
     }
-    escribir("20261222.txt", std::string(kCabecera) + "12345;x\n");
-    EXPECT_EQ(ConsultarCarpetaSorteos(carpeta.string(), 1, "20261222").error,
-              "ERROR AL LEER EL SORTEO, SORTEO NO CARGADO ('x' no es una cantidad disponible (Línea 5))\r\n" +
-                  (carpeta / "20261222.txt").string());
-    std::filesystem::remove_all(carpeta);
-    EXPECT_EQ(ConsultarCarpetaSorteos(carpeta.string(), 2, "").error, "ERROR: NO HAY NINGÚN SORTEO" + donde);
+    const std::string mala = std::string(VORTESALIN_DATOS_PRUEBA) + "/sorteo_malo";
+    EXPECT_EQ(ConsultarCarpetaSorteos(mala, 1, "20261222").error,
+              "ERROR AL LEER EL SORTEO, SORTEO NO CARGADO ('x' no es una cantidad disponible (Línea 5))\r\n" + mala +
+                  "/20261222.txt");
+    EXPECT_EQ(ConsultarCarpetaSorteos(carpeta + "/no_existe", 2, "").error,
+              "ERROR: NO HAY NINGÚN SORTEO" + donde + "/no_existe");
 }
