@@ -21,15 +21,12 @@ inline std::string Dato(const char* nombre) {
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-inline Casilla CasillaDe(char digito, int posicion) {
-    return CasillaDeDigito(static_cast<uint8_t>(digito - '0'), static_cast<int16_t>(posicion));
-}
-
 // Cell rows (TablaNumeros) of readable numbers such as "01234".
 inline TablaNumeros Tabla(const std::vector<std::string>& numeros) {
     TablaNumeros t(static_cast<int32_t>(numeros.size()));
     for (int32_t i = 1; i <= t.Filas(); ++i)
-        for (int p = 1; p <= 5; ++p) t(i, p) = CasillaDe(numeros[i - 1][p - 1], p);
+        for (int p = 1; p <= 5; ++p)
+            t(i, p) = CasillaDeDigito(static_cast<uint8_t>(numeros[i - 1][p - 1] - '0'), static_cast<int16_t>(p));
     return t;
 }
 
@@ -38,23 +35,6 @@ inline RejillaBase RejillaCon(std::initializer_list<int> casillas) {
     for (int c : casillas) r.Fijar(static_cast<Casilla>(c), true);
     return r;
 }
-
-// Grid = every cell of the numbers; one row per number, mapped as an import.
-struct Base {
-    RejillaBase rejilla;
-    TablasSesion t;
-
-    explicit Base(const std::vector<std::string>& numeros) {
-        t.gImportados = Tabla(numeros);
-        t.gNumImportados = t.gNumCombinaciones = t.gImportados.Filas();
-        for (int32_t r = 1; r <= t.gNumImportados; ++r)
-            for (int p = 1; p <= 5; ++p) rejilla.Fijar(t.gImportados(r, p), true);
-        t.gNumElementos = ContarCasillasSeleccionadas(rejilla);
-        CargarNumerosSeleccionados(t, rejilla);
-        MapearImportados(t);
-        t.gEliminada.Preparar(t.gNumCombinaciones);
-    }
-};
 
 // Calls f(index, set) for every 5-element subset of 1..n, in lexicographic
 // order, index from 1.

@@ -86,7 +86,8 @@ TEST(GruposRelacionados, EmpaquetarMueveLosActivosAlPrincipioEnOrden) {
     EXPECT_EQ(SubgruposActivos(f, 2), 4);
 }
 
-// Limits of the groups filters, on the numbers 10000 and 20000.
+// Limits of the groups filters, on the six rows of five of the cells 2, 3,
+// 11, 21, 31, 41: five hold cell 2 (a 1 first), one does not.
 TEST(GruposRelacionados, FiltrosEnCasosLimite) {
     using Filtro = int32_t (*)(TablasSesion&, const AjustesFiltros&, const Cesion&);
     const struct {
@@ -95,18 +96,18 @@ TEST(GruposRelacionados, FiltrosEnCasosLimite) {
         int32_t eliminadas;
     } casos[] = {
         // A group with cells and no allowed hit count lets nothing through.
-        {FiltrarGrupos, [](AjustesFiltros& f, Casilla c) { f.NumerosGrupo(1, c) = 1; }, 2},
+        {FiltrarGrupos, [](AjustesFiltros& f, Casilla c) { f.NumerosGrupo(1, c) = 1; }, 6},
         {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 1, 1, c), Condicion(f, 1, 1, 1); }, 1},
         // The first empty block ends the filter.
         {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 2, 1, c), Condicion(f, 2, 1, 1); }, 0},
         {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 79); }, 0},
-        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 80); }, 1},
-        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 360); }, 1},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 80); }, 5},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 360); }, 5},
     };
     for (const auto& c : casos) {
         AjustesFiltros f;
-        c.ajustar(f, prueba::CasillaDe('1', 1));
-        prueba::Base b({"10000", "20000"});
-        EXPECT_EQ(c.filtro(b.t, f, Cesion()), c.eliminadas) << &c - casos;
+        c.ajustar(f, 2);
+        TablasSesion t = prueba::Generadas(prueba::RejillaCon({2, 3, 11, 21, 31, 41}));
+        EXPECT_EQ(c.filtro(t, f, Cesion()), c.eliminadas) << &c - casos;
     }
 }
