@@ -103,20 +103,17 @@ inline int32_t Seguidos(Contexto& x) {
     const bool rachas = Alguno(&x.a.NumerosSeguidos[0], 6), figuras = Alguno(&x.a.FigurasSeguidos[1], 7);
     if (!rachas && !figuras) return 0;
     return x.Pasada(7000, [&](int r) {
-        std::string texto;
-        int racha = 1, mayor = 1;
-        for (int p = 2; p <= 6; ++p) {
-            const int d = p <= 5 ? x.Digito(r, p) : -9, previo = x.Digito(r, p - 1);
-            if (d == previo + 1 || (x.a.SeguidosInversos == 1 && d == previo - 1)) {
-                ++racha;
-                continue;
-            }
-            mayor = std::max(mayor, racha);
-            texto += static_cast<char>('0' + racha);
-            racha = 1;
+        // The lengths of the runs of consecutive digits, left to right.
+        std::string texto = "1";
+        for (int p = 2; p <= 5; ++p) {
+            const int d = x.Digito(r, p), previo = x.Digito(r, p - 1);
+            if (d == previo + 1 || (x.a.SeguidosInversos == 1 && d == previo - 1))
+                ++texto.back();
+            else
+                texto += '1';
         }
         if (figuras && x.a.FigurasSeguidos[Figura(texto)] == 0) return true;
-        return rachas && x.a.NumerosSeguidos[mayor] != 1;
+        return rachas && x.a.NumerosSeguidos[*std::max_element(texto.begin(), texto.end()) - '0'] != 1;
     });
 }
 
