@@ -3,7 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "ajustes_filtros.h"
+#include "ayuda_tablas.h"
+#include "base_xml.h"
 #include "modelo.h"
 
 TEST(Modelo, CodigosDeCasillaCombinacionesYMarcas) {
@@ -24,24 +25,18 @@ TEST(Modelo, CodigosDeCasillaCombinacionesYMarcas) {
 }
 
 TEST(AjustesFiltros, InicializarDejaLosValoresDeReposo) {
-    AjustesFiltros a;
-    a.NumerosGrupo(360, 50) = 1;
-    a.AciertosReserva(8, 79) = 1;
+    prueba::Azar azar(7);
+    AjustesFiltros a = prueba::AjustesAlAzar(azar, true);
     a.SumaMaxima[10] = 30;
-    a.SumaTerminacionesMaximo = 20;
-    a.SumaTerminacionesMinimo = 3;
-    a.IdGrupoReserva[1] = 4;
-    a.SeguidosInversos = 1;
     a.GrupoActual = a.GrupoRelacionadoActual = a.BloqueReservas = 7;
     a.AciertosSeleccionados[79] = 1;
     a.InicializarFiltros();
-    const AjustesFiltros limpio;
-    EXPECT_EQ(a.NumerosGrupo, limpio.NumerosGrupo);
-    EXPECT_EQ(a.AciertosReserva, limpio.AciertosReserva);
-    EXPECT_EQ(a.SumaMaxima, limpio.SumaMaxima);
-    EXPECT_EQ(a.IdGrupoReserva, limpio.IdGrupoReserva);
-    EXPECT_EQ(a.SumaTerminacionesMinimo + a.SeguidosInversos, 0);
-    EXPECT_EQ(a.SumaTerminacionesMaximo, 45);
+    // Everything a BASE file holds is back at rest, and the group cells it
+    // leaves out when no hit count uses them.
+    const AjustesFiltros reposo;
+    EXPECT_EQ(GenerarXMLBase(DatosBaseXML(), a), GenerarXMLBase(DatosBaseXML(), reposo));
+    EXPECT_EQ(a.NumerosGrupo, reposo.NumerosGrupo);
+    EXPECT_EQ(a.IdGrupoReserva, reposo.IdGrupoReserva);
     EXPECT_EQ((std::array{a.GrupoActual, a.GrupoRelacionadoActual, a.BloqueReservas}), (std::array<int16_t, 3>{1, 1, 1}));
     EXPECT_EQ(a.AciertosSeleccionados[79], 1);  // the chooser row is not reset
 }
