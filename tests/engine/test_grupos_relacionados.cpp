@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <initializer_list>
 #include <string>
 
@@ -62,22 +63,16 @@ TEST(GruposRelacionados, ValidacionPorGrupoEnOrdenYMensaje) {
 }
 
 TEST(GruposRelacionados, EmpaquetarMueveLosActivosAlPrincipioEnOrden) {
+    // Cells {group, row, cell} before and after: whole rows move up, in order.
+    const std::array<int, 3> antes[] = {{1, 2, 20}, {1, 4, 40}, {1, 4, 41}, {2, 1, 1}, {2, 2, 2}, {2, 3, 3}, {2, 5, 5}, {4, 3, 9}};
+    const std::array<int, 3> despues[] = {{1, 1, 20}, {1, 2, 40}, {1, 2, 41}, {2, 1, 1}, {2, 2, 2}, {2, 3, 3}, {2, 4, 5}, {4, 1, 9}};
     AjustesFiltros f, esperado;
-    Subgrupo(f, 1, 2, 20);
-    Subgrupo(f, 1, 4, 40);
-    Subgrupo(f, 1, 4, 41);
-    for (int s : {1, 2, 3, 5}) Subgrupo(f, 2, s, s);
+    for (const auto& [g, s, c] : antes) Subgrupo(f, g, s, c);
+    for (const auto& [g, s, c] : despues) Subgrupo(esperado, g, s, c);
     for (int s = 1; s <= 6; ++s) Subgrupo(f, 60, s, 44 + s), Subgrupo(esperado, 60, s, 44 + s);
     f.NumerosSubgrupo(19, 7) = 2;  // group 4, row 1: no cell is 1, so not active
-    Subgrupo(f, 4, 3, 9);
     Condicion(f, 1, 5);
-    Subgrupo(esperado, 1, 1, 20);
-    Subgrupo(esperado, 1, 2, 40);  // the whole row moves
-    Subgrupo(esperado, 1, 2, 41);
-    for (int s : {1, 2, 3, 5}) Subgrupo(esperado, 2, s == 5 ? 4 : s, s);
-    Subgrupo(esperado, 4, 1, 9);
     esperado.AciertosCondicion = f.AciertosCondicion;
-
     EmpaquetarSubgrupos(f);
     EXPECT_TRUE(f.NumerosSubgrupo == esperado.NumerosSubgrupo);
     EXPECT_TRUE(f.AciertosCondicion == esperado.AciertosCondicion);

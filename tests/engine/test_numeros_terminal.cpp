@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ayuda_tablas.h"
 #include "numeros_terminal.h"
 
 namespace {
@@ -10,8 +11,6 @@ DecimoEnVenta D(const char* n, int32_t cantidad, const char* series = "") {
     d.series = series;
     return d;
 }
-
-const char* const kCabecera = "Sorteo: 7\nNombre: Jueves\nPrimer premio: 300.000\nSegundo premio: 60.000\n";
 }  // namespace
 
 TEST(NumerosTerminal, FiltroPorCifrasYCantidad) {
@@ -22,21 +21,16 @@ TEST(NumerosTerminal, FiltroPorCifrasYCantidad) {
     EXPECT_TRUE(FiltrarDecimos(v, {-1, -1, -1, -1, -1}, 12, 99999).empty());
 }
 
+// A file in the folder's form reads and writes back unchanged; the numbers
+// are read as the import reads them, quantity and series optional blanks.
 TEST(NumerosTerminal, FicheroDeSorteoIdaYVuelta) {
-    DatosSorteo s;
-    s.clave = "20261222";
-    s.id = "102/2026";
-    s.nombre = "Sorteo Extraordinario de Navidad";
-    s.primerPremio = "4.000.000 €";
-    s.diaSemana = 1;  // a Tuesday
-    s.decimos = {D("01234", 7, "1-3; 5"), D("99999", 0)};
-    const std::string texto = TextoSorteo(s);
-    EXPECT_EQ(texto.substr(texto.find("01234")), "01234;7;1-3; 5\r\n99999;0;\r\n");
-    const LecturaSorteo leido = LeerTextoSorteo(texto, s.clave);
+    const std::string texto = prueba::Dato("sorteo_navidad.txt");
+    const LecturaSorteo leido = LeerTextoSorteo(texto, "20261222");
     ASSERT_TRUE(leido.sorteo) << leido.error;
-    EXPECT_EQ(*leido.sorteo, s);
-    // The number field is read as the import reads it, quantity and series optional blanks.
-    const LecturaSorteo otras = LeerTextoSorteo(std::string(kCabecera) + "\n 1-2-3-4-5 ; 3\r\n6 7 8 9 0;2;x\n", "x");
+    EXPECT_EQ(TextoSorteo(*leido.sorteo), texto);
+    EXPECT_EQ(leido.sorteo->decimos, (std::vector<DecimoEnVenta>{D("01234", 7, "1-3; 5"), D("99999", 0)}));
+    EXPECT_EQ(leido.sorteo->clave + " " + std::to_string(leido.sorteo->diaSemana), "20261222 1");  // a Tuesday
+    const LecturaSorteo otras = LeerTextoSorteo(prueba::Dato("sorteo_separadores.txt"), "x");
     ASSERT_TRUE(otras.sorteo) << otras.error;
     EXPECT_EQ(otras.sorteo->decimos, (std::vector<DecimoEnVenta>{D("12345", 3), D("67890", 2, "x")}));
     EXPECT_EQ(otras.sorteo->diaSemana, -1);
