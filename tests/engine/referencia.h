@@ -63,6 +63,8 @@ inline Lista Fila(const Matriz<uint8_t>& m, int fila) {
     return Celdas([&](int c) { return m(fila, c) == 1; });
 }
 inline bool Alguno(const uint8_t* fila, int n) { return std::count(fila, fila + n, uint8_t{1}) > 0; }
+// A condition is marked by any value in its row of six, not only a 1.
+inline bool Marcada(const uint8_t* fila) { return std::count(fila, fila + 6, uint8_t{0}) < 6; }
 
 // Figure of a run or multiplicity text, by its sorted parts.
 inline int Figura(std::string texto) {
@@ -161,18 +163,13 @@ inline int32_t GruposRelacionados(Contexto& x) {
     int32_t n = 0;
     for (int b = 1; b <= 60; ++b) {
         const int base = (b - 1) * 6;
-        int S = 0;
-        Lista condiciones;
-        for (int i = 1; i <= 6; ++i) {
-            S += !Fila(x.a.NumerosSubgrupo, base + i).empty();
-            if (std::count(x.a.AciertosCondicion.Fila(base + i), x.a.AciertosCondicion.Fila(base + i) + 6, 0) < 6)
-                condiciones.push_back(i);
-        }
-        // The first block without subgroups ends the filter; only the first
-        // S subgroups count.
+        // Only the first S subgroups count, S the number of them with cells;
+        // the first block without any ends the filter.
+        const size_t S = Celdas([&](int i) { return !Fila(x.a.NumerosSubgrupo, base + i).empty(); }, 1, 6).size();
         if (S == 0) return n;
+        const Lista condiciones = Celdas([&](int i) { return Marcada(x.a.AciertosCondicion.Fila(base + i)); }, 1, 6);
         std::vector<Lista> subgrupos;
-        for (int s = 1; s <= S; ++s) subgrupos.push_back(Fila(x.a.NumerosSubgrupo, base + s));
+        for (size_t s = 1; s <= S; ++s) subgrupos.push_back(Fila(x.a.NumerosSubgrupo, base + static_cast<int>(s)));
         n += x.Pasada(7000, [&](int r) {
             Lista aciertos;
             for (const Lista& lista : subgrupos) aciertos.push_back(x.Aciertos(r, lista));

@@ -25,36 +25,34 @@ TEST(CondicionarBase, RejillasFiltrosYResultadoEnOrdenNumerico) {
     const struct {
         RejillaBase rejilla;
         bool filtrar;
-        int32_t candidatos, comprobacion, filtros, condicionados;
-        bool todasValidas;
-        const char *primero, *ultimo;
+        // Candidates, eliminated by the check, by the even-odd filter and by
+        // all filters, kept, all valid; the first and last number kept.
+        const char* esperado;
     } casos[] = {
-        {todas, false, 2118760, 2018760, 0, 100000, false, "00000", "99999"},
+        {todas, false, "2118760 2018760 0 0 100000 no 00000 99999"},
         // One cell per position: one number, nothing eliminated, all valid.
-        {prueba::RejillaCon({4, 19, 21, 40, 50}), false, 1, 0, 0, 1, true, "38099", "38099"},
+        {prueba::RejillaCon({4, 19, 21, 40, 50}), false, "1 0 0 0 1 si 38099 38099"},
         // Two digits per position; C(5,2) numbers have two zeros.
-        {prueba::RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), true, 252, 220, 22, 10, false, "00111", "11100"},
+        {prueba::RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), true, "252 220 22 22 10 no 00111 11100"},
         // Cells in two positions only: nothing is left, and the tables are still freed.
-        {prueba::RejillaCon({1, 2, 3, 11, 12, 13}), false, 6, 6, 0, 0, false, "", ""},
+        {prueba::RejillaCon({1, 2, 3, 11, 12, 13}), false, "6 6 0 0 0 no"},
     };
     for (const auto& c : casos) {
         TablasSesion t;
         t.gTodasValidas = true;
         const ResultadoCondicionar r =
             CondicionarBase(t, c.rejilla, a, c.filtrar ? marcados : FiltrosMarcados{}, true, {}, Cesion());
-        EXPECT_EQ(r.candidatos, c.candidatos);
-        EXPECT_EQ(r.eliminadasComprobacion, c.comprobacion);
-        EXPECT_EQ(r.EliminadasFiltro[kFiltroParesImpares], c.filtros);
-        EXPECT_EQ(r.eliminadasFiltros, c.filtros);
-        EXPECT_EQ(r.condicionados, c.condicionados);
-        EXPECT_EQ(t.gTodasValidas, c.todasValidas);
         EXPECT_TRUE(t.gCombinaciones.Filas() == 0 && t.gEliminada.Vacio());  // temporary tables freed
         CopiarCondicionadosAResultado(t);
-        ASSERT_EQ(t.gResultado.Filas(), c.condicionados);
-        for (int32_t j = 2; j <= c.condicionados; ++j) ASSERT_LT(Numero(t, j - 1), Numero(t, j));  // ascending, no repeats
-        if (c.condicionados == 0) continue;
-        EXPECT_EQ(Numero(t, 1), c.primero);
-        EXPECT_EQ(Numero(t, c.condicionados), c.ultimo);
+        ASSERT_EQ(t.gResultado.Filas(), r.condicionados);
+        for (int32_t j = 2; j <= r.condicionados; ++j) ASSERT_LT(Numero(t, j - 1), Numero(t, j));  // ascending, no repeats
+        std::string visto;
+        for (int32_t v : {r.candidatos, r.eliminadasComprobacion, r.EliminadasFiltro[kFiltroParesImpares],
+                          r.eliminadasFiltros, r.condicionados})
+            visto += std::to_string(v) + " ";
+        visto += t.gTodasValidas ? "si" : "no";
+        if (r.condicionados > 0) visto += " " + Numero(t, 1) + " " + Numero(t, r.condicionados);
+        EXPECT_EQ(visto, c.esperado);
     }
 }
 

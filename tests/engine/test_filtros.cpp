@@ -10,7 +10,6 @@
 #include "generacion.h"
 #include "referencia.h"
 
-namespace {
 // The row-by-row rules are slow under the sanitizers: there only every
 // third of the ordinary rounds runs.
 #ifdef VORTESALIN_SANITIZADO
@@ -18,7 +17,6 @@ constexpr int kPasoRondas = 3;
 #else
 constexpr int kPasoRondas = 1;
 #endif
-}  // namespace
 
 // The fast one-digit check and filters against the row-by-row rules: same
 // rows eliminated, same counts, same number of yields, on random grids and
