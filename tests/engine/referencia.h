@@ -59,9 +59,7 @@ inline Lista Celdas(const std::function<bool(int)>& elegida, int desde = 1, int 
         if (elegida(c)) l.push_back(c);
     return l;
 }
-inline Lista Fila(const Matriz<uint8_t>& m, int fila) {
-    return Celdas([&](int c) { return m(fila, c) == 1; });
-}
+inline Lista Fila(const Matriz<uint8_t>& m, int fila) { return Celdas([&](int c) { return m(fila, c) == 1; }); }
 inline bool Alguno(const uint8_t* fila, int n) { return std::count(fila, fila + n, uint8_t{1}) > 0; }
 // A condition is marked by any value in its row of six, not only a 1.
 inline bool Marcada(const uint8_t* fila) { return std::count(fila, fila + 6, uint8_t{0}) < 6; }

@@ -31,7 +31,6 @@ void Reserva(AjustesFiltros& f, Casilla celda, int grupos) {
 
 TEST(GruposRelacionados, ValidacionPorGrupoEnOrdenYMensaje) {
     const char* const kMas = "No puede haber más condiciones que subgrupos activados";
-    const char* const kSin = "Si activa un subgrupo, debe de haber al menos una condición marcada";
     const struct {
         std::initializer_list<int> subgrupos, condiciones;
         int cuenta;
@@ -42,7 +41,7 @@ TEST(GruposRelacionados, ValidacionPorGrupoEnOrdenYMensaje) {
         {{1, 2, 3}, {1, 2, 3}, 2, ""},
         {{1, 2, 3}, {1, 2, 3, 4}, 2, kMas},
         {{}, {5}, 0, kMas},  // count 0 alone is a marked condition
-        {{6}, {}, 2, kSin},
+        {{6}, {}, 2, "Si activa un subgrupo, debe de haber al menos una condición marcada"},
     };
     for (const auto& caso : casos) {
         for (int g : {1, 60}) {
