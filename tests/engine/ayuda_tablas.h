@@ -147,7 +147,8 @@ inline AjustesFiltros AjustesAlAzar(Azar& azar, bool densos) {
         for (int j = densos ? azar.Entre(1, subgrupos) : 6; j > 0; --j)
             if (densos || azar.Si(40)) fila(a.AciertosCondicion.Fila(b * 6 + (densos ? azar.Entre(1, 6) : j)), 6, densos ? 93 : 60);
     }
-    for (int c = 1; c <= kCasillas; ++c) a.NumerosPosiciones[c] = azar.Si(12);
+    // One position kept to about half its digits, the others seldom limited.
+    for (int c = 1, p = azar.Entre(1, 5); c <= kCasillas; ++c) a.NumerosPosiciones[c] = azar.Si(PosicionDeCasilla(c) == p ? 50 : 3);
     std::array<int, 10> enReserva{};
     for (int i = densos ? kNumGrupos : azar.Entre(0, 29); i > 0; --i) {
         const int g = densos ? i : azar.Entre(1, kNumGrupos);

@@ -183,7 +183,7 @@ inline int32_t Posiciones(Contexto& x) {
     const Lista conCeldas = Celdas([&](int p) { return !Celdas(elegida, p * 10 - 9, p * 10).empty(); }, 1, 5);
     return x.Pasada(7000, [&](int r) {
         for (int p : conCeldas)
-            if (!elegida(x.Celda(r, p))) return true;
+            if (PosicionDeCasilla(x.Celda(r, p)) != p || !elegida(x.Celda(r, p))) return true;
         return false;
     });
 }
