@@ -26,18 +26,12 @@
 #include "modelo.h"
 #include "reduccion_entradas.h"
 #include "sesion.h"
+#include "texto.h"
 
 namespace {
 
 constexpr int kSalidaUso = 2;
 constexpr int kSalidaError = 3;
-
-const char* const kAvisoMinimo = "AVISO: DEBE SELECCIONAR MINIMO 5 DIGITOS";
-const char* const kErrorCeroNumeros =
-    "ERROR: Se han generado 0 números después de condicionar, cambie las condiciones";
-const char* const kErrorApuestasExactas =
-    "ERROR: HA ELEGIDO REDUCIR CON NUMERO EXACTO DE APUESTAS Y DICHO NUMERO SUPERA EL SISTEMA CONDICIONADO "
-    "GENERADO, CAMBIE EL NUMERO";
 
 void Uso() {
     std::fputs("uso: vortesalin-bench BASE.xml [--numbers FICHERO.txt] [--bets] [--cycles K]\n"
@@ -56,14 +50,9 @@ struct Argumentos {
 
 // A whole number of at most 9 digits, at least 1.
 std::optional<int64_t> EnteroPositivo(std::string_view texto) {
-    if (texto.empty() || texto.size() > 9) return std::nullopt;
-    int64_t v = 0;
-    for (char c : texto) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    if (v < 1) return std::nullopt;
-    return v;
+    const EnteroLeido v = ConvertirEntero(texto, 1, 999999999, kSoloCifras);
+    if (!v.Correcto()) return std::nullopt;
+    return v.valor;
 }
 
 std::optional<Argumentos> LeerArgumentos(int argc, char** argv) {
@@ -185,19 +174,6 @@ const char* NombreMetodo(MetodoReduccion m) {
     return "ninguna";
 }
 
-// The number of bets asked with exact bets, as the main window reads it:
-// empty counts as 1; a number beyond any count exceeds every conditioned count.
-std::optional<int64_t> ApuestasPedidas(const std::string& texto) {
-    if (texto.empty()) return 1;
-    int64_t v = 0;
-    for (char c : texto) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
-        if (v > kMaxCombinaciones) v = int64_t{kMaxCombinaciones} + 1;
-    }
-    return v;
-}
-
 struct Configuracion {
     RejillaBase rejilla;
     AjustesFiltros filtros;
@@ -267,7 +243,7 @@ int Ejecutar(const Argumentos& args) {
     Salida out;
     const int N = c.rejilla.Contar();
     out.Clave("N", int64_t{N});
-    if (N < kPosiciones) return out.Error(kAvisoMinimo);
+    if (N < kPosiciones) return out.Error(kAvisoMinimoDigitos);
 
     Cronometro relojCondicionar;
     const ResultadoCondicionar res =
@@ -283,11 +259,15 @@ int Ejecutar(const Argumentos& args) {
     out.Clave("condicionados", n);
     out.Clave("todas_validas", int64_t{t.gTodasValidas ? 1 : 0});
 
-    if (n == 0) return out.Error(kErrorCeroNumeros);
-    if (c.opciones.conApuestasExactas) {
-        const auto pedidas = ApuestasPedidas(c.opciones.numApuestas);
-        if (!pedidas) return out.Error(kErrorApuestasNoNumericas);
-        if (n < *pedidas) return out.Error(kErrorApuestasExactas);
+    switch (ParadaTrasCondicionar(n, c.opciones.conApuestasExactas, c.opciones.numApuestas)) {
+        case ParadaCalcular::ceroNumeros:
+            return out.Error(kErrorCeroCondicionados);
+        case ParadaCalcular::apuestasNoNumericas:
+            return out.Error(kErrorApuestasNoNumericas);
+        case ParadaCalcular::apuestasSuperan:
+            return out.Error(kErrorApuestasExactasSuperan);
+        case ParadaCalcular::ninguna:
+            break;
     }
 
     double msReducir = 0;

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 
 #include "generacion.h"
 #include "recorrido.h"
+#include "texto.h"
 
 void MapearImportados(TablasSesion& tablas) {
     const int32_t total = std::max<int32_t>(0, tablas.gNumImportados);
@@ -68,6 +70,15 @@ ResultadoCondicionar CondicionarBase(TablasSesion& tablas, const RejillaBase& re
 
 bool SinReduccion(std::string_view txtPorcentaje, int indiceTipoReduccion, bool reducirAApuestas) {
     return txtPorcentaje == "100" && indiceTipoReduccion <= 0 && !reducirAApuestas;
+}
+
+ParadaCalcular ParadaTrasCondicionar(int64_t condicionados, bool conApuestasExactas, std::string_view numApuestas) {
+    if (condicionados == 0) return ParadaCalcular::ceroNumeros;
+    if (!conApuestasExactas || numApuestas.empty()) return ParadaCalcular::ninguna;  // empty asks for 1
+    // Out of range gives the bound, which is above any count.
+    const EnteroLeido pedidas = ConvertirEntero(numApuestas, 0, std::numeric_limits<int32_t>::max(), kSoloCifras);
+    if (pedidas.estado == Conversion::NoNumero) return ParadaCalcular::apuestasNoNumericas;
+    return condicionados < pedidas.valor ? ParadaCalcular::apuestasSuperan : ParadaCalcular::ninguna;
 }
 
 void CopiarCondicionadosAResultado(TablasSesion& tablas) {

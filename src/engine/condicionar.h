@@ -42,6 +42,18 @@ ResultadoCondicionar CondicionarBase(TablasSesion& tablas, const RejillaBase& re
 // is not to a number of bets.
 bool SinReduccion(std::string_view txtPorcentaje, int indiceTipoReduccion, bool reducirAApuestas);
 
+inline constexpr const char* kAvisoMinimoDigitos = "AVISO: DEBE SELECCIONAR MINIMO 5 DIGITOS";
+inline constexpr const char* kErrorCeroCondicionados =
+    "ERROR: Se han generado 0 números después de condicionar, cambie las condiciones";
+inline constexpr const char* kErrorApuestasExactasSuperan =
+    "ERROR: HA ELEGIDO REDUCIR CON NUMERO EXACTO DE APUESTAS Y DICHO NUMERO SUPERA EL SISTEMA CONDICIONADO "
+    "GENERADO, CAMBIE EL NUMERO";
+
+// Why "Calcular" stops once conditioning has left `condicionados` numbers,
+// before any reduction.
+enum class ParadaCalcular { ninguna, ceroNumeros, apuestasNoNumericas, apuestasSuperan };
+ParadaCalcular ParadaTrasCondicionar(int64_t condicionados, bool conApuestasExactas, std::string_view numApuestas);
+
 // The conditioned numbers become the result: gResultado(j, p) is the cell
 // of gElementosApuesta(j, p).
 void CopiarCondicionadosAResultado(TablasSesion& tablas);

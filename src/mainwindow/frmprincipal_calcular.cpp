@@ -27,12 +27,6 @@
 
 namespace {
 
-const QString kAvisoMinimo = QStringLiteral("AVISO: DEBE SELECCIONAR MINIMO 5 DIGITOS");
-const QString kErrorCeroNumeros =
-    QStringLiteral("ERROR: Se han generado 0 números después de condicionar, cambie las condiciones");
-const QString kErrorApuestasExactas = QStringLiteral(
-    "ERROR: HA ELEGIDO REDUCIR CON NUMERO EXACTO DE APUESTAS Y DICHO NUMERO SUPERA EL SISTEMA CONDICIONADO "
-    "GENERADO, CAMBIE EL NUMERO");
 const QString kErrorSinNumeros = QStringLiteral("ERROR: No hay números generados");
 const QString kErrorInforme = QStringLiteral("ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS");
 const QString kErrorGuardar = QStringLiteral("ERROR AL GUARDAR EL FICHERO");
@@ -43,17 +37,6 @@ FiltrosMarcados Marcados(const frmPrincipal& v) {
     FiltrosMarcados marcados{};
     for (int i = 0; i < kNumIndicesFiltro; ++i) marcados[static_cast<size_t>(i)] = v.chkFiltros(i)->isChecked();
     return marcados;
-}
-
-// The number of bets asked for exact bets. Empty counts as 1, which is what
-// the reduction window makes of it; a number too large for a count exceeds
-// any conditioned count; anything but digits is an error.
-qint64 ApuestasPedidas(const QString& texto) {
-    if (texto.isEmpty()) return 1;
-    // Out of range gives the bound, which is above any count.
-    const EnteroLeido n = ConvertirEntero(texto.toStdString(), 0, std::numeric_limits<int32_t>::max(), kSoloCifras);
-    if (n.estado == Conversion::NoNumero) throw std::invalid_argument(kApuestasNoNumericas);
-    return n.valor;
 }
 
 // Writes `texto` to `ruta` whole or not at all. Returns the error's
@@ -75,7 +58,7 @@ void frmPrincipal::CalcularCombinacion() {
     try {
         const int N = ContarCasillasSeleccionadas();
         if (N < kPosiciones) {
-            Mensaje(kAvisoMinimo, EstiloMensaje::Exclamacion, this);
+            Mensaje(QString::fromUtf8(kAvisoMinimoDigitos), EstiloMensaje::Exclamacion, this);
             return;
         }
         t.gNumElementos = static_cast<int16_t>(N);
@@ -107,18 +90,25 @@ void frmPrincipal::CalcularCombinacion() {
                 lblNumeroELiminadas_[static_cast<size_t>(i)]->setText(FormatoCuenta(EliminadasFiltro_[static_cast<size_t>(i)]));
         }
 
-        if (n == 0) {
-            Mensaje(kErrorCeroNumeros, EstiloMensaje::Critico, this);
-        } else if (chkApuestasExactas_->isChecked() &&
-                   LeerCuenta(txtApuestasCondicionadas_->text()) < ApuestasPedidas(txtNUApuestas_->text())) {
-            Mensaje(kErrorApuestasExactas, EstiloMensaje::Critico, this);
-            txtNUApuestas_->setFocus();
-        } else if (SinReduccion(txtPorcentaje_->text().toStdString(), cboTipoReduccion_->currentIndex(),
-                                optTipo_[0]->isChecked())) {
-            CopiarCondicionadosAResultado(t);
-            txtApuestasReducidas_->setText(FormatoCuenta(n));
-        } else {
-            ReducirCondicionados();
+        switch (ParadaTrasCondicionar(n, chkApuestasExactas_->isChecked(), txtNUApuestas_->text().toStdString())) {
+            case ParadaCalcular::ceroNumeros:
+                Mensaje(QString::fromUtf8(kErrorCeroCondicionados), EstiloMensaje::Critico, this);
+                break;
+            case ParadaCalcular::apuestasNoNumericas:
+                throw std::invalid_argument(kApuestasNoNumericas);
+            case ParadaCalcular::apuestasSuperan:
+                Mensaje(QString::fromUtf8(kErrorApuestasExactasSuperan), EstiloMensaje::Critico, this);
+                txtNUApuestas_->setFocus();
+                break;
+            case ParadaCalcular::ninguna:
+                if (SinReduccion(txtPorcentaje_->text().toStdString(), cboTipoReduccion_->currentIndex(),
+                                 optTipo_[0]->isChecked())) {
+                    CopiarCondicionadosAResultado(t);
+                    txtApuestasReducidas_->setText(FormatoCuenta(n));
+                } else {
+                    ReducirCondicionados();
+                }
+                break;
         }
     } catch (const std::exception& e) {
         // The scratch tables may be half built; the counts no longer point at them.

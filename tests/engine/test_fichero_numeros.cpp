@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -32,29 +33,15 @@ std::string Fichero(int64_t n, const std::string& fin) {
 
 }  // namespace
 
-TEST(FicheroNumeros, LimiteDeNumeros) {
-    auto l = LeerTextoNumeros(Fichero(kMaxCombinaciones + 3, "\n"), kLecturaEscrutinio);
-    EXPECT_TRUE(l.Correcta());
-    EXPECT_TRUE(l.limiteAlcanzado);
-    EXPECT_EQ(l.total, kMaxCombinaciones);
-    EXPECT_EQ(l.digitos.size(), static_cast<size_t>(kMaxCombinaciones) * 5);
-    EXPECT_EQ(TextoAvisoLimite(), "SOLO SE PUEDEN IMPORTAR 2118760 NUMEROS");
-
-    l = LeerTextoNumeros(Fichero(kMaxCombinaciones - 1, "\n"), kLecturaEscrutinio);
-    EXPECT_FALSE(l.limiteAlcanzado);
-    EXPECT_EQ(l.total, kMaxCombinaciones - 1);
-}
-
 TEST(FicheroNumeros, CesionesYProgresoSegunElImportador) {
     auto contar = [](const std::string& texto, const OpcionesLecturaNumeros& o) {
         int cesiones = 0;
         std::vector<int32_t> progreso;
         Cesion ceder([&] { ++cesiones; });
-        const auto l = LeerTextoNumeros(texto, o, ceder, [&](int32_t j) {
-            EXPECT_EQ(static_cast<int>(progreso.size()), cesiones);  // progress first, then the yield
-            progreso.push_back(j);
-        });
-        EXPECT_TRUE(l.Correcta());
+        EXPECT_TRUE(LeerTextoNumeros(texto, o, ceder, [&](int32_t j) {
+                        EXPECT_EQ(static_cast<int>(progreso.size()), cesiones);  // progress first, then the yield
+                        progreso.push_back(j);
+                    }).Correcta());
         EXPECT_EQ(static_cast<int>(progreso.size()), cesiones);
         return progreso;
     };
@@ -67,15 +54,6 @@ TEST(FicheroNumeros, CesionesYProgresoSegunElImportador) {
     EXPECT_EQ(contar(separado, kLecturaEscrutinio), cada8000);
     EXPECT_EQ(contar(compacto, kLecturaSelector), cada8000);
     EXPECT_EQ(contar(separado, kLecturaSelector), (std::vector<int32_t>{10000, 20000}));
-}
-
-TEST(FicheroNumeros, RepetidosSegunElImportador) {
-    // Repeats kept: the cells used and their counts.
-    const auto l = LeerTextoNumeros("99999\n00000\n00000\n00000\n", kLecturaSelector);
-    EXPECT_EQ(l.CasillasUsadas().Contar(), 10);
-    EXPECT_TRUE(l.CasillasUsadas().Seleccionada(1) && l.CasillasUsadas().Seleccionada(50));
-    EXPECT_EQ(l.cuentaCasillas[1], 3);
-    EXPECT_EQ(l.cuentaCasillas[50], 1);
 }
 
 TEST(FicheroNumeros, QuitarRepetidosComoUnConjuntoOrdenado) {
@@ -98,34 +76,36 @@ TEST(FicheroNumeros, QuitarRepetidosComoUnConjuntoOrdenado) {
     EXPECT_EQ(importados, prueba::Tabla(std::vector<std::string>(esperado.begin(), esperado.end())));
     // Four during the first pass, and one per 10000 ranks of the 5-of-50 order.
     EXPECT_EQ(cesiones, n / 10000 + kMaxCombinaciones / 10000);
+    // The reading keeps the repeats: the cells used and how often.
+    const auto l = LeerTextoNumeros("99999\n00000\n00000\n00000\n", kLecturaSelector);
+    EXPECT_EQ(l.CasillasUsadas(), prueba::RejillaCon({1, 10, 11, 20, 21, 30, 31, 40, 41, 50}));
+    EXPECT_EQ((std::array{l.cuentaCasillas[1], l.cuentaCasillas[50]}), (std::array{3, 1}));
 }
 
-TEST(FicheroNumeros, FicheroEnDiscoIgualQueEnMemoria) {
-    // Lines straddle the 4 MB blocks, and one line is longer than a block.
-    const std::string texto = Fichero(900000, "\r\n") + std::string(5 << 20, '-') + "54321\r\n" + "1 2 3 4 5";
+TEST(FicheroNumeros, EnDiscoIgualQueEnMemoriaHastaElLimite) {
+    // Lines straddle the 4 MB blocks, one line is longer than a block and the
+    // last has no end: one number short of the limit.
+    const std::string texto = Fichero(kMaxCombinaciones - 3, "\r\n") + std::string(5 << 20, '-') + "54321\r\n" + "1 2 3 4 5";
     const std::string ruta = (fs::temp_directory_path() / ("vortesalin_num_" + std::to_string(::getpid()))).string();
-    {
-        std::ofstream f(ruta, std::ios::binary);
-        f << texto;
-    }
+    std::ofstream(ruta, std::ios::binary) << texto;
     const auto disco = LeerFicheroNumeros(ruta, kLecturaPrincipal);
     const auto memoria = LeerTextoNumeros(texto, kLecturaPrincipal);
-    fs::remove(ruta);
-    EXPECT_TRUE(disco.Correcta()) << disco.error;
-    EXPECT_EQ(disco.total, 900002);
+    EXPECT_TRUE(disco.Correcta() && !disco.limiteAlcanzado) << disco.error;
+    EXPECT_EQ(disco.total, kMaxCombinaciones - 1);
     EXPECT_EQ(disco.digitos, memoria.digitos);
     EXPECT_EQ(disco.cuentaCasillas, memoria.cuentaCasillas);
+    // Two more: the reading stops at the limit.
+    const auto llena = LeerTextoNumeros(texto + "\n12345\n12345", kLecturaEscrutinio);
+    EXPECT_TRUE(llena.Correcta() && llena.limiteAlcanzado);
+    EXPECT_EQ(llena.total, kMaxCombinaciones);
+    EXPECT_EQ(llena.digitos.size(), static_cast<size_t>(kMaxCombinaciones) * 5);
+    EXPECT_EQ(TextoAvisoLimite(), "SOLO SE PUEDEN IMPORTAR 2118760 NUMEROS");
 
     // A line too long for any number file is refused, not held whole in memory.
-    {
-        std::ofstream f(ruta, std::ios::binary);
-        f << "12345\n" << std::string(20 << 20, '7');
-    }
-    const auto larga = LeerFicheroNumeros(ruta, kLecturaPrincipal);
+    std::ofstream(ruta, std::ios::binary) << "12345\n" << std::string(20 << 20, '7');
+    EXPECT_EQ(LeerFicheroNumeros(ruta, kLecturaPrincipal).error, kPrefijoError + "Línea demasiado larga (Línea 2) )");
     fs::remove(ruta);
-    EXPECT_EQ(larga.error, kPrefijoError + "Línea demasiado larga (Línea 2) )");
-
-    const auto falta = LeerFicheroNumeros(ruta + "_no_existe.txt", kLecturaPrincipal);
+    const auto falta = LeerFicheroNumeros(ruta, kLecturaPrincipal);
     EXPECT_EQ(falta.error, kPrefijoError + "No se puede abrir el fichero )");
     EXPECT_EQ(falta.total, 0);
 }

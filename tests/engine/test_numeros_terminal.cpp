@@ -36,10 +36,10 @@ TEST(NumerosTerminal, FicheroDeSorteoIdaYVuelta) {
     EXPECT_EQ(otras.sorteo->diaSemana, -1);
 }
 
-// tests/data/sorteos: three draws (the last named in capitals) and three
+// tests/data/carpeta_sorteos: three draws (the last named in capitals) and three
 // files not named by a date, which are ignored.
 TEST(NumerosTerminal, CarpetaPorFechaUltimoAnteriorYSiguiente) {
-    const std::string carpeta = std::string(VORTESALIN_DATOS_PRUEBA) + "/sorteos";
+    const std::string carpeta = std::string(VORTESALIN_DATOS_PRUEBA) + "/carpeta_sorteos";
     const std::string donde = " EN LA CARPETA:\r\n" + carpeta;
     const struct {
         int modo;

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -11,12 +10,14 @@
 #include <vector>
 
 #include "aleatorio.h"
+#include "ayuda_base_xml.h"
 #include "ayuda_tablas.h"
 #include "analisis.h"
 #include "config_impresion.h"
 #include "escrutinio.h"
 #include "fecha_sorteo.h"
 #include "fichero_numeros.h"
+#include "informe_eliminadas.h"
 #include "numeros_terminal.h"
 #include "panel_impresion.h"
 #include "texto.h"
@@ -28,23 +29,19 @@ namespace {
 
 using Argumentos = std::vector<std::string>;
 
+using prueba::Tabla;
+
 std::string SiNo(bool b) { return b ? "si" : "no"; }
 
-// A field as written, but for \t, \r, \n and \xHH.
-std::string SinEscapes(const std::string& campo) {
-    std::string r;
-    for (size_t i = 0; i < campo.size(); ++i) {
-        if (campo[i] != '\\' || i + 1 == campo.size()) {
-            r += campo[i];
-        } else if (campo[++i] == 'x') {
-            r += static_cast<char>(std::stoi(campo.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            r += campo[i] == 't' ? '\t' : campo[i] == 'r' ? '\r' : campo[i] == 'n' ? '\n' : campo[i];
-        }
-    }
-    return r;
+const CarpetaTemporal kCarpeta("utilidades");
+
+NumeroGanador Ganador(const std::string& s) {
+    NumeroGanador g{};
+    for (size_t p = 0; p < 5; ++p) g[p] = static_cast<uint8_t>(s[p] - '0');
+    return g;
 }
+
+constexpr PosicionesElegidas kTodas{true, true, true, true, true};
 
 // Keys by name, other keys as their character; 0 (the key dropped) as "nada".
 const std::map<std::string, int> kTeclas = {{"Intro", kTeclaIntro}, {"Retroceso", kTeclaRetroceso},
@@ -173,16 +170,16 @@ const std::map<std::string, std::function<std::string(const Argumentos&)>> kFunc
     {"PorcentajeCentesimas", [](const Argumentos& a) {
          return std::to_string(PorcentajeCentesimas(std::stoi(a[0]), std::stoi(a[1])));
      }},
-    // Numbers apart by blanks, the winning number, the positions chosen as 0/1:
-    // how many numbers have 0..5 hits by position, then 0..5 trailing hits.
+    // Numbers apart by blanks, how many to take, the winning number, the
+    // positions chosen as 0/1: how many numbers have 0..5 hits by position,
+    // then 0..5 trailing hits.
     {"Escrutar", [](const Argumentos& a) {
          std::vector<std::string> numeros;
          std::istringstream lista(a[0]);
          for (std::string n; lista >> n;) numeros.push_back(n);
-         NumeroGanador ganador{};
          PosicionesElegidas elegidas{};
-         for (size_t p = 0; p < 5; ++p) ganador[p] = static_cast<uint8_t>(a[1][p] - '0'), elegidas[p] = a[2][p] == '1';
-         const auto r = Escrutar(prueba::Tabla(numeros), static_cast<int32_t>(numeros.size()), ganador, elegidas);
+         for (size_t p = 0; p < 5; ++p) elegidas[p] = a[3][p] == '1';
+         const auto r = Escrutar(Tabla(numeros), std::stoi(a[1]), Ganador(a[2]), elegidas);
          std::string s;
          for (int32_t k : r.AciertosSinOrden) s += std::to_string(k) + " ";
          s += "/";
@@ -199,6 +196,31 @@ const std::map<std::string, std::function<std::string(const Argumentos&)>> kFunc
     {"ValidarSumaTerminaciones", [](const Argumentos& a) {
          const ResultadoSumaTerminaciones r = ValidarSumaTerminaciones(a[0], a[1]);
          return r.error ? std::string(r.error) : std::to_string(r.minimo) + " " + std::to_string(r.maximo);
+     }},
+    // Page width, height and margins: the slots' corners, the first one's size,
+    // where the title and the footer go.
+    {"DisponerPagina", [](const Argumentos& a) {
+         const DisposicionPagina d = DisponerPagina(std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2]), std::stoi(a[3]));
+         std::string s = std::to_string(d.huecos[0].ancho) + "x" + std::to_string(d.huecos[0].alto) + ":";
+         for (const RectanguloTwips& h : d.huecos) s += " " + std::to_string(h.x) + "," + std::to_string(h.y);
+         return s + " titulo " + std::to_string(d.titulo.y) + " pie " + std::to_string(d.pie.y);
+     }},
+    // The three print values read over stale ones, from a file of this text
+    // ("-": no file).
+    {"LeerConfigImpresion", [](const Argumentos& a) {
+         AjustesImpresion x;
+         x.gMargenSuperior = x.gMargenIzquierdo = x.gOrientacion = 5;
+         std::ofstream(kCarpeta / "config.txt", std::ios::binary) << a[0];
+         LeerConfigImpresion(x, kCarpeta / (a[0] == "-" ? "falta.txt" : "config.txt"));
+         return std::to_string(x.gMargenSuperior) + " " + std::to_string(x.gMargenIzquierdo) + " " + std::to_string(x.gOrientacion);
+     }},
+    // Three print values saved to a file of the scratch folder: its bytes, or "no".
+    {"GuardarConfigImpresion", [](const Argumentos& a) {
+         AjustesImpresion x;
+         x.gMargenSuperior = std::stoi(a[0]);
+         x.gMargenIzquierdo = std::stoi(a[1]);
+         x.gOrientacion = std::stoi(a[2]);
+         return GuardarConfigImpresion(x, kCarpeta / a[3]) ? LeerTodo(kCarpeta / a[3]) : "no";
      }},
 };
 
@@ -224,52 +246,74 @@ TEST(Funciones, TablaDeCasos) {
 }
 
 TEST(FuenteAleatoria, SemillaRepiteLaSecuenciaEnElIntervaloSemiabierto) {
-    FuenteAleatoria f;
-    f.Reiniciar();
+    FuenteAleatoria f, g, otra;
     f.Sembrar(1235);
-    std::vector<double> primera;
+    otra.Sembrar(1236);
+    g.SembrarConReloj();
+    g.Siguiente();
+    g.Reiniciar();
+    g.Sembrar(1235);
     int cuenta[10] = {};
     for (int i = 0; i < 100000; ++i) {
-        primera.push_back(f.Siguiente());
-        ASSERT_GE(primera.back(), 0.0);
-        ASSERT_LT(primera.back(), 1.0);
-        ++cuenta[static_cast<int>(primera.back() * 10)];
+        const double x = f.Siguiente();
+        ASSERT_EQ(g.Siguiente(), x);
+        ASSERT_NE(otra.Siguiente(), x);
+        ASSERT_TRUE(x >= 0.0 && x < 1.0) << x;
+        ++cuenta[static_cast<int>(x * 10)];
     }
     for (int c : cuenta) EXPECT_GT(c, 9000);  // roughly uniform
-    f.SembrarConReloj();
-    f.Siguiente();
-    f.Reiniciar();
-    f.Sembrar(1235);
-    for (double x : primera) ASSERT_EQ(f.Siguiente(), x);
-    f.Reiniciar();
-    f.Sembrar(1236);
-    EXPECT_NE(f.Siguiente(), primera[0]);
 }
 
-TEST(ConfigImpresion, LeeTresLineasLasMalasQuedanPorDefectoYGuardaLoQueLee) {
-    const std::string ruta = (std::filesystem::temp_directory_path() / "vortesalin_config_imp.txt").string();
-    AjustesImpresion a;
-    a.gMargenSuperior = 5;
-    std::remove(ruta.c_str());
-    LeerConfigImpresion(a, ruta);  // no file
-    EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), (std::array{1000, 1000, 0}));
-    const std::pair<const char*, std::array<int32_t, 3>> casos[] = {
-        {" 800 \r\n-50\r\n 1\r\n99\r\n", {800, -50, 1}},
-        {"700\r\nabc\r\n1\r\n", {700, 1000, 0}},
-        {"12.5\r\n13.5\r\n", {12, 14, 0}},  // halves to even; a short file stops early
-    };
-    for (const auto& [texto, valores] : casos) {
-        std::ofstream(ruta, std::ios::binary) << texto;
-        LeerConfigImpresion(a, ruta);
-        EXPECT_EQ((std::array{a.gMargenSuperior, a.gMargenIzquierdo, a.gOrientacion}), valores) << texto;
-    }
-    a.gMargenSuperior = -20;
-    a.gMargenIzquierdo = 300;
-    a.gOrientacion = 1;
-    ASSERT_TRUE(GuardarConfigImpresion(a, ruta));
-    std::stringstream contenido;
-    contenido << std::ifstream(ruta, std::ios::binary).rdbuf();
-    EXPECT_EQ(contenido.str(), "-20 \r\n 300 \r\n 1 \r\n");
-    std::remove(ruta.c_str());
-    EXPECT_FALSE(GuardarConfigImpresion(a, "/nonexistent-dir/config_imp.txt"));
+TEST(Informes, EliminadasTotalDeTodosLosFiltrosYLineasDeLosMarcadosAhora) {
+    EliminadasPorFiltro eliminadas{};
+    eliminadas[kFiltroParesImpares] = 1500000;
+    eliminadas[kFiltroTerminaciones] = 618000;  // ran, but is unticked now
+    eliminadas[kFiltroGruposEnReservas] = 7;
+    FiltrosMarcados marcados{};
+    marcados[kFiltroGruposEnReservas] = marcados[kFiltroParesImpares] = true;
+    marcados[kFiltroPosiciones] = true;  // ticked after the run
+    marcados[1] = true;                  // placeholders never get a line
+    const auto cuenta = [](int64_t v) { return "<" + std::to_string(v) + ">"; };  // shows where counts go
+    EXPECT_EQ(TextoInformeEliminadas(eliminadas, marcados, 760, 1234, cuenta), prueba::Dato("informe_eliminadas.txt"));
+}
+
+// The whole reports, CR LF throughout, are files of tests/data. Only the first
+// `total` rows count, and a total beyond the table stops at it.
+TEST(Informes, AnalisisYEscrutinioLineaALinea) {
+    const TablaNumeros t = Tabla({"12345", "12999"});
+    const TablaNumeros mas = Tabla({"12345", "12999", "55555"});
+    EXPECT_EQ(InformeAnalisis(ContarFrecuencias(t, 9), 2, AnalizarPrimerasCifras(mas, 2), AnalizarUltimasCifras(t, 9)),
+              prueba::Dato("informe_analisis.txt"));
+    EXPECT_EQ(AnalizarPrimerasCifras(t, 9).dos.texto, AnalizarPrimerasCifras(mas, 2).dos.texto);
+    EXPECT_EQ(ContarFrecuencias(TablaNumeros(), 5), FrecuenciasCasillas{});
+    EXPECT_EQ(AnalizarUltimasCifras(TablaNumeros(), 3).tres.texto, "");
+    EXPECT_EQ(InformeEscrutinio(Escrutar(Tabla({"12345", "99345", "12340"}), 3, Ganador("12345"), kTodas)),
+              prueba::Dato("informe_escrutinio.txt"));
+    const auto ninguna = Escrutar(Tabla({"12345"}), 1, Ganador("12345"), PosicionesElegidas{});
+    EXPECT_EQ(InformeEscrutinio(ninguna).rfind("Escrutado sobre 0 dígitos SIN orden:\r\n", 0), 0u);
+}
+
+TEST(Escrutinio, CedeCadaDiezMilYSoloLeeLasFilasQueHay) {
+    const auto lista = Tabla(std::vector<std::string>(25000, "55555"));
+    int cesiones = 0;
+    const Cesion contar([&cesiones] { ++cesiones; });
+    const auto r = Escrutar(lista, 25000, Ganador("55555"), kTodas, contar);
+    EXPECT_EQ(cesiones, 2);
+    EXPECT_EQ(r.AciertosConOrden[5], 25000);
+    Escrutar(lista, 9999, Ganador("55555"), kTodas, contar);
+    EXPECT_EQ(cesiones, 2);
+}
+
+TEST(Escrutinio, CargasConservanOrdenYRepetidosYCortanEnElOrigen) {
+    const auto lectura = LeerTextoNumeros("11111\n98765\n11111\n11111\n", kLecturaEscrutinio);
+    TablaNumeros destino;
+    EXPECT_EQ(CargarDesdeLectura(lectura, lectura.total, destino), 4);
+    EXPECT_EQ(destino, Tabla({"11111", "98765", "11111", "11111"}));
+    const auto resultado = Tabla({"01234", "56789"});
+    EXPECT_EQ(CargarDesdeResultado(resultado, 1, destino), 1);
+    EXPECT_EQ(destino, Tabla({"01234"}));
+    EXPECT_EQ(CargarDesdeResultado(resultado, 7, destino), 2);
+    EXPECT_EQ(destino, resultado);
+    EXPECT_EQ(CargarDesdeLectura(lectura, 0, destino), 0);
+    EXPECT_EQ(destino.Filas(), 0);
 }

@@ -132,3 +132,9 @@ inline QStringList Vistos(QObject& ventana, const QStringList& nombres, const QC
     for (const QString& n : nombres) vistos << Visto(ventana, n, marca);
     return vistos;
 }
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray ContenidoFichero(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

@@ -1,21 +1,12 @@
 // The filter editors: what the eight share, their grids, their hit choosers
 // and the paged group editors.
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
-#include <QWindow>
-#include <QtTest>
 #include <functional>
 
 #include "ayuda_gui.h"
 #include "editores.h"
-#include "frmFiltroGRUPOS.h"
 #include "frmFiltroGRUPOSENRESERVAS.h"
 #include "frmFiltroGRURELACIONADOS.h"
 #include "rejilla_casillas.h"
@@ -60,9 +51,6 @@ QList<int> Celdas(const uint8_t* fila) {
     return l;
 }
 
-QCheckBox* Marca(QWidget& v, const char* nombre, int i) {
-    return Hijo<QCheckBox>(v, QStringLiteral("%1_%2").arg(nombre).arg(i));
-}
 void Escribir(QWidget& v, const char* caja, const char* texto) { Hijo<QLineEdit>(v, caja)->setText(texto); }
 
 QLabel* Cuenta(QWidget& v, int k) { return Hijo<QLabel>(v, QStringLiteral("lblAciertos_%1").arg(k)); }
@@ -74,11 +62,7 @@ bool Pintada(QLabel* l, bool elegida) {
 QList<int> Banderas(const uint8_t* fila, int hasta) { return QList<int>(fila, fila + hasta + 1); }
 
 void IrAGrupo(QWidget& v, const QString& texto) { Teclear(Hijo<QLineEdit>(v, "txtNumeroGRUPO"), texto); }
-QString Titulos(QWidget& v) {
-    QStringList t;
-    for (int k = 0; k < 3; ++k) t << Visto(v, QStringLiteral("lblTitGrupo_%1").arg(k));
-    return t.join('|');
-}
+QString Titulos(QWidget& v) { return Vistos(v, {"lblTitGrupo_0", "lblTitGrupo_1", "lblTitGrupo_2"}).join('|'); }
 QComboBox* Reserva(QWidget& v, int i) { return Hijo<QComboBox>(v, QStringLiteral("cboRESERVAS_%1").arg(i)); }
 }  // namespace
 
@@ -87,8 +71,7 @@ class PruebaEditores : public QObject {
 private slots:
     // Message boxes and the hit chooser answer from queues.
     void init() {
-        PruebaMensajes::Activar();
-        PruebaMensajes::Limpiar();
+        ActivarPruebasVentana();
         PruebaSelector::Activar();
     }
 
@@ -104,53 +87,37 @@ private slots:
         using Paso = void (*)(E&, QWidget&);
         const struct {
             int filtro;
-            const char* titulo;
-            Paso editar, arreglar;       // arreglar: what lets a failing edit pass, null without checks
-            bool (*guardado)(const E&);  // whether the edit is stored, null when nothing to store
+            const char *titulo, *pulsar;  // pulsar: the controls clicked to edit
+            Paso editar, arreglar;        // arreglar: what lets a failing edit pass, null without checks
+            bool (*guardado)(const E&);   // whether the edit is stored, null when nothing to store
             bool alMomento;
-            int marcas, mensajes;        // ticks on opening and editing; messages of the refused closes
+            int marcas, mensajes;         // ticks on opening and editing; messages of the refused closes
+            const char *caja = nullptr, *teclas = nullptr, *queda = nullptr;  // a bounds box, keys typed, what it keeps
         } casos[] = {
-            {kFiltroGrupos, "GRUPOS DE NUMEROS (Max. 360)", [](E& e, QWidget&) { e.f.AciertosGrupo(2, 3) = 1; },
-             [](E& e, QWidget&) { e.f.AciertosGrupo(2, 3) = 0; }, nullptr, false, 0, 3},
-            {kFiltroParesImpares, "PARES E IMPARES",
-             [](E&, QWidget& v) {
-                 Pulsar(Marca(v, "chkParesImpares", 0));
-                 Pulsar(Marca(v, "chkParesImpares", 2));
-             },
-             nullptr, [](const E& e) { return e.f.ParesActivos[0] == 1 && e.f.ParesActivos[2] == 0; }, true, 3, 0},
-            {kFiltroSeguidos, "DIGITOS SEGUIDOS",
-             [](E&, QWidget& v) {
-                 Pulsar(Hijo<QCheckBox>(v, "chkSeguidosInversos"));
-                 Pulsar(Marca(v, "chkFigura", 6));
-                 Pulsar(Marca(v, "chkFigura", 0));
-             },
-             nullptr,
-             [](const E& e) {
-                 return e.f.SeguidosInversos == 0 && e.f.FigurasSeguidos[7] == 0 && e.f.FigurasSeguidos[1] == 1;
-             },
+            {kFiltroGrupos, "GRUPOS DE NUMEROS (Max. 360)", "cmdMASBloque",
+             [](E& e, QWidget&) { e.f.AciertosGrupo(2, 3) = 1; }, [](E& e, QWidget&) { e.f.AciertosGrupo(2, 3) = 0; },
+             [](const E& e) { return e.f.GrupoActual == 2; }, true, 0, 3},
+            {kFiltroParesImpares, "PARES E IMPARES", "chkParesImpares_0 chkParesImpares_2", nullptr, nullptr,
+             [](const E& e) { return e.f.ParesActivos[0] == 1 && e.f.ParesActivos[2] == 0; }, true, 3, 0},
+            {kFiltroSeguidos, "DIGITOS SEGUIDOS", "chkSeguidosInversos chkFigura_6 chkFigura_0", nullptr, nullptr,
+             [](const E& e) { return e.f.SeguidosInversos == 0 && e.f.FigurasSeguidos[7] == 0 && e.f.FigurasSeguidos[1] == 1; },
              false, 3, 0},
-            {kFiltroSumas, "SUMAS DE DIGITOS",
-             [](E&, QWidget& v) { Pulsar(Hijo<QToolButton>(v, "imgINI_1")); },  // zeroes the maximums only
+            {kFiltroSumas, "SUMAS DE DIGITOS", "imgINI_1", nullptr,  // zeroes the maximums only
              [](E&, QWidget& v) { Escribir(v, "txtSumaMaxima_4", "45"); },
              [](const E& e) { return e.f.SumaMaxima[1] == 0 && e.f.SumaMinima[5] == 5 && e.f.SumaMaxima[5] == 45; },
-             false, 0, 3},
-            {kFiltroTerminaciones, "TERMINACIONES DE DIGITOS",
-             [](E&, QWidget& v) {
-                 Pulsar(Marca(v, "chkFigura", 2));
-                 Pulsar(Marca(v, "chkFigura", 4));
-                 Escribir(v, "txtSumaTerminacionesMinimo", "50");
-             },
+             false, 6, 3, "txtSumaMaxima_4", "a1234", "123"},
+            {kFiltroTerminaciones, "TERMINACIONES DE DIGITOS", "chkFigura_2 chkFigura_4", nullptr,
              [](E&, QWidget& v) { Escribir(v, "txtSumaTerminacionesMaximo", "99"); },
              [](const E& e) {
                  return e.f.FigurasTerminaciones[3] == 0 && e.f.FigurasTerminaciones[5] == 1 &&
                         e.f.SumaTerminacionesMinimo == 50 && e.f.SumaTerminacionesMaximo == 99;
              },
-             false, 3, 3},
-            {kFiltroGruposRelacionados, "GRUPOS RELACIONADOS (Max. 60)",
+             false, 9, 3, "txtSumaTerminacionesMinimo", "a5012", "50"},
+            {kFiltroGruposRelacionados, "GRUPOS RELACIONADOS (Max. 60)", "",
              [](E& e, QWidget&) { e.f.NumerosSubgrupo(6 * 41 + 3, 7) = 1; },  // group 42, no condition
              [](E& e, QWidget&) { e.f.NumerosSubgrupo(6 * 41 + 3, 7) = 0; }, nullptr, false, 0, 1},
-            {kFiltroPosiciones, "POSICIONES", nullptr, nullptr, nullptr, false, 0, 0},
-            {kFiltroGruposEnReservas, "GRUPOS EN RESERVAS (360)", [](E& e, QWidget&) { e.f.AciertosReserva(1, 2) = 1; },
+            {kFiltroPosiciones, "POSICIONES", "", nullptr, nullptr, nullptr, false, 0, 0},
+            {kFiltroGruposEnReservas, "GRUPOS EN RESERVAS (360)", "", [](E& e, QWidget&) { e.f.AciertosReserva(1, 2) = 1; },
              [](E& e, QWidget&) { e.f.AciertosReserva(1, 2) = 0; }, nullptr, false, 0, 3},
         };
         for (const auto& c : casos) {
@@ -160,14 +127,22 @@ private slots:
             e.f.SumaMaxima[5] = 35;
             e.f.SumaMaxima[1] = 20;
             PruebaMensajes::Limpiar();
-            bool cerrada = false;
             EnEditor(c.filtro, e, [&](QDialog& v) {
                 QCOMPARE(v.windowTitle(), QString(c.titulo));
                 QVERIFY(v.frameGeometry().width() <= 1024 && v.frameGeometry().height() <= 768);
                 QCOMPARE(BotonesSinAyuda(v), QString());
                 const bool sinCerrar = c.filtro == kFiltroGruposRelacionados;
                 QCOMPARE(bool(v.windowFlags() & Qt::WindowCloseButtonHint), !sinCerrar);
+                for (const QString& n : QString(c.pulsar).split(' ', Qt::SkipEmptyParts)) Pulsar(Hijo<QAbstractButton>(v, n));
                 if (c.editar) c.editar(e, v);
+                if (c.caja) {  // each character typed ticks, one the box drops too, and Return; Tab does not
+                    auto* caja = Hijo<QLineEdit>(v, c.caja);
+                    caja->setFocus();
+                    QTest::keyClick(caja, Qt::Key_Tab);
+                    QVERIFY(v.focusWidget() != caja && e.marcas.size() == c.marcas - 6);
+                    Teclear(caja, c.teclas);
+                    QCOMPARE(caja->text(), QString(c.queda));
+                }
                 QCOMPARE(e.marcas, QList<int>(c.marcas, c.filtro));
                 if (c.guardado) QCOMPARE(c.guardado(e), c.alMomento);
                 if (c.arreglar) {
@@ -177,39 +152,17 @@ private slots:
                     QVERIFY(v.isVisible());
                     QCOMPARE(PruebaMensajes::Mostrados().size(), c.mensajes);
                     QCOMPARE(PruebaMensajes::Mostrados().last().estilo, EstiloMensaje::Critico);
-                    QVERIFY(!c.guardado || !c.guardado(e));
                     c.arreglar(e, v);
                 }
-                v.windowHandle()->close();
-                QCOMPARE(v.isVisible(), sinCerrar);
+                if (c.arreglar || sinCerrar) {  // the close box; the editors without checks leave by "Volver"
+                    v.windowHandle()->close();
+                    QCOMPARE(v.isVisible(), sinCerrar);
+                }
                 Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
-                cerrada = !v.isVisible();
+                QVERIFY2(!v.isVisible(), c.titulo);
             });
-            QVERIFY2(cerrada, c.titulo);
             QCOMPARE(PruebaMensajes::Mostrados().size(), c.mensajes);
             QVERIFY(!c.guardado || c.guardado(e));
-        }
-    }
-
-    // Every character typed in a bounds box ticks the filter, one the box
-    // drops too (a letter, one too many), and Return; Tab does not.
-    void teclasEnLasCajasDeCotas() {
-        for (const auto& [filtro, nombre, queda] : {std::tuple{kFiltroSumas, "txtSumaMinima_1", "123"},
-                                                    std::tuple{kFiltroTerminaciones, "txtSumaTerminacionesMinimo", "12"}}) {
-            EntornoEditor e;
-            EnEditor(filtro, e, [&](QDialog& v) {
-                auto* caja = Hijo<QLineEdit>(v, nombre);
-                caja->setFocus();
-                QTest::keyClick(caja, Qt::Key_Tab);
-                QVERIFY(v.focusWidget() != caja);
-                QVERIFY(e.marcas.isEmpty());
-                caja->setFocus();
-                caja->selectAll();
-                QTest::keyClicks(caja, "a1234");
-                QTest::keyClick(caja, Qt::Key_Return);
-                QCOMPARE(caja->text(), QString(queda));
-                QCOMPARE(e.marcas, QList<int>(6, filtro));
-            });
         }
     }
 
@@ -221,21 +174,17 @@ private slots:
         using F = AjustesFiltros;
         const struct {
             int filtro;
-            const char *celdas, *todos, *limpiar;     // the second grid shown (the only one for positions)
-            uint8_t* (*fila)(F&);                     // its settings row
+            uint8_t* (*fila)(F&);                     // the second grid's row (the only grid of positions)
             uint8_t* (*siguiente)(F&);                // its row after "+", null without pages
             int todas;                                // cells stored by select all
             QList<int> marcas;                        // after a click, select all and clear
         } casos[] = {
-            {kFiltroPosiciones, "lblNumero", "imgALLNumeros", "imgININumeros",
-             [](F& f) { return f.NumerosPosiciones.Datos(); }, nullptr, 50, {9, 9, -9}},
-            {kFiltroGrupos, "lblNumero_G2", "imgALLNumeros_1", "imgININumeros_1",
-             [](F& f) { return f.NumerosGrupo.Fila(2); }, [](F& f) { return f.NumerosGrupo.Fila(5); }, 3, {3}},
-            {kFiltroGruposEnReservas, "lblNumero_G2", "imgALLNumeros_1", "imgININumeros_1",
-             [](F& f) { return f.NumerosGrupoReserva.Fila(2); }, [](F& f) { return f.NumerosGrupoReserva.Fila(5); },
-             3, {10, 10, 10}},
-            {kFiltroGruposRelacionados, "lblNumero_G2", "imgALLNumeros_1", "imgININumeros_1",
-             [](F& f) { return f.NumerosSubgrupo.Fila(2); }, [](F& f) { return f.NumerosSubgrupo.Fila(8); }, 3, {8}},
+            {kFiltroPosiciones, [](F& f) { return f.NumerosPosiciones.Datos(); }, nullptr, 50, {9, 9, -9}},
+            {kFiltroGrupos, [](F& f) { return f.NumerosGrupo.Fila(2); }, [](F& f) { return f.NumerosGrupo.Fila(5); }, 3, {3}},
+            {kFiltroGruposEnReservas, [](F& f) { return f.NumerosGrupoReserva.Fila(2); },
+             [](F& f) { return f.NumerosGrupoReserva.Fila(5); }, 3, {10, 10, 10}},
+            {kFiltroGruposRelacionados, [](F& f) { return f.NumerosSubgrupo.Fila(2); },
+             [](F& f) { return f.NumerosSubgrupo.Fila(8); }, 3, {8}},
         };
         for (const auto& c : casos) {
             EntornoEditor e({3, 14, 25});
@@ -244,7 +193,10 @@ private slots:
             uint8_t* siguiente = c.siguiente ? c.siguiente(e.f) : nullptr;
             if (siguiente) siguiente[14 - 1] = siguiente[40 - 1] = 1;
             EnEditor(c.filtro, e, [&](QDialog& v) {
-                auto Celda = [&](int i) { return Hijo<QLabel>(v, QStringLiteral("%1_%2").arg(c.celdas).arg(i)); };
+                const QString rejillaDos = siguiente ? "_1" : "";  // the page's second grid; positions has one
+                auto Celda = [&](int i) {
+                    return Hijo<QLabel>(v, QStringLiteral("lblNumero%1_%2").arg(siguiente ? "_G2" : "").arg(i));
+                };
                 auto* rejilla = qobject_cast<RejillaCasillas*>(Celda(0)->parentWidget());
                 QCOMPARE(Celdas(fila), QList<int>({3}));
                 QVERIFY(rejilla->AspectoSeleccionado(2));
@@ -252,10 +204,10 @@ private slots:
                 Pulsar(Celda(39));
                 Pulsar(Celda(13));
                 QCOMPARE(Celdas(fila), QList<int>({3, 14}));
-                Pulsar(Hijo<QToolButton>(v, c.todos));
+                Pulsar(Hijo<QToolButton>(v, "imgALLNumeros" + rejillaDos));
                 QCOMPARE(Celdas(fila).size(), c.todas);
                 QCOMPARE(rejilla->AspectoSeleccionado(39), c.todas == 50);
-                Pulsar(Hijo<QToolButton>(v, c.limpiar));
+                Pulsar(Hijo<QToolButton>(v, "imgININumeros" + rejillaDos));
                 QVERIFY(Celdas(fila).isEmpty() && !rejilla->AspectoSeleccionado(2));
                 if (siguiente) {
                     Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
@@ -319,21 +271,21 @@ private slots:
             int filtro;
             const char *boton, *caja;
             uint8_t* (*fila)(F&);
-            int minimo, maximo, fuera;  // fuera: a stored count not offered, -1 none
-            const char *cargada, *elegida, *titulo;  // the list on opening and after the choice
+            int maximo, fuera;  // fuera: a stored count not offered, -1 none
+            const char *cargada, *elegida, *pedido;  // the list on opening and after the choice; the range asked
         } casos[] = {
-            {kFiltroGrupos, "cmdModificar_2", "txtAciertos_2", [](F& f) { return f.AciertosGrupo.Fila(3); }, 0, 5, -1,
-             "2", "1,5", ""},
-            {kFiltroSeguidos, "cmdModificar", "txtNumero", [](F& f) { return f.NumerosSeguidos.Datos(); }, 1, 5, 0,
-             "0,2", "0,1,5", ""},
-            {kFiltroTerminaciones, "cmdModificar_7", "txtAciertos_7", [](F& f) { return f.TerminadosEn.Fila(7); }, 0,
-             5, -1, "2", "1,5", ""},
+            {kFiltroGrupos, "cmdModificar_2", "txtAciertos_2", [](F& f) { return f.AciertosGrupo.Fila(3); }, 5, -1, "2",
+             "1,5", "0-5"},
+            {kFiltroSeguidos, "cmdModificar", "txtNumero", [](F& f) { return f.NumerosSeguidos.Datos(); }, 5, 0, "0,2",
+             "0,1,5", "1-5"},
+            {kFiltroTerminaciones, "cmdModificar_7", "txtAciertos_7", [](F& f) { return f.TerminadosEn.Fila(7); }, 5,
+             -1, "2", "1,5", "0-5"},
             {kFiltroGruposRelacionados, "cmdModificar_5", "txtAciertos_5",
-             [](F& f) { return f.AciertosCondicion.Fila(6); }, 0, 5, -1, "2", "1,5", ""},
+             [](F& f) { return f.AciertosCondicion.Fila(6); }, 5, -1, "2", "1,5", "0-5"},
             {kFiltroGruposEnReservas, "cmdModificar_1", "txtAciertos_1",
-             [](F& f) { return f.AciertosGrupoReserva.Fila(2); }, 0, 5, 6, "2,6", "1,5,6", ""},
+             [](F& f) { return f.AciertosGrupoReserva.Fila(2); }, 5, 6, "2,6", "1,5,6", "0-5"},
             {kFiltroGruposEnReservas, "cmdModificarReservas_3", "txtAciertosReservas_3",
-             [](F& f) { return f.AciertosReserva.Fila(4); }, 0, 79, -1, "2", "1,79", "ACIERTOS EN GRUPO D"},
+             [](F& f) { return f.AciertosReserva.Fila(4); }, 79, -1, "2", "1,79", "0-79 ACIERTOS EN GRUPO D"},
         };
         for (const auto& c : casos) {
             EntornoEditor e;
@@ -351,9 +303,7 @@ private slots:
                 Pulsar(Hijo<QPushButton>(v, c.boton));
                 QCOMPARE(caja->text(), QString(c.elegida));
                 const auto& r = PruebaSelector::Mostrados().last();
-                QCOMPARE(r.minimo, c.minimo);
-                QCOMPARE(r.maximo, c.maximo);
-                QCOMPARE(r.titulo, QString(c.titulo));
+                QCOMPARE(QStringLiteral("%1-%2 %3").arg(r.minimo).arg(r.maximo).arg(r.titulo).trimmed(), QString(c.pedido));
                 for (int k = 0; k <= std::max(c.maximo, c.fuera); ++k)
                     QCOMPARE(fila[k], uint8_t(k == 1 || k == c.maximo || k == c.fuera ? 1 : 0));
                 QCOMPARE(e.marcas, QList<int>({c.filtro, c.filtro}));
@@ -361,66 +311,50 @@ private slots:
         }
     }
 
-    // Three groups a page; "-", "+" and the group box move between pages.
-    void paginasYCajaDeGrupo() {
-        EntornoEditor e;
-        frmFiltroGRUPOS v(e.contexto);
-        v.show();
-        QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->text(), QStringLiteral("1"));
-        QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
-        IrAGrupo(v, "360");
-        QCOMPARE(e.f.GrupoActual, int16_t{120});
-        QCOMPARE(Titulos(v), QStringLiteral("GRUPO 358|GRUPO 359|GRUPO 360"));
-        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString());
-        QVERIFY(v.isVisible());  // Enter closes nothing
-
-        for (const char* malo : {"", "361"}) IrAGrupo(v, malo);
-        QCOMPARE(e.f.GrupoActual, int16_t{120});
-        QCOMPARE(Textos(), QStringList(2, QString::fromStdString(MensajeRangoGrupo())));
-        QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->selectedText(), QStringLiteral("361"));
-
-        IrAGrupo(v, "4");
-        QCOMPARE(Titulos(v), QStringLiteral("GRUPO 4|GRUPO 5|GRUPO 6"));
-        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString());
-        Pulsar(Hijo<QPushButton>(v, "cmdMENOSBloque"));
-        QCOMPARE(Titulos(v), QStringLiteral("GRUPO 1|GRUPO 2|GRUPO 3"));
-        QVERIFY(e.marcas.isEmpty());
-    }
-
-    // A group's reserve letter is stored when its page is left or the window
+    // Three groups a page; "-", "+" and the group box move between pages. A
+    // group's reserve letter is stored when its page is left or the window
     // closed, and the count of groups per reserve follows; neither the letters
     // nor the reserves' title buttons tick the filter.
-    void reservasDeLosGrupos() {
+    void paginasYReservas() {
         EntornoEditor e;
         e.f.IdGrupoReserva[101] = 5;
         frmFiltroGRUPOSENRESERVAS v(e.contexto);
         v.show();
-        QCOMPARE(Visto(v, "lblNumeroGrupos_4"), QStringLiteral("1"));
+        QCOMPARE(Vistos(v, {"txtNumeroGRUPO", "lblNumeroGrupos_4"}).join('|') +
+                     EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}),
+                 QString("1|1"));
         Reserva(v, 1)->setCurrentIndex(2);  // group 2 to B, still pending
         QCOMPARE(e.f.IdGrupoReserva[2], uint8_t{0});
         Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
+        IrAGrupo(v, "360");
+        QCOMPARE(Titulos(v) + EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString("GRUPO 358|GRUPO 359|GRUPO 360"));
+        QVERIFY(v.isVisible());  // Enter closes nothing
+        for (const char* malo : {"", "361"}) IrAGrupo(v, malo);
+        QCOMPARE(e.f.BloqueReservas, int16_t{120});
+        QCOMPARE(Hijo<QLineEdit>(v, "txtNumeroGRUPO")->selectedText(), QStringLiteral("361"));
+
         IrAGrupo(v, "100");
         QCOMPARE(e.f.IdGrupoReserva[2], uint8_t{2});
-        QCOMPARE(Visto(v, "lblNumeroGrupos_1"), QStringLiteral("1"));
-        QCOMPARE(Reserva(v, 1)->currentText(), QStringLiteral("E"));
+        QCOMPARE(Vistos(v, {"lblNumeroGrupos_1", "cboRESERVAS_1"}), QStringList({"1", "E"}));
         Pulsar(Hijo<QPushButton>(v, "cmdTituloGRUPO_1"));
-        QCOMPARE(Textos(), QStringList({"No hay Grupos incluidos en Grupo Reserva B",
+        const QString rango = QString::fromStdString(MensajeRangoGrupo());
+        QCOMPARE(Textos(), QStringList({"No hay Grupos incluidos en Grupo Reserva B", rango, rango,
                                         "Nº de los Grupos incluidos en Grupo Reserva B : 2"}));
-
         Reserva(v, 1)->setCurrentIndex(0);
         Reserva(v, 2)->setCurrentIndex(8);
         Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
-        QCOMPARE(e.f.IdGrupoReserva[101], uint8_t{0});
-        QCOMPARE(e.f.IdGrupoReserva[102], uint8_t{8});
-        QCOMPARE(Visto(v, "lblNumeroGrupos_4"), QStringLiteral("0"));
-        QCOMPARE(Visto(v, "lblNumeroGrupos_7"), QStringLiteral("1"));
+        QCOMPARE(QList<int>({e.f.IdGrupoReserva[101], e.f.IdGrupoReserva[102]}), QList<int>({0, 8}));
+        QCOMPARE(Vistos(v, {"lblNumeroGrupos_4", "lblNumeroGrupos_7"}), QStringList({"0", "1"}));
+        QCOMPARE(Titulos(v) + EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString("GRUPO 103|GRUPO 104|GRUPO 105"));
+        Pulsar(Hijo<QPushButton>(v, "cmdMENOSBloque"));
+        QCOMPARE(Titulos(v), QStringLiteral("GRUPO 100|GRUPO 101|GRUPO 102"));
 
         // The close stores the page shown and recounts before checking.
         Reserva(v, 0)->setCurrentIndex(1);
         v.close();
-        QCOMPARE(e.f.IdGrupoReserva[103], uint8_t{1});
+        QCOMPARE(e.f.IdGrupoReserva[100], uint8_t{1});
         QCOMPARE(Visto(v, "lblNumeroGrupos_0"), QStringLiteral("1"));
-        QVERIFY(v.isVisible());  // group 103 has no cells
+        QVERIFY(v.isVisible());  // group 100 has no cells
         QVERIFY(e.marcas.isEmpty());
     }
 
@@ -436,13 +370,11 @@ private slots:
         v.show();
         QCOMPARE(EstadosDistintos(v, {"-cmdMENOSBloque", "+cmdMASBloque"}), QString());
         Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
-        QCOMPARE(Visto(v, "lblNumeroGrupo"), QString("GRUPO 2"));
-        QCOMPARE(Visto(v, "lblTitGrupo_5"), QString("SUBGRUPO 12"));
-        QCOMPARE(Visto(v, "txtAciertos_1"), QString("0,4"));
-        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}), QString());
+        QCOMPARE(Vistos(v, {"lblNumeroGrupo", "lblTitGrupo_5", "txtAciertos_1"}).join('|') +
+                     EstadosDistintos(v, {"+cmdMENOSBloque", "+cmdMASBloque"}),
+                 QString("GRUPO 2|SUBGRUPO 12|0,4"));
         for (int i = 0; i < 58; ++i) Pulsar(Hijo<QPushButton>(v, "cmdMASBloque"));
-        QCOMPARE(Visto(v, "lblNumeroGrupo"), QString("GRUPO 60"));
-        QCOMPARE(EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString());
+        QCOMPARE(Visto(v, "lblNumeroGrupo") + EstadosDistintos(v, {"+cmdMENOSBloque", "-cmdMASBloque"}), QString("GRUPO 60"));
 
         Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
         QCOMPARE(Textos().size(), 1);
@@ -450,10 +382,7 @@ private slots:
         e.f.NumerosSubgrupo(6 * 41 + 3, 5) = 0;
         Pulsar(Hijo<QPushButton>(v, "cmdVolver"));
         QVERIFY(!v.isVisible());
-        QCOMPARE(Celdas(e.f.NumerosSubgrupo.Fila(1)), QList<int>({1}));
-        QCOMPARE(Celdas(e.f.NumerosSubgrupo.Fila(2)), QList<int>({2}));
-        for (int fila = 3; fila <= 6; ++fila) QVERIFY(Celdas(e.f.NumerosSubgrupo.Fila(fila)).isEmpty());
-        QCOMPARE(e.f.AciertosCondicion(5, 2), uint8_t{1});
+        QCOMPARE(Celdas(e.f.NumerosSubgrupo.Fila(2)), QList<int>({2}));  // packed
     }
 };
 

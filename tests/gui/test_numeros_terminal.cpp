@@ -1,14 +1,10 @@
-#include <QComboBox>
 #include <QDate>
 #include <QDir>
 
 #include "ayuda_gui.h"
-#include "fichero_numeros.h"
 #include "frmNumerosTerminal.h"
 
 namespace {
-
-QString Caja(QObject& v, const char* nombre) { return Visto(v, nombre); }
 
 // The loaded draw as its boxes show it.
 QStringList Datos(QObject& v) {
@@ -26,114 +22,85 @@ void ElegirFecha(QObject& v, int dia, int mes, const QString& anio) {
 
 class PruebaNumerosTerminal : public QObject {
     Q_OBJECT
-private:
-    QTemporaryDir dir_;
-    QString carpeta_;
-
-    std::unique_ptr<frmNumerosTerminal> Abrir(const QString& carpeta) {
-        auto v = std::make_unique<frmNumerosTerminal>(carpeta);
-        v->show();
-        return v;
-    }
-
 private slots:
-    void initTestCase() {
-        carpeta_ = dir_.filePath(QStringLiteral("sorteos"));
-        QDir().mkpath(carpeta_);
-        const QByteArray cabecera = "Nombre: Sorteo del Martes\nPrimer premio: 300.000 \xE2\x82\xAC\nSegundo premio: 60.000\n";
-        EscribirFichero(dir_, "sorteos/20261215.txt", "Sorteo: 100/2026\n" + cabecera + "11111;1;1\n");
-        EscribirFichero(dir_, "sorteos/20261222.txt",
-                        "Sorteo: 101/2026\r\n" + cabecera + "12345;3;1-10\n12340;10;2\n55555;1;\n02345;7;1,3\n");
-        EscribirFichero(dir_, "sorteos/20261229.txt", "Sorteo: 102/2026\n" + cabecera);
-    }
-
-    void init() { ActivarPruebasVentana(); }
-
-    // A new window: today's date, no draw, and every action that needs one refused.
-    void AperturaSinSorteo() {
-        auto v = Abrir(carpeta_);
+    // A new window: today's date, no draw, and every action that needs one
+    // refused. Then a draw loaded, filtered, saved and stepped from.
+    void consultaFiltroYGuardado() {
+        ActivarPruebasVentana();
+        QTemporaryDir dir;
+        const QString carpeta = QStringLiteral(VORTESALIN_DATOS_PRUEBA "/sorteos");  // three Tuesday draws
+        frmNumerosTerminal v(carpeta);
+        v.show();
         const QDate hoy = QDate::currentDate();
-        QCOMPARE(Vistos(*v, {"cboDias", "cboMeses", "txtAnio", "cboTerminaciones_4", "txtCantidadDisponibleMIN",
-                             "txtCantidadDisponibleMAX", "txtNumeroDecimosFiltrados"}),
+        QCOMPARE(Vistos(v, {"cboDias", "cboMeses", "txtAnio", "cboTerminaciones_4", "txtCantidadDisponibleMIN",
+                            "txtCantidadDisponibleMAX", "txtNumeroDecimosFiltrados"}),
                  (QStringList{hoy.toString("dd"), hoy.toString("MM"), hoy.toString("yyyy"), "*", "1", "99999", "0"}));
-        QCOMPARE(Datos(*v), (QStringList{"0", "", "", "", "0", "--"}));
-        auto* anio = Hijo<QLineEdit>(*v, "txtAnio");
+        QCOMPARE(Datos(v), (QStringList{"0", "", "", "", "0", "--"}));
+        auto* anio = Hijo<QLineEdit>(v, "txtAnio");
         anio->clear();
         QTest::keyClicks(anio, QStringLiteral("2a0-2 4"));
         QCOMPARE(anio->text(), QStringLiteral("2024"));
-        Hijo<QComboBox>(*v, "cboDias")->setCurrentIndex(30);
-        Hijo<QComboBox>(*v, "cboMeses")->setCurrentIndex(1);
-        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteo"));
-        Hijo<QComboBox>(*v, "cboDias")->setCurrentIndex(0);
-        Hijo<QLineEdit>(*v, "txtAnio")->clear();
-        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteo"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoAnterior"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdFiltrar"));
-        Pulsar(Hijo<QToolButton>(*v, "cmdGuardarFicheroInternet"));
-        Pulsar(Hijo<QToolButton>(*v, "cmdGuardarFicheroFiltrado"));
+        ElegirFecha(v, 31, 2, QStringLiteral("2024"));
+        ElegirFecha(v, 1, 2, QString());
+        Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoAnterior"));
+        Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoSiguiente"));
+        Pulsar(Hijo<QPushButton>(v, "cmdFiltrar"));
+        Pulsar(Hijo<QToolButton>(v, "cmdGuardarFicheroInternet"));
+        Pulsar(Hijo<QToolButton>(v, "cmdGuardarFicheroFiltrado"));
         QCOMPARE(Textos(), (QStringList{"ERROR: FECHA SORTEO INCORRECTA", "ERROR: FECHA SORTEO INCORRECTA",
                                         "ERROR: TIENE QUE CARGAR PRIMERO UN SORTEO", "ERROR: TIENE QUE CARGAR PRIMERO UN SORTEO",
                                         "ERROR: No hay números cargados", "ERROR: No hay números cargados",
                                         "ERROR: No hay números filtrados"}));
         QVERIFY(PruebaDialogos::Mostrados().isEmpty());
-        QVERIFY(SoloCierraConVolver(*v));
-    }
+        PruebaMensajes::Limpiar();
 
-    void ConsultaFiltroYGuardado() {
-        auto v = Abrir(carpeta_);
-        ElegirFecha(*v, 22, 12, QStringLiteral("2026"));
-        QCOMPARE(Datos(*v), (QStringList{"101/2026", "Sorteo del Martes", "300.000 €", "60.000", "4", "M"}));
-        QCOMPARE(EstadosDistintos(*v, {"+picDatosSorteos", "+picFiltrarSorteos", "+cmdVolver", "~picVentanaEspera"}), QString());
-
-        Hijo<QComboBox>(*v, "cboTerminaciones_4")->setCurrentText(QStringLiteral("5"));
-        Hijo<QLineEdit>(*v, "txtCantidadDisponibleMIN")->clear();
-        Hijo<QLineEdit>(*v, "txtCantidadDisponibleMAX")->setText(QStringLiteral("7"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdFiltrar"));
-        QCOMPARE(Caja(*v, "txtNumeroDecimosFiltrados"), QStringLiteral("3"));  // 12345, 55555, 02345
-
-        const QString ruta = dir_.filePath(QStringLiteral("filtrados.txt"));
+        ElegirFecha(v, 22, 12, QStringLiteral("2026"));
+        QCOMPARE(Datos(v), (QStringList{"101/2026", "Sorteo del Martes", "300.000 €", "60.000", "4", "M"}));
+        QCOMPARE(EstadosDistintos(v, {"+picDatosSorteos", "+picFiltrarSorteos", "+cmdVolver", "~picVentanaEspera"}), QString());
+        Hijo<QComboBox>(v, "cboTerminaciones_4")->setCurrentText(QStringLiteral("5"));
+        Hijo<QLineEdit>(v, "txtCantidadDisponibleMIN")->clear();
+        Hijo<QLineEdit>(v, "txtCantidadDisponibleMAX")->setText(QStringLiteral("7"));
+        Pulsar(Hijo<QPushButton>(v, "cmdFiltrar"));
+        const QString ruta = dir.filePath(QStringLiteral("filtrados.txt"));
         PruebaDialogos::EncolarRuta(ruta);
-        Pulsar(Hijo<QToolButton>(*v, "cmdGuardarFicheroFiltrado"));
-        const LecturaNumeros l = LeerFicheroNumeros(ruta.toStdString(), kLecturaPrincipal);
-        QVERIFY(l.Correcta());
-        QCOMPARE(l.total, 3);
-        QCOMPARE(l.Digito(3, 1), uint8_t{0});
+        Pulsar(Hijo<QToolButton>(v, "cmdGuardarFicheroFiltrado"));
+        QCOMPARE(ContenidoFichero(ruta), QByteArray("12345\r\n55555\r\n02345\r\n"));
+        QCOMPARE(Visto(v, "txtNumeroDecimosFiltrados"), QStringLiteral("3"));
 
         // The raw file, put in another folder, is read back as the draw it came from.
-        const QString otra = dir_.filePath(QStringLiteral("otra"));
+        const QString otra = dir.filePath(QStringLiteral("otra"));
         QDir().mkpath(otra);
         PruebaDialogos::EncolarRuta(otra + QStringLiteral("/20261222.txt"));
-        Pulsar(Hijo<QToolButton>(*v, "cmdGuardarFicheroInternet"));
+        Pulsar(Hijo<QToolButton>(v, "cmdGuardarFicheroInternet"));
         QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto, QStringLiteral("20261222.txt"));
-        auto copia = Abrir(otra);
-        Pulsar(Hijo<QPushButton>(*copia, "cmdConsultarUltimoSorteo"));
-        QCOMPARE(Datos(*copia), Datos(*v));
+        frmNumerosTerminal copia(otra);
+        Pulsar(Hijo<QPushButton>(copia, "cmdConsultarUltimoSorteo"));
+        QCOMPARE(Datos(copia), Datos(v));
 
         // The filter reset keeps the draw; a step to another draw drops the filter result.
-        Pulsar(Hijo<QToolButton>(*v, "IniFiltrarSorteos"));
-        QCOMPARE(Caja(*v, "txtNumeroDecimosFiltrados") + Caja(*v, "txtCantidadDisponibleMIN") + Caja(*v, "txtIDSorteo"),
-                 QStringLiteral("01101/2026"));
-        QCOMPARE(Caja(*v, "cboTerminaciones_4"), QStringLiteral("*"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdFiltrar"));
-        QCOMPARE(Caja(*v, "txtNumeroDecimosFiltrados"), QStringLiteral("4"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoAnterior"));
-        QCOMPARE(Caja(*v, "txtIDSorteo") + ' ' + Caja(*v, "txtNumeroDecimosFiltrados"), QStringLiteral("100/2026 0"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
-        QCOMPARE(Caja(*v, "txtIDSorteo") + ' ' + Caja(*v, "txtTotalDecimosInternet"), QStringLiteral("102/2026 0"));
+        Pulsar(Hijo<QToolButton>(v, "IniFiltrarSorteos"));
+        QCOMPARE(Vistos(v, {"txtNumeroDecimosFiltrados", "txtCantidadDisponibleMIN", "txtIDSorteo", "cboTerminaciones_4"}),
+                 (QStringList{"0", "1", "101/2026", "*"}));
+        Pulsar(Hijo<QPushButton>(v, "cmdFiltrar"));
+        QCOMPARE(Visto(v, "txtNumeroDecimosFiltrados"), QStringLiteral("4"));
+        Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoAnterior"));
+        QCOMPARE(Visto(v, "txtIDSorteo") + ' ' + Visto(v, "txtNumeroDecimosFiltrados"), QStringLiteral("100/2026 0"));
+        Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoSiguiente"));
+        Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoSiguiente"));
+        QCOMPARE(Visto(v, "txtIDSorteo") + ' ' + Visto(v, "txtTotalDecimosInternet"), QStringLiteral("102/2026 0"));
         QVERIFY(PruebaMensajes::Mostrados().isEmpty());
 
         // A lookup that finds nothing says so and keeps the draw; a step goes
         // from the loaded draw, not from the chosen date.
-        ElegirFecha(*v, 23, 12, QStringLiteral("2026"));
-        Pulsar(Hijo<QPushButton>(*v, "cmdConsultarSorteoSiguiente"));
-        const QString donde = QStringLiteral(" EN LA CARPETA:\r\n") + carpeta_;
+        ElegirFecha(v, 23, 12, QStringLiteral("2026"));
+        Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoSiguiente"));
+        const QString donde = QStringLiteral(" EN LA CARPETA:\r\n") + carpeta;
         QCOMPARE(Textos(), (QStringList{"ERROR: NO HAY NINGÚN SORTEO DEL 23/12/2026 (fichero 20261223.txt)" + donde,
                                         "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026" + donde}));
-        QCOMPARE(Caja(*v, "txtIDSorteo"), QStringLiteral("102/2026"));
-        Pulsar(Hijo<QToolButton>(*v, "cmdIniDatosSorteo"));
-        QCOMPARE(Datos(*v), (QStringList{"0", "", "", "", "0", "--"}));
+        QCOMPARE(Visto(v, "txtIDSorteo"), QStringLiteral("102/2026"));
+        Pulsar(Hijo<QToolButton>(v, "cmdIniDatosSorteo"));
+        QCOMPARE(Datos(v), (QStringList{"0", "", "", "", "0", "--"}));
+        QVERIFY(SoloCierraConVolver(v));
     }
 };
 
