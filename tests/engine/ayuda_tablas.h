@@ -21,15 +21,12 @@ inline std::string Dato(const char* nombre) {
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-inline Casilla CasillaDe(char digito, int posicion) {
-    return CasillaDeDigito(static_cast<uint8_t>(digito - '0'), static_cast<int16_t>(posicion));
-}
-
 // Cell rows (TablaNumeros) of readable numbers such as "01234".
 inline TablaNumeros Tabla(const std::vector<std::string>& numeros) {
     TablaNumeros t(static_cast<int32_t>(numeros.size()));
     for (int32_t i = 1; i <= t.Filas(); ++i)
-        for (int p = 1; p <= 5; ++p) t(i, p) = CasillaDe(numeros[i - 1][p - 1], p);
+        for (int p = 1; p <= 5; ++p)
+            t(i, p) = CasillaDeDigito(static_cast<uint8_t>(numeros[i - 1][p - 1] - '0'), static_cast<int16_t>(p));
     return t;
 }
 
@@ -38,23 +35,6 @@ inline RejillaBase RejillaCon(std::initializer_list<int> casillas) {
     for (int c : casillas) r.Fijar(static_cast<Casilla>(c), true);
     return r;
 }
-
-// Grid = every cell of the numbers; one row per number, mapped as an import.
-struct Base {
-    RejillaBase rejilla;
-    TablasSesion t;
-
-    explicit Base(const std::vector<std::string>& numeros) {
-        t.gImportados = Tabla(numeros);
-        t.gNumImportados = t.gNumCombinaciones = t.gImportados.Filas();
-        for (int32_t r = 1; r <= t.gNumImportados; ++r)
-            for (int p = 1; p <= 5; ++p) rejilla.Fijar(t.gImportados(r, p), true);
-        t.gNumElementos = ContarCasillasSeleccionadas(rejilla);
-        CargarNumerosSeleccionados(t, rejilla);
-        MapearImportados(t);
-        t.gEliminada.Preparar(t.gNumCombinaciones);
-    }
-};
 
 // Calls f(index, set) for every 5-element subset of 1..n, in lexicographic
 // order, index from 1.
@@ -115,6 +95,75 @@ inline TablasSesion Importadas(Azar& azar, const RejillaBase& rejilla, int32_t f
         }
     t.gEliminada.Preparar(filas);
     return t;
+}
+
+// Settings drawn at random, sparse enough that most filters keep some
+// numbers; entries of 2 test that only a 1 allows and only a 0 rejects.
+// Dense settings fill all 360 groups, all 60 blocks and all 360 reserve
+// groups, with hit rows that seldom reject few hits, so that numbers survive.
+inline AjustesFiltros AjustesAlAzar(Azar& azar, bool densos) {
+    AjustesFiltros a;
+    auto valor = [&](int porcentaje) -> uint8_t {
+        const int v = azar.Entre(0, 99);
+        return v < porcentaje ? 1 : v < porcentaje + 4 ? 2 : 0;
+    };
+    auto celdas = [&](Matriz<uint8_t>& m, int fila, int porcentaje) {
+        for (int c = 1; c <= kCasillas; ++c) m(fila, c) = azar.Si(porcentaje);
+    };
+    auto fila = [&](uint8_t* f, int n, int porcentaje) {
+        for (int j = 0; j < n; ++j) f[j] = valor(porcentaje);
+    };
+    // Per mil, how often a dense row rejects 0, 1, 2, 3.. hits: groups that
+    // miss the grid (0 hits) are never rejected.
+    const int rechazo[] = {0, 1, 3, 30, 30, 30};
+    for (int i = densos ? kNumGrupos : azar.Entre(0, 3); i > 0; --i) {
+        const int g = densos ? i : azar.Entre(1, kNumGrupos);
+        celdas(a.NumerosGrupo, g, densos ? 20 : 12);
+        for (int j = 0; j <= 5; ++j)
+            a.AciertosGrupo(g, j) = !densos ? valor(65) : azar.Entre(0, 999) >= rechazo[j] ? 1 : azar.Entre(0, 1) * 2;
+    }
+    fila(&a.ParesActivos[0], 6, 55);
+    fila(&a.NumerosSeguidos[0], 6, 50);
+    fila(&a.FigurasSeguidos[1], 7, 60);
+    a.SeguidosInversos = static_cast<int16_t>(azar.Entre(0, 2));
+    // Now and then an interval with a maximum of 0: on, and holding no sum.
+    for (int i = azar.Entre(0, 2); i > 0; --i) {
+        const int n = azar.Entre(1, 10);
+        a.SumaMinima[n] = static_cast<int16_t>(azar.Entre(-5, 40));
+        a.SumaMaxima[n] = static_cast<int16_t>(azar.Si(10) ? 0 : azar.Entre(5, 50));
+    }
+    for (int d = 0; d <= 9; ++d)
+        if (azar.Si(25)) fila(a.TerminadosEn.Fila(d), 6, 60);
+    fila(&a.FigurasTerminaciones[1], 7, 60);
+    a.SumaTerminacionesMinimo = static_cast<uint8_t>(azar.Entre(0, 15));
+    a.SumaTerminacionesMaximo = static_cast<uint8_t>(azar.Entre(30, 45));
+    // Blocks from the first, now and then from the second (the first empty
+    // block ends the filter); now and then a gap among the subgroups.
+    for (int b = !densos && azar.Si(10) ? 1 : 0, bloques = densos ? 60 : azar.Entre(0, 3); b < bloques; ++b) {
+        const int subgrupos = azar.Entre(1, 6);
+        for (int s = 1; s <= subgrupos; ++s)
+            if (s == 1 || densos || azar.Si(91)) celdas(a.NumerosSubgrupo, b * 6 + s, 15);
+        // Dense: conditions that fit the subgroups, on any of the six rows.
+        for (int j = densos ? azar.Entre(1, subgrupos) : 6; j > 0; --j)
+            if (densos || azar.Si(40)) fila(a.AciertosCondicion.Fila(b * 6 + (densos ? azar.Entre(1, 6) : j)), 6, densos ? 93 : 60);
+    }
+    // One position kept to about half its digits, the others seldom limited.
+    for (int c = 1, p = azar.Entre(1, 5); c <= kCasillas; ++c) a.NumerosPosiciones[c] = azar.Si(PosicionDeCasilla(c) == p ? 50 : 3);
+    std::array<int, 10> enReserva{};
+    for (int i = densos ? kNumGrupos : azar.Entre(0, 29); i > 0; --i) {
+        const int g = densos ? i : azar.Entre(1, kNumGrupos);
+        a.IdGrupoReserva[g] = static_cast<uint8_t>(azar.Entre(0, 9));  // 0 and 9 belong to no reserve
+        ++enReserva[a.IdGrupoReserva[g]];
+        celdas(a.NumerosGrupoReserva, g, densos ? 20 : 10);
+        fila(a.AciertosGrupoReserva.Fila(g), 7, densos ? 85 : 60);
+    }
+    // Dense: most of the reserve's groups satisfied, around the counts
+    // numbers reach.
+    for (int r = 1; r <= kNumReservas; ++r)
+        if (azar.Si(densos ? 60 : 35))
+            for (int j = densos ? enReserva[r] * 8 / 10 - azar.Entre(0, 2) : 0; j <= kMaxAciertosReserva; ++j)
+                a.AciertosReserva(r, j) = j < 8 || densos ? valor(densos ? 75 : 55) : 0;
+    return a;
 }
 
 }  // namespace prueba

@@ -25,14 +25,16 @@ struct Contexto {
         return e >= 1 && e <= t.gNumElementos ? t.gValorElemento[e] : 0;
     }
     int Digito(int r, int p) const { return DigitoDeCasilla(static_cast<uint8_t>(Celda(r, p))); }
+    int Suma(int r) const {
+        int suma = 0;
+        for (int p = 1; p <= 5; ++p) suma += Digito(r, p);
+        return suma;
+    }
     // How many cells of the list the row holds.
     int Aciertos(int r, const Lista& lista) const {
         int h = 0;
-        for (int c : lista) {
-            bool esta = false;
-            for (int p = 1; p <= 5; ++p) esta |= Celda(r, p) == c;
-            h += esta;
-        }
+        for (int c : lista)
+            h += Celda(r, 1) == c || Celda(r, 2) == c || Celda(r, 3) == c || Celda(r, 4) == c || Celda(r, 5) == c;
         return h;
     }
     // One pass over the live rows, yielding at each row number that is a
@@ -57,20 +59,16 @@ inline Lista Celdas(const std::function<bool(int)>& elegida, int desde = 1, int 
         if (elegida(c)) l.push_back(c);
     return l;
 }
-inline Lista Fila(const Matriz<uint8_t>& m, int fila) {
-    return Celdas([&](int c) { return m(fila, c) == 1; });
-}
+inline Lista Fila(const Matriz<uint8_t>& m, int fila) { return Celdas([&](int c) { return m(fila, c) == 1; }); }
 inline bool Alguno(const uint8_t* fila, int n) { return std::count(fila, fila + n, uint8_t{1}) > 0; }
+// A condition is marked by any value in its row of six, not only a 1.
+inline bool Marcada(const uint8_t* fila) { return std::count(fila, fila + 6, uint8_t{0}) < 6; }
 
-// Figure of a run or multiplicity text.
-inline int Figura(const std::string& texto) {
-    switch (texto.size()) {
-        case 1: return 1;
-        case 2: return texto.find('4') != std::string::npos ? 2 : 3;
-        case 3: return texto.find('3') != std::string::npos ? 4 : 5;
-        case 4: return 6;
-        default: return 7;
-    }
+// Figure of a run or multiplicity text, by its sorted parts.
+inline int Figura(std::string texto) {
+    std::sort(texto.begin(), texto.end());
+    const std::vector<std::string> figuras = {"5", "14", "23", "113", "122", "1112", "11111"};
+    return static_cast<int>(std::find(figuras.begin(), figuras.end(), texto) - figuras.begin()) + 1;
 }
 
 inline int32_t UnDigitoPorPosicion(Contexto& x, const RejillaBase& rejilla) {
@@ -105,33 +103,26 @@ inline int32_t Seguidos(Contexto& x) {
     const bool rachas = Alguno(&x.a.NumerosSeguidos[0], 6), figuras = Alguno(&x.a.FigurasSeguidos[1], 7);
     if (!rachas && !figuras) return 0;
     return x.Pasada(7000, [&](int r) {
-        std::string texto;
-        int racha = 1, mayor = 1;
-        for (int p = 2; p <= 6; ++p) {
-            const int d = p <= 5 ? x.Digito(r, p) : -9, previo = x.Digito(r, p - 1);
-            if (d == previo + 1 || (x.a.SeguidosInversos == 1 && d == previo - 1)) {
-                ++racha;
-                continue;
-            }
-            mayor = std::max(mayor, racha);
-            texto += static_cast<char>('0' + racha);
-            racha = 1;
+        // The lengths of the runs of consecutive digits, left to right.
+        std::string texto = "1";
+        for (int p = 2; p <= 5; ++p) {
+            const int d = x.Digito(r, p), previo = x.Digito(r, p - 1);
+            if (d == previo + 1 || (x.a.SeguidosInversos == 1 && d == previo - 1))
+                ++texto.back();
+            else
+                texto += '1';
         }
         if (figuras && x.a.FigurasSeguidos[Figura(texto)] == 0) return true;
-        return rachas && x.a.NumerosSeguidos[mayor] != 1;
+        return rachas && x.a.NumerosSeguidos[*std::max_element(texto.begin(), texto.end()) - '0'] != 1;
     });
 }
 
 inline int32_t Sumas(Contexto& x) {
-    auto activo = [&](int i) { return x.a.SumaMinima[i] != 0 || x.a.SumaMaxima[i] != 0; };
-    bool alguno = false;
-    for (int i = 1; i <= 10; ++i) alguno |= activo(i);
-    if (!alguno) return 0;
+    const Lista activos = Celdas([&](int i) { return x.a.SumaMinima[i] != 0 || x.a.SumaMaxima[i] != 0; }, 1, 10);
+    if (activos.empty()) return 0;
     return x.Pasada(7000, [&](int r) {
-        int suma = 0;
-        for (int p = 1; p <= 5; ++p) suma += x.Digito(r, p);
-        for (int i = 1; i <= 10; ++i)
-            if (activo(i) && x.a.SumaMinima[i] <= suma && suma <= x.a.SumaMaxima[i]) return false;
+        for (int i : activos)
+            if (x.a.SumaMinima[i] <= x.Suma(r) && x.Suma(r) <= x.a.SumaMaxima[i]) return false;
         return true;
     });
 }
@@ -139,16 +130,13 @@ inline int32_t Sumas(Contexto& x) {
 inline int32_t Terminaciones(Contexto& x) {
     const bool figuras = Alguno(&x.a.FigurasTerminaciones[1], 7);
     return x.Pasada(7000, [&](int r) {
-        int cuenta[10] = {}, suma = 0;
-        for (int p = 1; p <= 5; ++p) {
-            ++cuenta[x.Digito(r, p)];
-            suma += x.Digito(r, p);
-        }
+        int cuenta[10] = {};
+        for (int p = 1; p <= 5; ++p) ++cuenta[x.Digito(r, p)];
         std::string texto;
         for (int d = 0; d <= 9; ++d)
             if (cuenta[d] > 0) texto += static_cast<char>('0' + cuenta[d]);
         if (figuras && x.a.FigurasTerminaciones[Figura(texto)] == 0) return true;
-        if (suma < x.a.SumaTerminacionesMinimo || suma > x.a.SumaTerminacionesMaximo) return true;
+        if (x.Suma(r) < x.a.SumaTerminacionesMinimo || x.Suma(r) > x.a.SumaTerminacionesMaximo) return true;
         for (int d = 0; d <= 9; ++d)
             if (Alguno(x.a.TerminadosEn.Fila(d), 6) && x.a.TerminadosEn(d, cuenta[d]) == 0) return true;
         return false;
@@ -173,18 +161,13 @@ inline int32_t GruposRelacionados(Contexto& x) {
     int32_t n = 0;
     for (int b = 1; b <= 60; ++b) {
         const int base = (b - 1) * 6;
-        int S = 0;
-        Lista condiciones;
-        for (int i = 1; i <= 6; ++i) {
-            S += !Fila(x.a.NumerosSubgrupo, base + i).empty();
-            if (std::count(x.a.AciertosCondicion.Fila(base + i), x.a.AciertosCondicion.Fila(base + i) + 6, 0) < 6)
-                condiciones.push_back(i);
-        }
-        // The first block without subgroups ends the filter; only the first
-        // S subgroups count.
+        // Only the first S subgroups count, S the number of them with cells;
+        // the first block without any ends the filter.
+        const size_t S = Celdas([&](int i) { return !Fila(x.a.NumerosSubgrupo, base + i).empty(); }, 1, 6).size();
         if (S == 0) return n;
+        const Lista condiciones = Celdas([&](int i) { return Marcada(x.a.AciertosCondicion.Fila(base + i)); }, 1, 6);
         std::vector<Lista> subgrupos;
-        for (int s = 1; s <= S; ++s) subgrupos.push_back(Fila(x.a.NumerosSubgrupo, base + s));
+        for (size_t s = 1; s <= S; ++s) subgrupos.push_back(Fila(x.a.NumerosSubgrupo, base + static_cast<int>(s)));
         n += x.Pasada(7000, [&](int r) {
             Lista aciertos;
             for (const Lista& lista : subgrupos) aciertos.push_back(x.Aciertos(r, lista));
@@ -196,13 +179,11 @@ inline int32_t GruposRelacionados(Contexto& x) {
 }
 
 inline int32_t Posiciones(Contexto& x) {
-    std::vector<Lista> elegidas;
-    for (int p = 1; p <= 5; ++p)
-        elegidas.push_back(Celdas([&](int c) { return x.a.NumerosPosiciones[c] == 1; }, p * 10 - 9, p * 10));
+    const auto elegida = [&](int c) { return c >= 1 && x.a.NumerosPosiciones[c] == 1; };
+    const Lista conCeldas = Celdas([&](int p) { return !Celdas(elegida, p * 10 - 9, p * 10).empty(); }, 1, 5);
     return x.Pasada(7000, [&](int r) {
-        for (int p = 1; p <= 5; ++p)
-            if (!elegidas[p - 1].empty() && std::count(elegidas[p - 1].begin(), elegidas[p - 1].end(), x.Celda(r, p)) == 0)
-                return true;
+        for (int p : conCeldas)
+            if (PosicionDeCasilla(x.Celda(r, p)) != p || !elegida(x.Celda(r, p))) return true;
         return false;
     });
 }

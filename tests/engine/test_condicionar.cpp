@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,19 +7,12 @@
 #include "condicionar.h"
 
 namespace {
-
-// The result as 5-digit texts.
-std::vector<std::string> Resultado(TablasSesion& t) {
-    CopiarCondicionadosAResultado(t);
-    std::vector<std::string> v;
-    for (int j = 1; j <= t.gResultado.Filas(); ++j) {
-        std::string s;
-        for (int p = 1; p <= 5; ++p) s += static_cast<char>('0' + DigitoDeCasilla(t.gResultado(j, p)));
-        v.push_back(s);
-    }
-    return v;
+// Row j of the result as a 5-digit text.
+std::string Numero(const TablasSesion& t, int32_t j) {
+    std::string s;
+    for (int p = 1; p <= 5; ++p) s += static_cast<char>('0' + DigitoDeCasilla(t.gResultado(j, p)));
+    return s;
 }
-
 }  // namespace
 
 TEST(CondicionarBase, RejillasFiltrosYResultadoEnOrdenNumerico) {
@@ -34,58 +25,58 @@ TEST(CondicionarBase, RejillasFiltrosYResultadoEnOrdenNumerico) {
     const struct {
         RejillaBase rejilla;
         bool filtrar;
-        int32_t candidatos, comprobacion, filtros, condicionados;
-        bool todasValidas;
-        const char *primero, *ultimo;
+        // Candidates, eliminated by the check, by the even-odd filter and by
+        // all filters, kept, all valid; the first and last number kept.
+        const char* esperado;
     } casos[] = {
-        {todas, false, 2118760, 2018760, 0, 100000, false, "00000", "99999"},
+        {todas, false, "2118760 2018760 0 0 100000 no 00000 99999"},
         // One cell per position: one number, nothing eliminated, all valid.
-        {prueba::RejillaCon({4, 19, 21, 40, 50}), false, 1, 0, 0, 1, true, "38099", "38099"},
+        {prueba::RejillaCon({4, 19, 21, 40, 50}), false, "1 0 0 0 1 si 38099 38099"},
         // Two digits per position; C(5,2) numbers have two zeros.
-        {prueba::RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), true, 252, 220, 22, 10, false, "00111", "11100"},
+        {prueba::RejillaCon({1, 2, 11, 12, 21, 22, 31, 32, 41, 42}), true, "252 220 22 22 10 no 00111 11100"},
         // Cells in two positions only: nothing is left, and the tables are still freed.
-        {prueba::RejillaCon({1, 2, 3, 11, 12, 13}), false, 6, 6, 0, 0, false, "", ""},
+        {prueba::RejillaCon({1, 2, 3, 11, 12, 13}), false, "6 6 0 0 0 no"},
     };
     for (const auto& c : casos) {
         TablasSesion t;
         t.gTodasValidas = true;
         const ResultadoCondicionar r =
             CondicionarBase(t, c.rejilla, a, c.filtrar ? marcados : FiltrosMarcados{}, true, {}, Cesion());
-        EXPECT_EQ(r.candidatos, c.candidatos);
-        EXPECT_EQ(r.eliminadasComprobacion, c.comprobacion);
-        EXPECT_EQ(r.EliminadasFiltro[kFiltroParesImpares], c.filtros);
-        EXPECT_EQ(r.eliminadasFiltros, c.filtros);
-        EXPECT_EQ(r.condicionados, c.condicionados);
-        EXPECT_EQ(t.gTodasValidas, c.todasValidas);
         EXPECT_TRUE(t.gCombinaciones.Filas() == 0 && t.gEliminada.Vacio());  // temporary tables freed
-        const std::vector<std::string> numeros = Resultado(t);
-        ASSERT_EQ(numeros.size(), static_cast<size_t>(c.condicionados));
-        EXPECT_TRUE(std::is_sorted(numeros.begin(), numeros.end(), std::less_equal<>()));  // ascending, no repeats
-        if (numeros.empty()) continue;
-        EXPECT_EQ(numeros.front(), c.primero);
-        EXPECT_EQ(numeros.back(), c.ultimo);
+        CopiarCondicionadosAResultado(t);
+        ASSERT_EQ(t.gResultado.Filas(), r.condicionados);
+        for (int32_t j = 2; j <= r.condicionados; ++j) ASSERT_LT(Numero(t, j - 1), Numero(t, j));  // ascending, no repeats
+        std::string visto;
+        for (int32_t v : {r.candidatos, r.eliminadasComprobacion, r.EliminadasFiltro[kFiltroParesImpares],
+                          r.eliminadasFiltros, r.condicionados})
+            visto += std::to_string(v) + " ";
+        visto += t.gTodasValidas ? "si" : "no";
+        if (r.condicionados > 0) visto += " " + Numero(t, 1) + " " + Numero(t, r.condicionados);
+        EXPECT_EQ(visto, c.esperado);
     }
 }
 
 TEST(CondicionarBase, ModoFicheroMapeaCadaCasillaASuElemento) {
-    const prueba::Base b({"01234", "01299", "51234", "01734"});
-    TablasSesion t = b.t;
-    // The grid lacks the 7 at position 3: that number maps to element 0 and
-    // fails the check.
-    RejillaBase rejilla = b.rejilla;
-    rejilla.Fijar(prueba::CasillaDe('7', 3), false);
+    TablasSesion t;
+    t.gImportados = prueba::Tabla({"01234", "01299", "51234", "01734"});
+    t.gNumImportados = 4;
+    // The grid lacks the 7 at position 3 (cell 28): that number maps to
+    // element 0 and fails the check.
     t.gTodasValidas = true;
-    const ResultadoCondicionar r = CondicionarBase(t, rejilla, AjustesFiltros(), FiltrosMarcados{}, false, {}, Cesion());
+    const ResultadoCondicionar r = CondicionarBase(t, prueba::RejillaCon({1, 6, 12, 23, 34, 40, 45, 50}), AjustesFiltros(),
+                                                   FiltrosMarcados{}, false, {}, Cesion());
     EXPECT_EQ(r.candidatos, 4);
     EXPECT_EQ(r.eliminadasComprobacion, 1);
     EXPECT_FALSE(t.gTodasValidas);
-    // Grid cells 1 6 12 23 34 40 45 50: 01234 is elements 1 3 4 5 7.
+    // 01234 is elements 1 3 4 5 7 of the grid.
     EXPECT_EQ((std::vector<uint8_t>(t.gElementosApuesta.Fila(1), t.gElementosApuesta.Fila(1) + 5)),
               (std::vector<uint8_t>{1, 3, 4, 5, 7}));
-    EXPECT_EQ(Resultado(t), (std::vector<std::string>{"01234", "01299", "51234"}));
+    CopiarCondicionadosAResultado(t);
+    EXPECT_EQ(t.gResultado, prueba::Tabla({"01234", "01299", "51234"}));
     // Never all valid in file mode, even with nothing eliminated.
     t.gTodasValidas = true;
-    EXPECT_EQ(CondicionarBase(t, b.rejilla, AjustesFiltros(), FiltrosMarcados{}, false, {}, Cesion()).condicionados, 4);
+    const RejillaBase todas = prueba::RejillaCon({1, 6, 12, 23, 28, 34, 40, 45, 50});
+    EXPECT_EQ(CondicionarBase(t, todas, AjustesFiltros(), FiltrosMarcados{}, false, {}, Cesion()).condicionados, 4);
     EXPECT_FALSE(t.gTodasValidas);
 }
 

@@ -34,31 +34,3 @@ TEST(Generacion, TodosLosConjuntosEnOrdenDeIndice) {
     }
 }
 
-// The fused generate-and-check gives the rows, flags, count and yields of
-// generating first and checking after, on grids of every density (a grid
-// with a position left empty included).
-TEST(Generacion, ComprobarAlGenerarIgualQueDespues) {
-    prueba::Azar azar(20261207);
-    for (int caso = 0; caso < 40; ++caso) {
-        RejillaBase rejilla = prueba::RejillaAlAzar(azar, azar.Entre(10, 60));
-        if (caso % 5 == 0)
-            for (int d = 0; d < 10; ++d) rejilla.Fijar(CasillaDeDigito(static_cast<uint8_t>(d), 3), false);
-        if (rejilla.Contar() < 5) continue;
-        TablasSesion dos = prueba::Generadas(rejilla), una;
-        int cesionesDos = 0, cesionesUna = 0;
-        const int32_t eliminadasDos = FiltrarUnDigitoPorPosicion(dos, rejilla, Cesion([&] { ++cesionesDos; }));
-        una.gNumElementos = ContarCasillasSeleccionadas(rejilla);
-        CargarNumerosSeleccionados(una, rejilla);
-        una.gNumCombinaciones = dos.gNumCombinaciones;
-        una.gEliminada.Preparar(una.gNumCombinaciones);
-        EXPECT_EQ(GenerarComprobadas(una, rejilla, Cesion([&] { ++cesionesUna; })), eliminadasDos) << caso;
-        EXPECT_EQ(cesionesUna, cesionesDos + una.gNumCombinaciones / 1000) << caso;
-        ASSERT_EQ(una.gCombinaciones.Filas(), dos.gCombinaciones.Filas());
-        int32_t distinta = 0;
-        for (int32_t r = 1; r <= una.gNumCombinaciones && distinta == 0; ++r)
-            if (una.gEliminada[r] != dos.gEliminada[r] ||
-                !std::equal(una.gCombinaciones.Fila(r), una.gCombinaciones.Fila(r) + 5, dos.gCombinaciones.Fila(r)))
-                distinta = r;
-        EXPECT_EQ(distinta, 0) << caso;
-    }
-}

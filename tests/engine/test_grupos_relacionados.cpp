@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <initializer_list>
 #include <string>
 
@@ -30,7 +31,6 @@ void Reserva(AjustesFiltros& f, Casilla celda, int grupos) {
 
 TEST(GruposRelacionados, ValidacionPorGrupoEnOrdenYMensaje) {
     const char* const kMas = "No puede haber más condiciones que subgrupos activados";
-    const char* const kSin = "Si activa un subgrupo, debe de haber al menos una condición marcada";
     const struct {
         std::initializer_list<int> subgrupos, condiciones;
         int cuenta;
@@ -41,16 +41,14 @@ TEST(GruposRelacionados, ValidacionPorGrupoEnOrdenYMensaje) {
         {{1, 2, 3}, {1, 2, 3}, 2, ""},
         {{1, 2, 3}, {1, 2, 3, 4}, 2, kMas},
         {{}, {5}, 0, kMas},  // count 0 alone is a marked condition
-        {{6}, {}, 2, kSin},
+        {{6}, {}, 2, "Si activa un subgrupo, debe de haber al menos una condición marcada"},
     };
     for (const auto& caso : casos) {
         for (int g : {1, 60}) {
             AjustesFiltros f;
             for (int s : caso.subgrupos) Subgrupo(f, g, s, 10 + s);
             for (int j : caso.condiciones) Condicion(f, g, j, caso.cuenta);
-            const FalloGrupoRelacionado fallo = ValidarGruposRelacionados(f);
-            EXPECT_EQ(fallo.grupo, caso.mensaje.empty() ? 0 : g);
-            EXPECT_EQ(MensajeFalloGrupoRelacionado(fallo),
+            EXPECT_EQ(MensajeFalloGrupoRelacionado(ValidarGruposRelacionados(f)),
                       caso.mensaje.empty() ? "" : "ERROR en GRUPO" + std::to_string(g) + " : " + caso.mensaje);
         }
     }
@@ -64,29 +62,24 @@ TEST(GruposRelacionados, ValidacionPorGrupoEnOrdenYMensaje) {
 }
 
 TEST(GruposRelacionados, EmpaquetarMueveLosActivosAlPrincipioEnOrden) {
+    // Cells {group, row, cell} before and after: whole rows move up, in order.
+    const std::array<int, 3> antes[] = {{1, 2, 20}, {1, 4, 40}, {1, 4, 41}, {2, 1, 1}, {2, 2, 2}, {2, 3, 3}, {2, 5, 5}, {4, 3, 9}};
+    const std::array<int, 3> despues[] = {{1, 1, 20}, {1, 2, 40}, {1, 2, 41}, {2, 1, 1}, {2, 2, 2}, {2, 3, 3}, {2, 4, 5}, {4, 1, 9}};
     AjustesFiltros f, esperado;
-    Subgrupo(f, 1, 2, 20);
-    Subgrupo(f, 1, 4, 40);
-    Subgrupo(f, 1, 4, 41);
-    for (int s : {1, 2, 3, 5}) Subgrupo(f, 2, s, s);
+    for (const auto& [g, s, c] : antes) Subgrupo(f, g, s, c);
+    for (const auto& [g, s, c] : despues) Subgrupo(esperado, g, s, c);
     for (int s = 1; s <= 6; ++s) Subgrupo(f, 60, s, 44 + s), Subgrupo(esperado, 60, s, 44 + s);
     f.NumerosSubgrupo(19, 7) = 2;  // group 4, row 1: no cell is 1, so not active
-    Subgrupo(f, 4, 3, 9);
     Condicion(f, 1, 5);
-    Subgrupo(esperado, 1, 1, 20);
-    Subgrupo(esperado, 1, 2, 40);  // the whole row moves
-    Subgrupo(esperado, 1, 2, 41);
-    for (int s : {1, 2, 3, 5}) Subgrupo(esperado, 2, s == 5 ? 4 : s, s);
-    Subgrupo(esperado, 4, 1, 9);
     esperado.AciertosCondicion = f.AciertosCondicion;
-
     EmpaquetarSubgrupos(f);
     EXPECT_TRUE(f.NumerosSubgrupo == esperado.NumerosSubgrupo);
     EXPECT_TRUE(f.AciertosCondicion == esperado.AciertosCondicion);
     EXPECT_EQ(SubgruposActivos(f, 2), 4);
 }
 
-// Limits of the groups filters, on the numbers 10000 and 20000.
+// Limits of the groups filters, on the six rows of five of the cells 2, 3,
+// 11, 21, 31, 41: five hold cell 2 (a 1 first), one does not.
 TEST(GruposRelacionados, FiltrosEnCasosLimite) {
     using Filtro = int32_t (*)(TablasSesion&, const AjustesFiltros&, const Cesion&);
     const struct {
@@ -95,18 +88,18 @@ TEST(GruposRelacionados, FiltrosEnCasosLimite) {
         int32_t eliminadas;
     } casos[] = {
         // A group with cells and no allowed hit count lets nothing through.
-        {FiltrarGrupos, [](AjustesFiltros& f, Casilla c) { f.NumerosGrupo(1, c) = 1; }, 2},
+        {FiltrarGrupos, [](AjustesFiltros& f, Casilla c) { f.NumerosGrupo(1, c) = 1; }, 6},
         {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 1, 1, c), Condicion(f, 1, 1, 1); }, 1},
         // The first empty block ends the filter.
         {FiltrarGruposRelacionados, [](AjustesFiltros& f, Casilla c) { Subgrupo(f, 2, 1, c), Condicion(f, 2, 1, 1); }, 0},
         {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 79); }, 0},
-        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 80); }, 1},
-        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 360); }, 1},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 80); }, 5},
+        {FiltrarGruposEnReservas, [](AjustesFiltros& f, Casilla c) { Reserva(f, c, 360); }, 5},
     };
     for (const auto& c : casos) {
         AjustesFiltros f;
-        c.ajustar(f, prueba::CasillaDe('1', 1));
-        prueba::Base b({"10000", "20000"});
-        EXPECT_EQ(c.filtro(b.t, f, Cesion()), c.eliminadas) << &c - casos;
+        c.ajustar(f, 2);
+        TablasSesion t = prueba::Generadas(prueba::RejillaCon({2, 3, 11, 21, 31, 41}));
+        EXPECT_EQ(c.filtro(t, f, Cesion()), c.eliminadas) << &c - casos;
     }
 }

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "ayuda_tablas.h"
 #include "numeros_terminal.h"
 
 namespace {
@@ -13,8 +11,6 @@ DecimoEnVenta D(const char* n, int32_t cantidad, const char* series = "") {
     d.series = series;
     return d;
 }
-
-const char* const kCabecera = "Sorteo: 7\nNombre: Jueves\nPrimer premio: 300.000\nSegundo premio: 60.000\n";
 }  // namespace
 
 TEST(NumerosTerminal, FiltroPorCifrasYCantidad) {
@@ -25,70 +21,52 @@ TEST(NumerosTerminal, FiltroPorCifrasYCantidad) {
     EXPECT_TRUE(FiltrarDecimos(v, {-1, -1, -1, -1, -1}, 12, 99999).empty());
 }
 
+// A file in the folder's form reads and writes back unchanged; the numbers
+// are read as the import reads them, quantity and series optional blanks.
 TEST(NumerosTerminal, FicheroDeSorteoIdaYVuelta) {
-    DatosSorteo s;
-    s.clave = "20261222";
-    s.id = "102/2026";
-    s.nombre = "Sorteo Extraordinario de Navidad";
-    s.primerPremio = "4.000.000 €";
-    s.diaSemana = 1;  // a Tuesday
-    s.decimos = {D("01234", 7, "1-3; 5"), D("99999", 0)};
-    const std::string texto = TextoSorteo(s);
-    EXPECT_EQ(texto.substr(texto.find("01234")), "01234;7;1-3; 5\r\n99999;0;\r\n");
-    const LecturaSorteo leido = LeerTextoSorteo(texto, s.clave);
+    const std::string texto = prueba::Dato("sorteo_navidad.txt");
+    const LecturaSorteo leido = LeerTextoSorteo(texto, "20261222");
     ASSERT_TRUE(leido.sorteo) << leido.error;
-    EXPECT_EQ(*leido.sorteo, s);
-    // The number field is read as the import reads it, quantity and series optional blanks.
-    const LecturaSorteo otras = LeerTextoSorteo(std::string(kCabecera) + "\n 1-2-3-4-5 ; 3\r\n6 7 8 9 0;2;x\n", "x");
+    EXPECT_EQ(TextoSorteo(*leido.sorteo), texto);
+    EXPECT_EQ(leido.sorteo->decimos, (std::vector<DecimoEnVenta>{D("01234", 7, "1-3; 5"), D("99999", 0)}));
+    EXPECT_EQ(leido.sorteo->clave + " " + std::to_string(leido.sorteo->diaSemana), "20261222 1");  // a Tuesday
+    const LecturaSorteo otras = LeerTextoSorteo(prueba::Dato("sorteo_separadores.txt"), "x");
     ASSERT_TRUE(otras.sorteo) << otras.error;
     EXPECT_EQ(otras.sorteo->decimos, (std::vector<DecimoEnVenta>{D("12345", 3), D("67890", 2, "x")}));
     EXPECT_EQ(otras.sorteo->diaSemana, -1);
 }
 
+// tests/data/carpeta_sorteos: three draws (the last named in capitals) and three
+// files not named by a date, which are ignored.
 TEST(NumerosTerminal, CarpetaPorFechaUltimoAnteriorYSiguiente) {
-    const auto carpeta = std::filesystem::temp_directory_path() / "vortesalin_sorteos_test";
-    std::filesystem::remove_all(carpeta);
-    std::filesystem::create_directories(carpeta);
-    const auto escribir = [&](const std::string& nombre, const std::string& texto) {
-        std::ofstream(carpeta / nombre, std::ios::binary) << texto;
-    };
-    for (const char* clave : {"20261215", "20261222", "20261229"})
-        escribir(std::string(clave) + (clave[7] == '9' ? ".TXT" : ".txt"), std::string("Sorteo: S") + clave +
-                                                                             "\nNombre: n\nPrimer premio: 1\nSegundo premio: 2\n12345;1;1-5\n");
-    escribir("20261231.txt.bak", "Sorteo: no");  // not named by a date: ignored
-    escribir("20261331.txt", "Sorteo: no");
-    escribir("notas.txt", "Sorteo: no");
-    const std::string donde = " EN LA CARPETA:\r\n" + carpeta.string();
+    const std::string carpeta = std::string(VORTESALIN_DATOS_PRUEBA) + "/carpeta_sorteos";
+    const std::string donde = " EN LA CARPETA:\r\n" + carpeta;
     const struct {
         int modo;
         const char* clave;
-        const char* id;  // or the message
+        const char* id;  // "id key weekday" (all Tuesdays), or the message
     } filas[] = {
-        {1, "20261222", "S20261222"},
-        {2, "", "S20261229"},
-        {3, "20261222", "S20261215"},
-        {4, "20261222", "S20261229"},
-        {3, "20261220", "S20261215"},
-        {4, "20261220", "S20261222"},
+        {1, "20261222", "S20261222 20261222 1"},
+        {2, "", "S20261229 20261229 1"},
+        {3, "20261222", "S20261215 20261215 1"},
+        {4, "20261222", "S20261229 20261229 1"},
+        {3, "20261220", "S20261215 20261215 1"},
+        {4, "20261220", "S20261222 20261222 1"},
         {1, "20261223", "ERROR: NO HAY NINGÚN SORTEO DEL 23/12/2026 (fichero 20261223.txt)"},
         {3, "20261215", "ERROR: NO HAY NINGÚN SORTEO ANTERIOR AL 15/12/2026"},
         {4, "20261229", "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026"},
     };
     for (const auto& f : filas) {
-        const LecturaSorteo l = ConsultarCarpetaSorteos(carpeta.string(), f.modo, f.clave);
-        if (l.sorteo) {
-            EXPECT_EQ(l.sorteo->id, f.id) << f.modo << f.clave;
-            EXPECT_EQ(l.sorteo->id, "S" + l.sorteo->clave);
-            EXPECT_EQ(l.sorteo->diaSemana, 1);  // all three are Tuesdays
-        } else {
-            EXPECT_EQ(l.error.substr(0, l.error.find(donde)), f.id) << f.modo << f.clave;
-            EXPECT_EQ(l.error.substr(l.error.find(donde)), donde) << l.error;
-        }
+        const LecturaSorteo l = ConsultarCarpetaSorteos(carpeta, f.modo, f.clave);
+        // The draw found with its key and weekday, or the message.
+        const std::string visto =
+            l.sorteo ? l.sorteo->id + " " + l.sorteo->clave + " " + std::to_string(l.sorteo->diaSemana) : l.error;
+        EXPECT_EQ(visto, f.id + std::string(l.sorteo ? "" : donde)) << f.modo << f.clave;
     }
-    escribir("20261222.txt", std::string(kCabecera) + "12345;x\n");
-    EXPECT_EQ(ConsultarCarpetaSorteos(carpeta.string(), 1, "20261222").error,
-              "ERROR AL LEER EL SORTEO, SORTEO NO CARGADO ('x' no es una cantidad disponible (Línea 5))\r\n" +
-                  (carpeta / "20261222.txt").string());
-    std::filesystem::remove_all(carpeta);
-    EXPECT_EQ(ConsultarCarpetaSorteos(carpeta.string(), 2, "").error, "ERROR: NO HAY NINGÚN SORTEO" + donde);
+    const std::string mala = std::string(VORTESALIN_DATOS_PRUEBA) + "/sorteo_malo";
+    EXPECT_EQ(ConsultarCarpetaSorteos(mala, 1, "20261222").error,
+              "ERROR AL LEER EL SORTEO, SORTEO NO CARGADO ('x' no es una cantidad disponible (Línea 5))\r\n" + mala +
+                  "/20261222.txt");
+    EXPECT_EQ(ConsultarCarpetaSorteos(carpeta + "/no_existe", 2, "").error,
+              "ERROR: NO HAY NINGÚN SORTEO" + donde + "/no_existe");
 }

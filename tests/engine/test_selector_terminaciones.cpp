@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
 #include <string>
 
@@ -10,28 +9,31 @@ namespace {
 
 LecturaNumeros Leer(const std::string& texto) { return LeerTextoNumeros(texto, kLecturaSelector); }
 
-std::string Serie(int desde, int hasta) {
+// 00000 to 00999, one a line.
+LecturaNumeros Mil() {
     std::string s;
-    char n[8];
-    for (int v = desde; v <= hasta; ++v) {
-        std::snprintf(n, sizeof n, "%05d\r\n", v);
-        s += n;
-    }
-    return s;
+    for (int v = 100000; v <= 100999; ++v) s += std::to_string(v).substr(1) + "\r\n";
+    return Leer(s);
 }
 
 }  // namespace
 
 TEST(SelectorTerminaciones, TiposDeTerminacionCompletos) {
-    const CuentasTerminaciones mil = ContarTerminaciones(Leer(Serie(0, 999)));
-    EXPECT_EQ(ListarCuentas(mil.CuentaCentenas, 3).distintos, 1000);
-    EXPECT_EQ(ListarCuentas(mil.CuentaDecenas, 2).distintos, 100);
-    EXPECT_EQ(ListarCuentas(mil.CuentaUnidades, 1).distintos, 10);
-    EXPECT_EQ(ListarCuentas(mil.CuentaDecenas, 2).texto.substr(0, 16), "00: 10\r\n01: 10\r\n");
+    const LecturaNumeros mil = Mil();
+    const CuentasTerminaciones cuentas = ContarTerminaciones(mil);
+    EXPECT_EQ(ListarCuentas(cuentas.CuentaCentenas, 3).distintos, 1000);
+    EXPECT_EQ(ListarCuentas(cuentas.CuentaDecenas, 2).distintos, 100);
+    EXPECT_EQ(ListarCuentas(cuentas.CuentaUnidades, 1).distintos, 10);
+    EXPECT_EQ(ListarCuentas(cuentas.CuentaDecenas, 2).texto.substr(0, 16), "00: 10\r\n01: 10\r\n");
     EXPECT_EQ(ContarTerminaciones(LecturaNumeros{}).CuentaUnidades, (std::array<int32_t, 10>{}));
+    FuenteAleatoria azar;
+    const GeneracionTerminaciones diezMil = GenerarTerminaciones(mil, TipoTerminacion::DiezMil, false, azar, false);
+    EXPECT_EQ(diezMil.elegidos.size(), 1000u);
+    EXPECT_EQ(diezMil.terminacionesFaltantes.size(), 9000u);
+    EXPECT_EQ(ListaValores({7}, diezMil.cifras), "0007\r\n");
 }
 
-TEST(SelectorTerminaciones, UnNumeroPorTerminacionYLoQueFalta) {
+TEST(SelectorTerminaciones, UnNumeroPorTerminacionLoQueFaltaYOptimas) {
     FuenteAleatoria azar;
     const LecturaNumeros l = Leer("54321\r\n11111\r\n22221\r\n33333\r\n11111\r\n");
     const GeneracionTerminaciones g = GenerarTerminaciones(l, TipoTerminacion::Diez, false, azar, false);
@@ -44,30 +46,16 @@ TEST(SelectorTerminaciones, UnNumeroPorTerminacionYLoQueFalta) {
     EXPECT_EQ(porNumero.elegidos, (std::vector<int32_t>{33333, 54321}));
 
     // At random every pick still has its ending, and each candidate turns up.
-    std::set<int32_t> vistos;
-    for (int i = 0; i < 200; ++i) {
-        const GeneracionTerminaciones a = GenerarTerminaciones(l, TipoTerminacion::Diez, true, azar, false);
-        ASSERT_EQ(a.elegidos.size(), 2u);
-        EXPECT_EQ(a.elegidos[0] % 10, 1);
-        EXPECT_EQ(a.elegidos[1], 33333);
-        vistos.insert(a.elegidos[0]);
-    }
-    EXPECT_EQ(vistos, (std::set<int32_t>{11111, 22221, 54321}));
+    std::set<std::vector<int32_t>> vistos;
+    for (int i = 0; i < 200; ++i) vistos.insert(GenerarTerminaciones(l, TipoTerminacion::Diez, true, azar, false).elegidos);
+    EXPECT_EQ(vistos, (std::set<std::vector<int32_t>>{{11111, 33333}, {22221, 33333}, {54321, 33333}}));
 
-    const GeneracionTerminaciones diezMil = GenerarTerminaciones(Leer(Serie(0, 999)), TipoTerminacion::DiezMil, false, azar, false);
-    EXPECT_EQ(diezMil.elegidos.size(), 1000u);
-    EXPECT_EQ(diezMil.terminacionesFaltantes.size(), 9000u);
-    EXPECT_EQ(ListaValores({7}, diezMil.cifras), "0007\r\n");
-}
-
-TEST(SelectorTerminaciones, OptimasRepartenLosComienzos) {
-    FuenteAleatoria azar;
     // Ending 01: 00001 and 10001; ending 02: 00002 and 50002. The plain pick
     // repeats beginning 00, the optimal one does not.
-    const LecturaNumeros l = Leer("00001\r\n10001\r\n00002\r\n50002\r\n");
-    const GeneracionTerminaciones simple = GenerarTerminaciones(l, TipoTerminacion::Cien, false, azar, false);
+    const LecturaNumeros cien = Leer("00001\r\n10001\r\n00002\r\n50002\r\n");
+    const GeneracionTerminaciones simple = GenerarTerminaciones(cien, TipoTerminacion::Cien, false, azar, false);
     EXPECT_EQ(simple.elegidos, (std::vector<int32_t>{1, 2}));
-    const GeneracionTerminaciones optima = GenerarTerminaciones(l, TipoTerminacion::CienOptimas, false, azar, false);
+    const GeneracionTerminaciones optima = GenerarTerminaciones(cien, TipoTerminacion::CienOptimas, false, azar, false);
     EXPECT_EQ(optima.elegidos, (std::vector<int32_t>{1, 50002}));
     EXPECT_EQ(optima.comienzosFaltantes.size(), 98u);
     EXPECT_EQ(simple.comienzosFaltantes.size(), 99u);
