@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 #include "ayuda_tablas.h"
@@ -25,16 +26,17 @@ TEST(Modelo, CodigosDeCasillaCombinacionesYMarcas) {
 TEST(AjustesFiltros, InicializarDejaLosValoresDeReposo) {
     prueba::Azar azar(7);
     AjustesFiltros a = prueba::AjustesAlAzar(azar, true);
+    a.SumaMinima[10] = 5;
     a.SumaMaxima[10] = 30;
     a.GrupoActual = a.GrupoRelacionadoActual = a.BloqueReservas = 7;
     a.AciertosSeleccionados[79] = 1;
     a.InicializarFiltros();
-    // Everything a BASE file holds is back at rest, and the group cells it
-    // leaves out when no hit count uses them.
+    // Everything a BASE file holds is back at rest, and what it leaves out
+    // (group cells no hit count uses, conditions of empty subgroups).
     const AjustesFiltros reposo;
     EXPECT_EQ(GenerarXMLBase(DatosBaseXML(), a), GenerarXMLBase(DatosBaseXML(), reposo));
-    EXPECT_EQ(a.NumerosGrupo, reposo.NumerosGrupo);
-    EXPECT_EQ(a.IdGrupoReserva, reposo.IdGrupoReserva);
+    EXPECT_EQ(std::tie(a.NumerosGrupo, a.NumerosGrupoReserva, a.IdGrupoReserva, a.AciertosCondicion),
+              std::tie(reposo.NumerosGrupo, reposo.NumerosGrupoReserva, reposo.IdGrupoReserva, reposo.AciertosCondicion));
     EXPECT_EQ((std::array{a.GrupoActual, a.GrupoRelacionadoActual, a.BloqueReservas}), (std::array<int16_t, 3>{1, 1, 1}));
     EXPECT_EQ(a.AciertosSeleccionados[79], 1);  // the chooser row is not reset
 }
