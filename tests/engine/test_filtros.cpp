@@ -65,7 +65,13 @@ TEST(Filtros, IgualQueLasReglasFilaAFila) {
             if (prueba % 6 != 2) t = c;  // no real base repeats an element in a row
         }
         // Now and then every filter idle: most must not even walk the rows.
-        const AjustesFiltros a = !densos && prueba % 5 == 0 ? AjustesFiltros() : prueba::AjustesAlAzar(azar, densos);
+        AjustesFiltros a = !densos && prueba % 5 == 0 ? AjustesFiltros() : prueba::AjustesAlAzar(azar, densos);
+        // Now and then the digit counts alone, with no figure and the whole sum range.
+        if (prueba % 10 == 3) {
+            a.FigurasTerminaciones.Rellenar(0);
+            a.SumaTerminacionesMinimo = 0;
+            a.SumaTerminacionesMaximo = 45;
+        }
         std::vector<FiltrosMarcados> pasadas(prueba % 2 == 1 ? 8 : 1);
         for (int f = 0; f < 8; ++f) pasadas[prueba % 2 == 1 ? f : 0][f + 3] = prueba % 2 == 1 || azar.Si(80);
         for (const FiltrosMarcados& marcados : pasadas) {
