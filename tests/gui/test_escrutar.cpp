@@ -51,7 +51,7 @@ private slots:
         v.show();
         QTRY_COMPARE(v.Escrutinios(), 1);
         QCOMPARE(EstadosDistintos(v, {"-optModo_0", "+cmdDesdeFichero", "+txtFicheroASCII", "+cmdVolver", "+txtIrBoleto",
-                                      "~lblEscrutando"}),
+                                      "+chkEscrutar_4", "+cboNumeroGanador_4", "~lblEscrutando"}),
                  QString());
         QCOMPARE(Bloque(v), QString("Bloque : 1/0 0 ----"));
         Teclear(Hijo<QLineEdit>(v, "txtIrBoleto"), "1");

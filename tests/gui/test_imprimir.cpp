@@ -148,7 +148,7 @@ private slots:
         PruebaMensajes::Limpiar();
         for (auto [caja, texto] : {std::pair{"txtTitulo", "Peña Prueba"}, {"txtPie", "Suerte a todos"},
                                    {"txtNombreSorteo", "Sorteo Ñandú"}, {"txtNumeroSorteo", "7"}, {"txtPrecioSorteo", "15"},
-                                   {"txtDiaSorteo", "3"}, {"txtAnioSorteo", "2027"}, {"txtPriBoleto", "3"}, {"txtUltBoleto", "7"}})
+                                   {"txtDiaSorteo", "3"}, {"txtAnioSorteo", "2027"}, {"txtPriBoleto", "3"}, {"txtUltBoleto", "25"}})
             Escribir(*v, caja, QString::fromUtf8(texto));
         Hijo<QComboBox>(*v, "cboMesSorteo")->setCurrentIndex(5);
         Hijo<QComboBox>(*v, "cboDiaSorteo")->setCurrentIndex(2);
@@ -183,8 +183,8 @@ private slots:
         struct Tirada {
             int papel, opcion, porQR, orientacion, desde, hasta, paginas;
         };
-        // All tickets, nine a landscape page; then QR codes only, four tickets each.
-        for (const Tirada& c : {Tirada{1, 0, 1, 1, 1, 25, 3}, Tirada{0, 1, 4, 0, 3, 7, 1}}) {
+        // All tickets, nine a landscape page; then QR codes only, two tickets each, over two pages.
+        for (const Tirada& c : {Tirada{1, 0, 1, 1, 1, 25, 3}, Tirada{0, 1, 2, 0, 3, 25, 2}}) {
             Hijo<QComboBox>(*v, "cboTipoPapel")->setCurrentIndex(c.papel);
             Hijo<QComboBox>(*v, "cboOrientacion")->setCurrentIndex(c.orientacion);
             Hijo<QComboBox>(*v, "cboNumeroDecimos")->setCurrentIndex(c.porQR - 1);
@@ -195,6 +195,7 @@ private slots:
             QCOMPARE(v->Impresiones().last().paginas, c.paginas);
 
             const QString texto = QString::fromUtf8(Salida("pdftotext", {"-raw", v->SalidaPdf, "-"}));
+            QCOMPARE(texto.count('\f'), c.paginas);  // pdftotext ends each page so
             QCOMPARE(texto.count(QStringLiteral("Peña Prueba")), c.paginas);
             QCOMPARE(texto.count(QStringLiteral("Suerte a todos")), c.paginas);
             const QStringList numeros = decimos.mid(c.desde - 1, c.hasta - c.desde + 1);
