@@ -92,10 +92,10 @@ private slots:
 
         // A lookup that finds nothing says so and keeps the draw; a step goes
         // from the loaded draw, not from the chosen date.
-        ElegirFecha(v, 23, 12, QStringLiteral("2026"));
+        ElegirFecha(v, 31, 12, QStringLiteral("2026"));
         Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoSiguiente"));
         const QString donde = QStringLiteral(" EN LA CARPETA:\r\n") + carpeta;
-        QCOMPARE(Textos(), (QStringList{"ERROR: NO HAY NINGÚN SORTEO DEL 23/12/2026 (fichero 20261223.txt)" + donde,
+        QCOMPARE(Textos(), (QStringList{"ERROR: NO HAY NINGÚN SORTEO DEL 31/12/2026 (fichero 20261231.txt)" + donde,
                                         "ERROR: NO HAY NINGÚN SORTEO POSTERIOR AL 29/12/2026" + donde}));
         QCOMPARE(Visto(v, "txtIDSorteo"), QStringLiteral("102/2026"));
         Pulsar(Hijo<QToolButton>(v, "cmdIniDatosSorteo"));
