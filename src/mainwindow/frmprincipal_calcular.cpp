@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
-#include <limits>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -22,7 +21,6 @@
 #include "mensajes.h"
 #include "reduccion_entradas.h"
 #include "sistema.h"
-#include "texto.h"
 #include "vista_texto.h"
 
 namespace {
