@@ -38,6 +38,7 @@ public:
 
     // False once reading must stop (the limit or an error).
     bool Linea(std::string_view linea) {
+        ++lineas_;
         if (primera_) {
             primera_ = false;
             if (linea.substr(0, 3) == "\xEF\xBB\xBF") linea.remove_prefix(3);  // a UTF-8 mark
@@ -53,7 +54,7 @@ public:
     }
 
     void Fallo(const std::string& descripcion) { r_.error = TextoError(descripcion, ""); }
-    void LineaDemasiadoLarga() { Fallo("Línea demasiado larga (Línea " + NumeroLinea() + ")"); }
+    void LineaDemasiadoLarga() { Fallo("Línea demasiado larga (Línea " + std::to_string(lineas_ + 1) + ")"); }
 
     LecturaNumeros Terminar() {
         if (!r_.error.empty()) {
@@ -67,7 +68,8 @@ public:
     }
 
 private:
-    std::string NumeroLinea() const { return std::to_string(r_.total + 1); }
+    // Messages number lines as the file does, skipped and empty ones included.
+    std::string NumeroLinea() const { return std::to_string(lineas_); }
 
     bool LineaCompacta(std::string_view linea, uint8_t* d) {
         aceptada_ = false;
@@ -146,22 +148,25 @@ private:
     bool primera_ = true;
     bool aceptada_ = false;
     int32_t periodo_ = 8000;
+    int64_t lineas_ = 0;  // lines handed in so far
 };
 
-// Hands the complete lines of d[0..n) to the analyser; a line ends at CR or
-// LF (an empty line between CR and LF is skipped like any empty line). When
-// `fin` is false the last, unterminated piece is kept for the next block.
+// Hands the complete lines of d[0..n) to the analyser; a line ends at LF, CR
+// LF or a lone CR. When `fin` is false the last, unterminated piece is kept
+// for the next block, and so is a line whose CR ends the block, lest its LF
+// count as one more line.
 // Returns how many bytes were used; *seguir becomes false when reading must stop.
 size_t ProcesarLineas(const char* d, size_t n, bool fin, Analizador& a, bool* seguir) {
     size_t i = 0;
     while (i < n) {
         size_t k = i;
         while (k < n && d[k] != '\n' && d[k] != '\r') ++k;
-        if (k == n && !fin) break;
+        if (!fin && (k == n || (d[k] == '\r' && k + 1 == n))) break;
         if (!a.Linea(std::string_view(d + i, k - i))) {
             *seguir = false;
             return n;
         }
+        if (k < n && d[k] == '\r' && k + 1 < n && d[k + 1] == '\n') ++k;
         i = k < n ? k + 1 : n;
     }
     return i;

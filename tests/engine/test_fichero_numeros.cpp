@@ -104,6 +104,9 @@ TEST(FicheroNumeros, EnDiscoIgualQueEnMemoriaHastaElLimite) {
     // A line too long for any number file is refused, not held whole in memory.
     std::ofstream(ruta, std::ios::binary) << "12345\n" << std::string(20 << 20, '7');
     EXPECT_EQ(LeerFicheroNumeros(ruta, kLecturaPrincipal).error, kPrefijoError + "Línea demasiado larga (Línea 2) )");
+    // A CR LF split between two 4 MB blocks ends one line, not two.
+    std::ofstream(ruta, std::ios::binary) << std::string((4 << 20) - 1, '-') << "\r\n12a45\n";
+    EXPECT_EQ(LeerFicheroNumeros(ruta, kLecturaPrincipal).error, kPrefijoError + "'a' no es un número (Línea 2) )");
     fs::remove(ruta);
     const auto falta = LeerFicheroNumeros(ruta, kLecturaPrincipal);
     EXPECT_EQ(falta.error, kPrefijoError + "No se puede abrir el fichero )");

@@ -77,6 +77,12 @@ inline QString EscribirFichero(const QTemporaryDir& dir, const char* nombre, con
     return ruta;
 }
 
+// A numbers file with a letter on its line 10, after an empty and a short
+// line, and what every window that imports it says.
+inline const QString kFicheroLetra = QStringLiteral(VORTESALIN_DATOS_PRUEBA "/numeros_letra.txt");
+inline const QString kErrorLetra =
+    QStringLiteral("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO ('a' no es un número (Línea 10) )");
+
 // Imports `ruta` through the window's "cmdDesdeFichero" button and its open dialog.
 inline void ImportarDesdeFichero(QObject& ventana, const QString& ruta) {
     PruebaDialogos::EncolarRuta(ruta);

@@ -71,6 +71,10 @@ private slots:
         QCOMPARE(Textos(), QStringList{"ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO (No se puede abrir el fichero )"});
         QCOMPARE(PruebaMensajes::Mostrados()[0].estilo, EstiloMensaje::Critico);
         QCOMPARE(Bloque(v) + fichero->toolTip() + Celda(v, 0, 1)->text(), "Bloque : 1/0 0 ----" + dir_.path());
+        // A letter after skipped lines: the message names the file's line.
+        PruebaMensajes::Limpiar();
+        ImportarDesdeFichero(v, kFicheroLetra);
+        QCOMPARE(Textos(), QStringList{kErrorLetra});
         // No number at all: the warning with the scrutiny's wording.
         PruebaMensajes::Limpiar();
         ImportarDesdeFichero(v, EscribirFichero(dir_, "vacio.txt", "abc\n\n"));

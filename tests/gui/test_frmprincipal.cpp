@@ -501,8 +501,9 @@ private slots:
              "100000 50 0 100,000 100,000 100,000 Números"},
             // A failed import leaves no numbers and no cells behind.
             {"mal.txt", "1 2 3 4 5\n\n7 8\n12345\n",
-             {"ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO ( Línea con menos de 5 dígitos (Línea 2))"},
+             {"ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO ( Línea con menos de 5 dígitos (Línea 4))"},
              "0 0 0 0 0 0 Números"},
+            {"letra.txt", ContenidoFichero(kFicheroLetra), {kErrorLetra}, "0 0 0 0 0 0 Números"},
             {"vacio.txt", "", {texto(TextoCeroNumeros())}, "0 0 0 0 0 0 Números"},
             // CR LF, a skipped short line, no repeat; the name holds characters XML must escape.
             {"it's <a&b> ñú.txt", "99999\r\n00000\r\n123\r\n", {}, "2 10 0 2 2 2 Números"},

@@ -66,10 +66,10 @@ private slots:
         QCOMPARE(Textos().last(), QString("ERROR: NO HAY NINGUN FICHERO CARGADO"));
 
         // A bad line: nothing loaded, the name kept; the close box is refused, "Volver" closes.
-        ImportarDesdeFichero(v, EscribirFichero(dir, "malo.txt", "12345\r\n12a45\r\n"));
-        QVERIFY(Textos().last().startsWith("ERROR AL IMPORTAR EL FICHERO, FICHERO NO IMPORTADO ("));
+        ImportarDesdeFichero(v, kFicheroLetra);
+        QCOMPARE(Textos().last(), kErrorLetra);
         QCOMPARE(v.TotalImportados, 0);
-        QCOMPARE(Visto(v, "txtFicheroASCII"), QString("malo.txt"));
+        QCOMPARE(Visto(v, "txtFicheroASCII"), QString("numeros_letra.txt"));
         QVERIFY(SoloCierraConVolver(v));
     }
 };
