@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <exception>
 #include <new>
 #include <string>
@@ -63,16 +64,15 @@ std::string RutaMostrada(const std::string& ruta) {
     return (r.left(kMaxMuestraRuta) + QStringLiteral("...")).toStdString();
 }
 
-// Loads and reads a BASE file. A file that is not a plain file or is far
-// too large is treated as one that does not parse.
-ResultadoLecturaBase LeerBase(const QString& ruta, const EntradaLecturaBase& entrada, AjustesFiltros& filtros) {
+// Loads a BASE file whole; false when it does not parse. A file that is not
+// a plain file or is far too large counts as one that does not parse.
+bool CargarBase(const QString& ruta, DocumentoXML& doc) {
     const QFileInfo info(ruta);
-    DocumentoXML doc;
-    if (info.isFile() && info.size() <= kMaxBytesBase)
-        doc.Cargar(RutaSistema(ruta));
-    else
-        doc.CargarTexto("");
-    return LeerDocumentoBaseXML(doc, entrada, filtros);
+    try {
+        return info.isFile() && info.size() <= kMaxBytesBase && doc.Cargar(RutaSistema(ruta));
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 }  // namespace
@@ -127,8 +127,16 @@ void frmPrincipal::AbrirBaseXML() {
     const QString ruta = MostrarAbrir(gDialogo);
     if (ruta.isEmpty()) return;
 
-    // The box names the file before it is read, so a file that fails still
-    // becomes the current one.
+    // A file that is not a BASE at all changes nothing: not the setup, not
+    // the name the next save proposes, not whether the setup is saved.
+    DocumentoXML doc;
+    if (!CargarBase(ruta, doc)) {
+        std::string errores;
+        AgregarErrorXML(errores, kErrorAbrirFichero, kTituloErrorFichero);
+        Mensaje(Texto(TextoErroresAbrirBase(errores)), EstiloMensaje::Critico, this);
+        return;
+    }
+
     MostrarNombreFichero(txtFicheroBASE_, ruta);
     ReiniciarEliminadas();
 
@@ -140,7 +148,7 @@ void frmPrincipal::AbrirBaseXML() {
     AjustesFiltros filtros = sesion_.filtros;
     ResultadoLecturaBase r;
     try {
-        r = LeerBase(ruta, entrada, filtros);
+        r = LeerDocumentoBaseXML(doc, entrada, filtros);
     } catch (const std::exception&) {
         r = ResultadoLecturaBase{};
         r.numeroGanador = sesion_.gNumeroGanador;
@@ -167,6 +175,9 @@ void frmPrincipal::AbrirBaseXML() {
     }
     if (r.porcentaje) txtPorcentaje_->setText(Texto(*r.porcentaje));
     if (r.nuApuestas) txtNUApuestas_->setText(Texto(*r.nuApuestas));
+    // Exact bets are only offered under a number of bets, so a file that ticks
+    // them was saved with that target; "Calcular" must do what the window shows.
+    if (r.apuestasExactas == 1) optTipo_[0]->setChecked(true);
     if (r.apuestasExactas) chkApuestasExactas_->setChecked(*r.apuestasExactas != 0);
     if (r.activarCiclos) chkActivarCiclos_->setChecked(*r.activarCiclos != 0);
     if (r.aleatorio) chkAleatorio_->setChecked(*r.aleatorio != 0);

@@ -83,7 +83,8 @@ class PruebaFrmPrincipal : public QObject {
     QStringList Opciones() {
         QStringList o{v->cboTipoReduccion()->currentText(), v->txtPorcentaje()->text(), v->txtNUApuestas()->text(),
                       QString::fromStdString(GenerarXMLBase(DatosBaseXML(), sesion->filtros))};
-        for (const QCheckBox* c : v->findChildren<QCheckBox*>()) o << c->objectName() + (c->isChecked() ? "+" : "-");
+        for (const QAbstractButton* c : v->findChildren<QAbstractButton*>())
+            if (c->isCheckable()) o << c->objectName() + (c->isChecked() ? "+" : "-");
         for (uint8_t n : sesion->gNumeroGanador) o << QString::number(n);
         return o;
     }
@@ -408,7 +409,8 @@ private slots:
         QCOMPARE(abierto.titulo + ' ' + Foto({"txtFicheroBASE", "txtApuestasIniciales", "txtApuestasCondicionadas",
                                                "lblNumero_49", "lblNumero_2"}) + Textos().join(""),
                  QString("Abrir una BASE en XML 9 1 mi base.xml 126 0 9+ 2"));
-        QCOMPARE(Opciones(), opciones);
+        QCOMPARE(Opciones(), opciones);  // exact bets bring back the bets target
+        QCOMPARE(EstadosDistintos(*v, {"+txtNUApuestas", "-txtPorcentaje", "+chkApuestasExactas"}), QString());
     }
 
     void cancelarONoCambiaNada() {
@@ -463,24 +465,27 @@ private slots:
         QVERIFY(Textos().size() == 2 && Textos()[0].count("\r\n") < 50 && Textos()[0].endsWith("...\r\n") &&
                 Textos()[1].size() < 5000);
 
-        // Not XML: the filter settings and counts start afresh, the rest stays.
+        // Not a BASE (not XML, far too large, not a file): the message, and nothing changes.
         v->cboTipoReduccion()->setCurrentIndex(1);
+        v->chkFiltros(9)->setChecked(true);
         sesion->filtros.NumerosPosiciones[22] = 1;
         v->EliminadasFiltro()[5] = 123;
         v->lblNumeroELiminadas(5)->setText("123");
+        const QString tip = v->txtFicheroBASE()->toolTip();
+        const QStringList antes = Opciones();
         sesion->gCombinacionGuardada = false;
-        PruebaMensajes::Limpiar();
-        PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
-        Abrir(EscribirFichero(dir, "hola.txt", "hola\n"));
-        QCOMPARE(Textos().last(), kNoEsBase);
-        QVERIFY(sesion->filtros.NumerosPosiciones[22] == 0 && v->EliminadasFiltro()[5] == 0);
-        QCOMPARE(Foto({"lblNumeroELiminadas_5", "cboTipoReduccion", "txtFicheroBASE", "lblNumero_6"}),
-                 QString("1 1 - 4 (n-1) hola.txt 6+"));
-
-        // Far too large to be a BASE file: refused before it is parsed.
-        PruebaMensajes::Limpiar();
-        Abrir(EscribirFichero(dir, "grande.xml", "<XML><BASE>" + QByteArray(5 << 20, ' ') + "</BASE></XML>"));
-        QCOMPARE(Textos(), QStringList{kNoEsBase});
+        for (const QString& ruta : {EscribirFichero(dir, "lista_compra.xml", "pan\nleche\n"),
+                                    EscribirFichero(dir, "grande.xml", "<XML><BASE>" + QByteArray(5 << 20, ' ') +
+                                                                           "</BASE></XML>"),
+                                    dir.path()}) {
+            PruebaMensajes::Limpiar();
+            PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
+            Abrir(ruta);
+            QCOMPARE(Textos().last(), kNoEsBase);
+            QCOMPARE(Opciones(), antes);
+            QVERIFY(v->EliminadasFiltro()[5] == 123 && v->txtFicheroBASE()->toolTip() == tip);
+            QCOMPARE(Foto({"lblNumeroELiminadas_5", "txtFicheroBASE", "lblNumero_6"}), QString("1 0 123 m.xml 6+"));
+        }
     }
 
     // Imports in turn into one window: each shows its messages and counts, and
