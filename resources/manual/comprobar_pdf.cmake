@@ -1,5 +1,6 @@
 # Checks that the built manual is there and is a real, multi-page PDF that
-# holds every picture its source names.
+# holds every picture its source names and ends no page with a heading.
+cmake_minimum_required(VERSION 3.25)
 if(NOT EXISTS "${PDF}")
   message(FATAL_ERROR "falta el manual: ${PDF}")
 endif()
@@ -35,4 +36,27 @@ list(LENGTH imagenes hay)
 if(fallo OR esperadas EQUAL 0 OR NOT hay EQUAL esperadas)
   message(FATAL_ERROR "el manual tiene ${hay} imágenes; su fuente nombra ${esperadas}")
 endif()
+# No page ends with a heading: each is kept with the text it introduces. The
+# last line of a page's text, before its number, must not be one.
+file(STRINGS "${FUENTE}" titulos ENCODING UTF-8 REGEX "^#+ ")
+list(TRANSFORM titulos REPLACE "^#+ +" "")
+find_program(PDFTOTEXT pdftotext REQUIRED)
+string(ASCII 12 salto)
+foreach(pagina RANGE 1 ${numero})
+  execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 -f ${pagina} -l ${pagina} "${PDF}" -
+                  OUTPUT_VARIABLE texto RESULT_VARIABLE fallo)
+  if(fallo)
+    message(FATAL_ERROR "no se pudo leer el texto de la página ${pagina}")
+  endif()
+  # pdftotext gives the type's ligatures as one character each.
+  string(REPLACE "ﬁ" "fi" texto "${texto}")
+  string(REPLACE "ﬂ" "fl" texto "${texto}")
+  string(REGEX REPLACE "[ \t\r\n${salto}]*[0-9]+[ \t\r\n${salto}]*$" "" texto "${texto}")
+  string(REGEX MATCH "[^\n]*$" ultima "${texto}")
+  string(STRIP "${ultima}" ultima)
+  string(REGEX REPLACE "[ \t]+" " " ultima "${ultima}")
+  if(ultima IN_LIST titulos)
+    message(FATAL_ERROR "la página ${pagina} termina con el título «${ultima}»")
+  endif()
+endforeach()
 message(STATUS "manual correcto: ${tamano} bytes, ${numero} páginas, ${hay} imágenes")

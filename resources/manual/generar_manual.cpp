@@ -3,7 +3,11 @@
 //   generar_manual entrada.md salida.pdf [carpeta_imagenes]
 // Each picture the manual names ("![...](nombre.png)") is read from the
 // pictures folder; a missing one fails the build.
+// The pages are laid out here, not left to QTextDocument::print, so that where
+// each block falls is known before printing: a heading that would end a page
+// apart from what it introduces starts the next one instead.
 // Needs a Qt platform but no display: the build runs it with QT_QPA_PLATFORM=offscreen.
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -11,15 +15,18 @@
 #include <QList>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -69,9 +76,12 @@ void InsertarPortada(QTextDocument& documento) {
     }
 }
 
-// The width of the text on an A4 page inside the 2 cm margins that printing
-// adds, in the 96-dpi units the layout gives pictures.
-constexpr qreal kAnchoTexto = 640;
+// The page and its margins in the layout's units (96 to the inch).
+constexpr qreal kUnidadesPorPulgada = 96;
+constexpr qreal kAnchoPagina = 210 / 25.4 * kUnidadesPorPulgada;  // A4
+constexpr qreal kAltoPagina = 297 / 25.4 * kUnidadesPorPulgada;
+constexpr qreal kMargen = 2 / 2.54 * kUnidadesPorPulgada;        // 2 cm all round
+constexpr qreal kAnchoTexto = kAnchoPagina - 2 * kMargen;
 
 // Loads every picture the manual names from `carpeta`, centred on its own
 // line at its size on screen, shrunk to the text width. False, with the name
@@ -153,6 +163,92 @@ void DarEstilo(QTextDocument& documento) {
         }
     }
 }
+
+// The page (from 0) on which a height of the laid-out document falls.
+int PaginaDe(qreal y) { return static_cast<int>(std::floor(y / kAltoPagina)); }
+
+// Where a block's lines start and end on the laid-out pages. blockBoundingRect
+// alone does not tell: its corner is where the block was placed, before a
+// page break pushed its lines down to the next page.
+struct Extension {
+    qreal inicio;
+    qreal fin;
+};
+Extension LineasDe(const QTextDocument& documento, const QTextBlock& bloque) {
+    const QRectF marco = documento.documentLayout()->blockBoundingRect(bloque);
+    const QTextLayout* lineas = bloque.layout();
+    if (lineas == nullptr || lineas->lineCount() == 0) return {marco.top(), marco.bottom()};
+    const QTextLine ultima = lineas->lineAt(lineas->lineCount() - 1);
+    return {marco.top() + lineas->lineAt(0).y(), marco.top() + ultima.y() + ultima.height()};
+}
+
+// Where a block ends; a table ends, for this purpose, with its first row.
+qreal FinDeBloque(const QTextDocument& documento, const QTextBlock& bloque) {
+    if (const QTextTable* tabla = QTextCursor(bloque).currentTable()) {
+        qreal fin = 0;
+        for (int columna = 0; columna < tabla->columns(); ++columna)
+            fin = std::max(fin, LineasDe(documento, tabla->cellAt(0, columna).lastCursorPosition().block()).fin);
+        return fin;
+    }
+    return LineasDe(documento, bloque).fin;
+}
+
+// A heading (or a run of headings) whose first following block, picture or
+// table row would not end on its page starts a new page; a block that ends
+// in ":" brings the next one along. One pass from the top: a break only
+// moves what comes after it.
+void MantenerTitulosConSuBloque(QTextDocument& documento) {
+    for (QTextBlock titulo = documento.begin(); titulo.isValid(); titulo = titulo.next()) {
+        if (titulo.blockFormat().headingLevel() == 0) continue;
+        QTextBlock ultimoTitulo = titulo;
+        while (ultimoTitulo.next().isValid() && ultimoTitulo.next().blockFormat().headingLevel() > 0)
+            ultimoTitulo = ultimoTitulo.next();
+        QTextBlock contenido = ultimoTitulo.next();
+        if (!contenido.isValid()) break;
+        while (contenido.text().trimmed().endsWith(QLatin1Char(':')) && contenido.next().isValid())
+            contenido = contenido.next();
+        // Half a unit up: a block that ends exactly on the page's foot is on it.
+        if (PaginaDe(LineasDe(documento, titulo).inicio) != PaginaDe(FinDeBloque(documento, contenido) - 0.5)) {
+            QTextBlockFormat formato = titulo.blockFormat();
+            formato.setPageBreakPolicy(formato.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(titulo).setBlockFormat(formato);
+            // After a format change Qt lays out only part of the document again and
+            // leaves the rest unplaced; marked dirty, all of it is laid out anew.
+            documento.markContentsDirty(0, documento.characterCount());
+        }
+        titulo = ultimoTitulo;
+    }
+}
+
+// Prints the laid-out pages, each with its number at the foot as
+// QTextDocument::print numbers them.
+bool ImprimirPaginas(QTextDocument& documento, QPdfWriter& pdf) {
+    QPainter pintor;
+    if (!pintor.begin(&pdf)) return false;
+    const qreal escala = pdf.resolution() / kUnidadesPorPulgada;
+    const int paginas = documento.pageCount();
+    for (int pagina = 0; pagina < paginas; ++pagina) {
+        if (pagina > 0 && !pdf.newPage()) return false;
+        pintor.save();
+        pintor.scale(escala, escala);
+        pintor.translate(0, -pagina * kAltoPagina);
+        const QRectF vista(0, pagina * kAltoPagina, kAnchoPagina, kAltoPagina);
+        pintor.setClipRect(vista);
+        QAbstractTextDocumentLayout::PaintContext contexto;
+        contexto.clip = vista;
+        contexto.palette.setColor(QPalette::Text, Qt::black);
+        documento.documentLayout()->draw(&pintor, contexto);
+        pintor.restore();
+        // In the device's units, where the font takes its real size.
+        pintor.setFont(documento.defaultFont());
+        const QString numero = QString::number(pagina + 1);
+        pintor.drawText(QPointF((kAnchoPagina - kMargen) * escala - pintor.fontMetrics().horizontalAdvance(numero),
+                                (kAltoPagina - kMargen) * escala + pintor.fontMetrics().ascent() +
+                                    5 * pdf.resolution() / 72.0),
+                        numero);
+    }
+    return pintor.end();
+}
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -185,6 +281,11 @@ int main(int argc, char* argv[]) {
     }
     DarEstilo(documento);
     InsertarPortada(documento);
+    documento.setPageSize(QSizeF(kAnchoPagina, kAltoPagina));
+    QTextFrameFormat marco = documento.rootFrame()->frameFormat();
+    marco.setMargin(kMargen);
+    documento.rootFrame()->setFrameFormat(marco);
+    MantenerTitulosConSuBloque(documento);
 
     // Written to a temporary file and renamed at the end, so a failed run
     // never leaves a truncated manual behind.
@@ -199,7 +300,10 @@ int main(int argc, char* argv[]) {
         pdf.setResolution(300);
         pdf.setTitle(QStringLiteral("Manual de VORTESALIN"));
         pdf.setCreator(QStringLiteral("VORTESALIN"));
-        documento.print(&pdf);
+        if (!ImprimirPaginas(documento, pdf)) {
+            std::fprintf(stderr, "generar_manual: no se pudo imprimir %s\n", argv[2]);
+            return 1;
+        }
     }
     if (!salida.commit()) {
         std::fprintf(stderr, "generar_manual: no se pudo completar %s\n", argv[2]);
