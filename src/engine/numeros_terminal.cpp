@@ -62,6 +62,67 @@ std::vector<std::string> ClavesSorteos(const std::string& carpeta) {
     return claves;
 }
 
+// Whether the bytes are well-formed UTF-8: no stray continuation byte, no
+// overlong form, no surrogate, nothing past U+10FFFF.
+bool EsUtf8(std::string_view s) {
+    for (size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t largo = 0;
+        unsigned char min = 0x80, max = 0xBF;  // range of the second byte
+        if (b >= 0xC2 && b <= 0xDF) {
+            largo = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            largo = 3;
+            if (b == 0xE0) min = 0xA0;
+            if (b == 0xED) max = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            largo = 4;
+            if (b == 0xF0) min = 0x90;
+            if (b == 0xF4) max = 0x8F;
+        } else {
+            return false;
+        }
+        if (s.size() - i < largo) return false;
+        for (size_t k = 1; k < largo; ++k) {
+            const auto c = static_cast<unsigned char>(s[i + k]);
+            if (c < (k == 1 ? min : 0x80) || c > (k == 1 ? max : 0xBF)) return false;
+        }
+        i += largo;
+    }
+    return true;
+}
+
+// Windows-1252 (the Western Windows code page) to UTF-8. Bytes 0xA0..0xFF are
+// the Latin-1 characters; 0x80..0x9F hold the euro sign, typographic quotes
+// and the like, and the five codes it leaves free keep their C1 value.
+std::string Windows1252AUtf8(std::string_view s) {
+    static constexpr char16_t k80[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string u;
+    u.reserve(s.size() + s.size() / 8);
+    for (const char ch : s) {
+        const auto b = static_cast<unsigned char>(ch);
+        const char16_t c = b >= 0x80 && b < 0xA0 ? k80[b - 0x80] : b;
+        if (c < 0x80) {
+            u += static_cast<char>(c);
+        } else if (c < 0x800) {
+            u += static_cast<char>(0xC0 | (c >> 6));
+            u += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            u += static_cast<char>(0xE0 | (c >> 12));
+            u += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            u += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return u;
+}
+
 LecturaSorteo Fallo(const std::string& descripcion, size_t linea) {
     return {std::nullopt, kNoCargado + descripcion + " (Línea " + std::to_string(linea) + "))"};
 }
@@ -70,6 +131,12 @@ LecturaSorteo Fallo(const std::string& descripcion, size_t linea) {
 
 LecturaSorteo LeerTextoSorteo(std::string_view texto, const std::string& clave) {
     if (texto.substr(0, 3) == "\xEF\xBB\xBF") texto.remove_prefix(3);  // a UTF-8 mark
+    // A file that is not UTF-8 was saved by a Windows editor in its Western code page.
+    std::string convertido;
+    if (!EsUtf8(texto)) {
+        convertido = Windows1252AUtf8(texto);
+        texto = convertido;
+    }
     DatosSorteo s;
     s.clave = clave;
     if (const auto fecha = FechaValida(clave)) s.diaSemana = fecha->diaSemana;

@@ -36,6 +36,8 @@ struct DatosSorteo {
 //   12345;7;1-3,5
 // four header lines, then one line per number on sale: the number, the
 // quantity available and the series, separated by ";". Blank lines are skipped.
+// The text is UTF-8 (a leading byte-order mark is skipped); a file that is not
+// valid UTF-8 is read as Windows-1252.
 inline constexpr const char* kCarpetaSorteos = "sorteos";
 
 // A draw read, or the Spanish message telling why there is none.

@@ -361,6 +361,9 @@ void frmImprimir::ConectarControles() {
     connect(cmdVerenBlocdeNotas_, &QToolButton::clicked, this, &frmImprimir::cmdVerenBlocdeNotas_Click);
     connect(cboTipoPapel_, &QComboBox::currentIndexChanged, this, &frmImprimir::cboTipoPapel_Click);
     connect(cboNombreImpresora_, &QComboBox::currentIndexChanged, this, &frmImprimir::cboNombreImpresora_Click);
+    connect(txtDiaSorteo_, &QLineEdit::textChanged, this, &frmImprimir::FechaSorteo_Change);
+    connect(cboMesSorteo_, &QComboBox::currentIndexChanged, this, &frmImprimir::FechaSorteo_Change);
+    connect(txtAnioSorteo_, &QLineEdit::textChanged, this, &frmImprimir::FechaSorteo_Change);
     for (int i = 0; i < 3; ++i)
         connect(optImBoletos_[i], &QRadioButton::toggled, this, [this, i](bool activo) {
             if (activo) optImBoletos_Click(i);
@@ -432,6 +435,14 @@ void frmImprimir::cboTipoPapel_Click() {
     lblCabeceraBoleto_->setVisible(soloQR);
     chkFondoDecimo_->setVisible(!soloQR);
     lblFondoDecimo_->setVisible(!soloQR);
+}
+
+// Every ticket prints the weekday: it follows the date as soon as the date is
+// whole and valid, and the user may still pick another afterwards.
+void frmImprimir::FechaSorteo_Change() {
+    const auto fecha = LeerFechaSorteo(
+        UnirFechaSorteo(Std(txtDiaSorteo_->text()), cboMesSorteo_->currentIndex(), Std(txtAnioSorteo_->text())));
+    if (fecha) cboDiaSorteo_->setCurrentIndex(fecha->diaSemana);
 }
 
 void frmImprimir::cboNombreImpresora_Click() { cboNombreImpresora_->setToolTip(cboNombreImpresora_->currentText()); }

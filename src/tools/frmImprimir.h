@@ -65,6 +65,7 @@ private:
     void cmdVerenBlocdeNotas_Click();
     void cboTipoPapel_Click();
     void cboNombreImpresora_Click();
+    void FechaSorteo_Change();
     void optImBoletos_Click(int indice);
 
     bool ValidarDatosSorteo();

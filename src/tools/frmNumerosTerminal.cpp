@@ -266,6 +266,14 @@ void frmNumerosTerminal::ConsultarSorteo(int modo, const std::string& clave) {
     txtSegundoPremio_->setText(QString::fromStdString(sorteo_.segundoPremio));
     txtTotalDecimosInternet_->setText(QString::number(sorteo_.decimos.size()));
     cboDia_->setCurrentIndex(sorteo_.diaSemana >= 0 && sorteo_.diaSemana <= 6 ? sorteo_.diaSemana + 1 : 0);
+    // The date boxes show the draw now loaded, whichever way it was reached.
+    const QString cargada = QString::fromStdString(sorteo_.clave);
+    const QDate fecha = QDate::fromString(cargada, QStringLiteral("yyyyMMdd"));
+    if (fecha.isValid()) {
+        cboDias_->setCurrentIndex(fecha.day() - 1);
+        cboMeses_->setCurrentIndex(fecha.month() - 1);
+        txtAnio_->setText(cargada.left(4));
+    }
 }
 
 void frmNumerosTerminal::cmdIniDatosSorteo_Click() {

@@ -34,6 +34,11 @@ TEST(NumerosTerminal, FicheroDeSorteoIdaYVuelta) {
     ASSERT_TRUE(otras.sorteo) << otras.error;
     EXPECT_EQ(otras.sorteo->decimos, (std::vector<DecimoEnVenta>{D("12345", 3), D("67890", 2, "x")}));
     EXPECT_EQ(otras.sorteo->diaSemana, -1);
+    // Saved by a Windows editor: not UTF-8, so read as Windows-1252.
+    const LecturaSorteo w = LeerTextoSorteo(prueba::Dato("sorteo_1252.txt"), "20261226");
+    ASSERT_TRUE(w.sorteo) << w.error;
+    EXPECT_EQ(w.sorteo->nombre + "|" + w.sorteo->primerPremio + "|" + w.sorteo->segundoPremio,
+              "Sorteo del Sábado|300.000 €|Peña “Niños”");
 }
 
 // tests/data/carpeta_sorteos: three draws (the last named in capitals) and three

@@ -76,15 +76,18 @@ private slots:
         frmNumerosTerminal copia(otra);
         Pulsar(Hijo<QPushButton>(copia, "cmdConsultarUltimoSorteo"));
         QCOMPARE(Datos(copia), Datos(v));
+        QCOMPARE(Vistos(copia, {"cboDias", "cboMeses", "txtAnio"}).join('/'), QStringLiteral("22/12/2026"));
 
-        // The filter reset keeps the draw; a step to another draw drops the filter result.
+        // The filter reset keeps the draw; a step to another draw drops the
+        // filter result and shows that draw's date.
         Pulsar(Hijo<QToolButton>(v, "IniFiltrarSorteos"));
         QCOMPARE(Vistos(v, {"txtNumeroDecimosFiltrados", "txtCantidadDisponibleMIN", "txtIDSorteo", "cboTerminaciones_4"}),
                  (QStringList{"0", "1", "101/2026", "*"}));
         Pulsar(Hijo<QPushButton>(v, "cmdFiltrar"));
         QCOMPARE(Visto(v, "txtNumeroDecimosFiltrados"), QStringLiteral("4"));
         Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoAnterior"));
-        QCOMPARE(Visto(v, "txtIDSorteo") + ' ' + Visto(v, "txtNumeroDecimosFiltrados"), QStringLiteral("100/2026 0"));
+        QCOMPARE(Vistos(v, {"txtIDSorteo", "txtNumeroDecimosFiltrados", "cboDias", "cboMeses", "txtAnio"}).join(' '),
+                 QStringLiteral("100/2026 0 15 12 2026"));
         Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoSiguiente"));
         Pulsar(Hijo<QPushButton>(v, "cmdConsultarSorteoSiguiente"));
         QCOMPARE(Visto(v, "txtIDSorteo") + ' ' + Visto(v, "txtTotalDecimosInternet"), QStringLiteral("102/2026 0"));
