@@ -159,7 +159,7 @@ private slots:
 
         Pulsar(Hijo<QToolButton>(v, "cmdVerAnalisis"));
         const QString informe = QString::fromUtf8(ContenidoFichero(PruebaSistema::Abiertos().value(0)));
-        QVERIFY(informe.contains("3 últimas cifras: 8/1000\r\n005: 1\r\n007: 1\r\n"));
+        QVERIFY(informe.contains("3 últimas cifras: 8/1000\r\n005: 1\r\n007: 1\r\n") && informe.contains(" 1 (12,5 %)"));
         PruebaSistema::Activar(false);
         Pulsar(Hijo<QToolButton>(v, "cmdVerAnalisis"));
         QCOMPARE(Textos(), QStringList{"ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (No se ha podido abrir el "
