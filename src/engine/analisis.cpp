@@ -30,17 +30,6 @@ std::string Relleno(int64_t valor, int cifras) {
     return s;
 }
 
-std::string PorcentajeTexto(int64_t centesimas) {
-    std::string s = std::to_string(centesimas / 100);
-    const int64_t resto = centesimas % 100;
-    if (resto != 0) {
-        s += '.';
-        s += static_cast<char>('0' + resto / 10);
-        if (resto % 10 != 0) s += static_cast<char>('0' + resto % 10);
-    }
-    return s;
-}
-
 }  // namespace
 
 FrecuenciasCasillas ContarFrecuencias(const TablaNumeros& numeros, int32_t total) {
@@ -86,8 +75,19 @@ int64_t PorcentajeCentesimas(int32_t cuenta, int32_t total) {
     return cociente;
 }
 
+std::string TextoPorcentaje(int64_t centesimas, std::string_view coma) {
+    std::string s = std::to_string(centesimas / 100);
+    const int64_t resto = centesimas % 100;
+    if (resto != 0) {
+        s += coma;
+        s += static_cast<char>('0' + resto / 10);
+        if (resto % 10 != 0) s += static_cast<char>('0' + resto % 10);
+    }
+    return s + " %";
+}
+
 std::string InformeAnalisis(const FrecuenciasCasillas& frecuencias, int32_t total, const AnalisisCifras& primeras,
-                            const AnalisisCifras& ultimas) {
+                            const AnalisisCifras& ultimas, std::string_view coma) {
     static const char* const kColumnas[kPosiciones] = {"Dec. Millar", "Unid. Millar", "Centenas", "Decenas",
                                                        "Unidades"};
     std::string s = "ANALISIS DE " + std::to_string(total) + " NUMEROS\r\n\r\n";
@@ -103,7 +103,7 @@ std::string InformeAnalisis(const FrecuenciasCasillas& frecuencias, int32_t tota
         s += columna(std::to_string(d), 5);
         for (int p = 0; p < kPosiciones; ++p) {
             const int32_t n = frecuencias[static_cast<size_t>(p * 10 + d)];
-            s += columna(n < 1 ? std::string() : std::to_string(n) + " (" + PorcentajeTexto(PorcentajeCentesimas(n, total)) + " %)", 20);
+            s += columna(n < 1 ? std::string() : std::to_string(n) + " (" + TextoPorcentaje(PorcentajeCentesimas(n, total), coma) + ")", 20);
         }
         s += "\r\n";
     }

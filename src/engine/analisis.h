@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "modelo.h"
 
@@ -36,7 +37,12 @@ AnalisisCifras AnalizarPrimerasCifras(const TablaNumeros& numeros, int32_t total
 // an exact half going to the even hundredth. 0 when total < 1.
 int64_t PorcentajeCentesimas(int32_t cuenta, int32_t total);
 
+// A percentage in hundredths as the analysis shows it: without trailing
+// zeros, `coma` as the decimal separator, then " %" ("12,5 %").
+std::string TextoPorcentaje(int64_t centesimas, std::string_view coma);
+
 // The text the analysis window shows in the text editor: the grid of counts
-// and percentages, then the four lists. Lines end in CR LF.
+// and percentages (with the window's decimal separator `coma`), then the four
+// lists. Lines end in CR LF.
 std::string InformeAnalisis(const FrecuenciasCasillas& frecuencias, int32_t total, const AnalisisCifras& primeras,
-                            const AnalisisCifras& ultimas);
+                            const AnalisisCifras& ultimas, std::string_view coma);

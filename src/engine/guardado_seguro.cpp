@@ -23,7 +23,10 @@ std::string Causa(int codigo) {
     case EISDIR: return "es una carpeta";
     case ENOSPC:
     case EDQUOT: return "no queda espacio en el disco";
-    default: return "error " + std::to_string(codigo);
+    case EFBIG: return "el fichero es demasiado grande";
+    case ENAMETOOLONG: return "el nombre es demasiado largo";
+    case EIO: return "error de lectura o escritura en el disco";
+    default: return "error del sistema " + std::to_string(codigo);
     }
 }
 
@@ -62,6 +65,8 @@ bool GuardarFicheroSeguro(const std::string& ruta, std::string_view contenido, s
     static std::atomic<unsigned> contador{0};
     const fs::path destino = DestinoFinal(ruta);
     const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
+    std::error_code ec;
+    if (fs::is_directory(destino, ec)) return Fallo(error, "No se puede guardar en " + destino.string(), EISDIR);
     std::string temporal;
     int fd = -1;
     for (int intento = 0; intento < 100 && fd < 0; ++intento) {
@@ -88,4 +93,10 @@ bool GuardarFicheroSeguro(const std::string& ruta, std::string_view contenido, s
         return Fallo(error, "No se ha podido reemplazar el fichero " + destino.string(), codigo);
     }
     return true;
+}
+
+std::string MensajeErrorGuardar(std::string_view causa) {
+    std::string mensaje = "ERROR AL GUARDAR EL FICHERO";
+    if (!causa.empty()) mensaje.append(" (").append(causa).append(")");
+    return mensaje;
 }

@@ -64,8 +64,7 @@ ResultadoLecturaBase LeerFicheroBaseXML(const std::string& ruta, const EntradaLe
 ResultadoLecturaBase LeerDocumentoBaseXML(const DocumentoXML& doc, const EntradaLecturaBase& entrada,
                                           AjustesFiltros& filtros);
 
-// Texts of the open and save commands.
-inline constexpr const char* kTextoErrorGuardarBase = "ERROR AL GUARDAR EL FICHERO";
+// Texts of the open command.
 inline constexpr const char* kPreguntaAbrirSinGuardar =
     "NO HA GUARDADO LA COMBINACION ACTUAL EN XML, ¿ DESEA CONTINUAR DE TODAS FORMAS ?";
 inline constexpr const char* kTituloErrorFichero = "FICHERO";

@@ -1,5 +1,7 @@
 #include "validacion_sumas.h"
 
+#include "texto.h"
+
 namespace {
 std::string SinBlancos(const std::string& s) {
     const auto inicio = s.find_first_not_of(' ');
@@ -10,20 +12,10 @@ std::string SinBlancos(const std::string& s) {
 }  // namespace
 
 bool LeerEnteroCaja(const std::string& texto, int16_t& valor) {
-    const std::string s = SinBlancos(texto);
-    size_t i = 0;
-    bool negativo = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negativo = s[i++] == '-';
-    if (i == s.size()) return false;
-    int32_t n = 0;
-    for (; i < s.size(); ++i) {
-        if (s[i] < '0' || s[i] > '9') return false;
-        n = n * 10 + (s[i] - '0');
-        if (n > 32768) return false;
-    }
-    if (negativo) n = -n;
-    if (n > INT16_MAX || n < INT16_MIN) return false;
-    valor = static_cast<int16_t>(n);
+    // Only blanks count as blanks here, as for the empty-box check.
+    const EnteroLeido v = ConvertirEntero(SinBlancos(texto), INT16_MIN, INT16_MAX, {.blancos = false, .fraccion = false});
+    if (!v.Correcto()) return false;
+    valor = static_cast<int16_t>(v.valor);
     return true;
 }
 

@@ -1,5 +1,11 @@
 #include "validacion_terminaciones.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "texto.h"
+
 namespace {
 bool EnBlanco(std::string_view s) {
     for (char ch : s)
@@ -9,14 +15,14 @@ bool EnBlanco(std::string_view s) {
 }  // namespace
 
 int ValorCotaSuma(std::string_view texto) {
-    long valor = 0;
-    for (char ch : texto) {
-        if (ch == ' ' || ch == '\t') continue;
-        if (ch < '0' || ch > '9') break;
-        valor = valor * 10 + (ch - '0');
-        if (valor > 1000000) break;  // far beyond any bound; avoids overflow
-    }
-    return static_cast<int>(valor);
+    // Blanks anywhere are skipped, and the number ends at the first other character.
+    std::string cifras(texto);
+    std::erase_if(cifras, [](char ch) { return ch == ' ' || ch == '\t'; });
+    cifras.erase(std::find_if_not(cifras.begin(), cifras.end(), [](char ch) { return ch >= '0' && ch <= '9'; }),
+                 cifras.end());
+    if (cifras.empty()) return 0;
+    // A number beyond an int reads as the largest int (the bound it passed).
+    return static_cast<int>(ConvertirEntero(cifras, 0, INT32_MAX, kSoloCifras).valor);
 }
 
 ResultadoSumaTerminaciones ValidarSumaTerminaciones(std::string_view minimo, std::string_view maximo) {

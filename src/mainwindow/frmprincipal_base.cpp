@@ -14,6 +14,7 @@
 #include "documento_xml.h"
 #include "fichero_numeros.h"
 #include "frmprincipal.h"
+#include "guardado_seguro.h"
 #include "importar_numeros.h"
 #include "lector_base_xml.h"
 #include "mensajes.h"
@@ -87,6 +88,7 @@ void frmPrincipal::GuardarBaseXML() {
     if (ruta.isEmpty()) return;
 
     bool guardado = false;
+    std::string causa;
     try {
         DatosBaseXML d;
         d.rejilla = sesion_.rejilla;
@@ -103,12 +105,15 @@ void frmPrincipal::GuardarBaseXML() {
         d.aleatorio = chkAleatorio_->isChecked() ? 1 : 0;
         d.version = kVersionPrograma.toStdString();
         SellarFechaHora(d);
-        guardado = GuardarTextoBaseXML(GenerarXMLBase(d, sesion_.filtros), RutaSistema(ruta));
+        guardado = GuardarTextoBaseXML(GenerarXMLBase(d, sesion_.filtros), RutaSistema(ruta), &causa);
+    } catch (const std::bad_alloc&) {
+        guardado = false;
+        causa = "Memoria insuficiente";
     } catch (const std::exception&) {
         guardado = false;
     }
     if (!guardado) {
-        Mensaje(QString::fromUtf8(kTextoErrorGuardarBase), EstiloMensaje::Critico, this);
+        Mensaje(QString::fromStdString(MensajeErrorGuardar(causa)), EstiloMensaje::Critico, this);
         return;
     }
     MostrarNombreFichero(txtFicheroBASE_, ruta);

@@ -26,10 +26,7 @@
 namespace {
 
 const QString kErrorSinNumeros = QStringLiteral("ERROR: No hay números generados");
-const QString kErrorInforme = QStringLiteral("ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS");
-const QString kErrorGuardar = QStringLiteral("ERROR AL GUARDAR EL FICHERO");
 const char* const kApuestasNoNumericas = "EL NUMERO DE APUESTAS NO ES UN NUMERO VALIDO";
-const QString kSinEditor = QStringLiteral("No se ha podido abrir el editor de textos");
 
 FiltrosMarcados Marcados(const frmPrincipal& v) {
     FiltrosMarcados marcados{};
@@ -37,16 +34,12 @@ FiltrosMarcados Marcados(const frmPrincipal& v) {
     return marcados;
 }
 
-// Writes `texto` to `ruta` whole or not at all. Returns the error's
-// description, empty on success.
-QString EscribirFichero(const QString& ruta, const std::string& texto) {
+// Writes `texto` to `ruta` whole or not at all. Returns the reason of a
+// failure, empty on success.
+std::string EscribirFichero(const QString& ruta, const std::string& texto) {
     std::string error;
-    if (GuardarFicheroSeguro(QFile::encodeName(ruta).toStdString(), texto, &error)) return QString();
-    return QString::fromStdString(error);
-}
-
-QString ConDescripcion(const QString& mensaje, const QString& descripcion) {
-    return mensaje + QStringLiteral(" (") + descripcion + QLatin1Char(')');
+    if (GuardarFicheroSeguro(QFile::encodeName(ruta).toStdString(), texto, &error)) return {};
+    return error;
 }
 
 }  // namespace
@@ -145,8 +138,8 @@ void frmPrincipal::ExportarReduccion(int modo) {
         dialogo.DefaultExt = QStringLiteral("txt");
         const QString ruta = MostrarGuardar(dialogo);
         if (ruta.isEmpty()) return;
-        const QString error = EscribirFichero(ruta, texto);
-        if (!error.isEmpty()) Mensaje(ConDescripcion(kErrorGuardar, error), EstiloMensaje::Critico, this);
+        const std::string error = EscribirFichero(ruta, texto);
+        if (!error.empty()) Mensaje(QString::fromStdString(MensajeErrorGuardar(error)), EstiloMensaje::Critico, this);
         return;
     }
     if (modo != 2) return;
@@ -160,9 +153,12 @@ void frmPrincipal::VerInformeEliminadas() {
         EliminadasFiltro_, Marcados(*this), LeerCuenta(txtApuestasCondicionadas_->text()),
         LeerCuenta(txtApuestasReducidas_->text()), [](int64_t v) { return FormatoCuenta(v).toStdString(); });
     const QString ruta = QDir(CarpetaPrograma()).filePath(QString::fromLatin1(kNombreInforme));
-    QString error = EscribirFichero(ruta, texto);
-    if (error.isEmpty() && !AbrirEnEditorTexto(ruta)) error = kSinEditor;
-    if (!error.isEmpty()) Mensaje(ConDescripcion(kErrorInforme, error), EstiloMensaje::Critico, this);
+    const std::string error = EscribirFichero(ruta, texto);
+    if (!error.empty()) {
+        MensajeErrorBlocDeNotas(QString::fromStdString(error), this);
+        return;
+    }
+    AbrirFicheroEnEditor(ruta, this);
 }
 
 void frmPrincipal::ReducirCondicionados() {

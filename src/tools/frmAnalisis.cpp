@@ -30,17 +30,8 @@ const char* const kCabeceras[kPosiciones] = {"Dec. Millar", "Unid. Millar", "Cen
 const char* const kAyudasCabecera[kPosiciones] = {"Decenas de Millar", "Unidades de Millar", "Centenas", "Decenas",
                                                   "Unidades"};
 
-// A percentage in hundredths, in the user's locale, without trailing zeros.
-QString TextoPorcentaje(int64_t centesimas) {
-    QString s = QString::number(centesimas / 100);
-    const int64_t resto = centesimas % 100;
-    if (resto != 0) {
-        s += QLocale().decimalPoint();
-        s += QChar(u'0' + static_cast<char16_t>(resto / 10));
-        if (resto % 10 != 0) s += QChar(u'0' + static_cast<char16_t>(resto % 10));
-    }
-    return s + QStringLiteral(" %");
-}
+// The user's decimal separator, which the grid and the report both show.
+std::string Coma() { return QLocale().decimalPoint().toStdString(); }
 
 QPlainTextEdit* Lista(QWidget* padre, const QString& nombre) {
     auto* t = new QPlainTextEdit(padre);
@@ -243,7 +234,8 @@ void frmAnalisis::MostrarRejilla(bool porcentajes) {
             Colorear(celda, QPalette::Window, kBlanco);
             continue;
         }
-        celda->setText(porcentajes ? TextoPorcentaje(PorcentajeCentesimas(n, TotalNumeros)) : QString::number(n));
+        celda->setText(porcentajes ? QString::fromStdString(TextoPorcentaje(PorcentajeCentesimas(n, TotalNumeros), Coma()))
+                                    : QString::number(n));
         Colorear(celda, QPalette::Window, kAzulClaro);
     }
 }
@@ -257,6 +249,6 @@ void frmAnalisis::cmdSwitch_Click() {
 void frmAnalisis::cmdVerAnalisis_Click() {
     const TablaNumeros& resultado = sesion_.tablas.gResultado;
     VerTextoEnEditor(InformeAnalisis(Frecuencias, TotalNumeros, ::AnalizarPrimerasCifras(resultado, TotalNumeros),
-                                     ::AnalizarUltimasCifras(resultado, TotalNumeros)),
+                                     ::AnalizarUltimasCifras(resultado, TotalNumeros), Coma()),
                      this);
 }

@@ -325,8 +325,9 @@ bool frmNumerosTerminal::Guardar(const QString& titulo, const QString& nombre, c
     const QString ruta = MostrarGuardar(dialogo);
     if (ruta.isEmpty()) return false;
     // Written whole or not at all: an old file is never left half overwritten.
-    if (!GuardarFicheroSeguro(QFile::encodeName(ruta).toStdString(), texto)) {
-        Mensaje(QStringLiteral("ERROR: NO SE HA PODIDO GUARDAR EL FICHERO ") + ruta, EstiloMensaje::Critico, this);
+    std::string causa;
+    if (!GuardarFicheroSeguro(QFile::encodeName(ruta).toStdString(), texto, &causa)) {
+        Mensaje(QString::fromStdString(MensajeErrorGuardar(causa)), EstiloMensaje::Critico, this);
         return false;
     }
     return true;

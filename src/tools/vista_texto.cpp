@@ -11,7 +11,7 @@
 namespace {
 
 const QString kErrorInforme = QStringLiteral("ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS");
-const QString kSinEditor = QStringLiteral("No se ha podido abrir el editor de textos");
+const QString kSinEditor = QStringLiteral("No se ha podido abrir el editor de textos con el fichero ");
 
 // The editor opens the file on its own time, so the folder outlives the window.
 QTemporaryDir* Carpeta() {
@@ -39,10 +39,19 @@ bool VerTextoEnEditor(const std::string& texto, QWidget* padre) {
             fichero.remove();
         } else {
             fichero.close();
-            if (!AbrirEnEditorTexto(fichero.fileName())) error = kSinEditor;
+            return AbrirFicheroEnEditor(fichero.fileName(), padre);
         }
     }
-    if (error.isEmpty()) return true;
-    Mensaje(kErrorInforme + QStringLiteral(" (") + error + QLatin1Char(')'), EstiloMensaje::Critico, padre);
+    MensajeErrorBlocDeNotas(error, padre);
     return false;
+}
+
+bool AbrirFicheroEnEditor(const QString& ruta, QWidget* padre) {
+    if (AbrirEnEditorTexto(ruta)) return true;
+    MensajeErrorBlocDeNotas(kSinEditor + QDir::toNativeSeparators(ruta), padre);
+    return false;
+}
+
+void MensajeErrorBlocDeNotas(const QString& descripcion, QWidget* padre) {
+    Mensaje(kErrorInforme + QStringLiteral(" (") + descripcion + QLatin1Char(')'), EstiloMensaje::Critico, padre);
 }

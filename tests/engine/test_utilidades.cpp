@@ -282,7 +282,7 @@ TEST(Informes, EliminadasTotalDeTodosLosFiltrosYLineasDeLosMarcadosAhora) {
 TEST(Informes, AnalisisYEscrutinioLineaALinea) {
     const TablaNumeros t = Tabla({"12345", "12999", "12995"});
     const TablaNumeros mas = Tabla({"12345", "12999", "12995", "55555"});
-    EXPECT_EQ(InformeAnalisis(ContarFrecuencias(t, 9), 3, AnalizarPrimerasCifras(mas, 3), AnalizarUltimasCifras(t, 9)),
+    EXPECT_EQ(InformeAnalisis(ContarFrecuencias(t, 9), 3, AnalizarPrimerasCifras(mas, 3), AnalizarUltimasCifras(t, 9), ","),
               prueba::Dato("informe_analisis.txt"));
     EXPECT_EQ(AnalizarPrimerasCifras(t, 9).dos.texto, AnalizarPrimerasCifras(mas, 3).dos.texto);
     EXPECT_EQ(ContarFrecuencias(TablaNumeros(), 5), FrecuenciasCasillas{});

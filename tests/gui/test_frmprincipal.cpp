@@ -421,8 +421,9 @@ private slots:
         QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto + '|' + Foto({"txtFicheroBASE"}), "Sin guardar.xml|1 0 ");
 
         v->txtFicheroBASE()->setText("otra.xml");
-        Guardar(dir.filePath("no existe/otra.xml"));  // cannot be written
-        QCOMPARE(Textos(), QStringList{"ERROR AL GUARDAR EL FICHERO"});
+        Guardar(dir.filePath("no existe/otra.xml"));  // cannot be written: the message says why
+        QCOMPARE(Textos(), QStringList{"ERROR AL GUARDAR EL FICHERO (No se puede escribir en la carpeta " +
+                                       dir.filePath("no existe") + ": no existe)"});
         QCOMPARE(PruebaDialogos::Mostrados().last().nombrePropuesto + '|' + Foto({"txtFicheroBASE"}), "otra.xml|1 0 otra.xml");
 
         Guardar(dir.filePath("b.xml"));

@@ -170,8 +170,8 @@ private slots:
         // The Notepad view: every ticket, or a message when no editor opens.
         PruebaSistema::Activar(false);
         Pulsar(Hijo<QToolButton>(*v, "cmdVerenBlocdeNotas"));
-        QCOMPARE(Textos(), QStringList{QStringLiteral(
-                               "ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (No se ha podido abrir el editor de textos)")});
+        QCOMPARE(Textos(), QStringList{"ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (No se ha podido abrir el editor de "
+                                       "textos con el fichero " + PruebaSistema::Abiertos().value(0) + ")"});
         PruebaSistema::Activar(true);
         Pulsar(Hijo<QToolButton>(*v, "cmdVerenBlocdeNotas"));
         const QString bloc = PruebaSistema::Abiertos().last();

@@ -159,11 +159,14 @@ private slots:
 
         Pulsar(Hijo<QToolButton>(v, "cmdVerAnalisis"));
         const QString informe = QString::fromUtf8(ContenidoFichero(PruebaSistema::Abiertos().value(0)));
-        QVERIFY(informe.contains("3 últimas cifras: 8/1000\r\n005: 1\r\n007: 1\r\n"));
+        QVERIFY(informe.contains("3 últimas cifras: 8/1000\r\n005: 1\r\n007: 1\r\n") && informe.contains(" 1 (12,5 %)"));
         PruebaSistema::Activar(false);
         Pulsar(Hijo<QToolButton>(v, "cmdVerAnalisis"));
+        // The message names the file, which is there to open some other way.
+        const QString escrito = PruebaSistema::Abiertos().value(0);
         QCOMPARE(Textos(), QStringList{"ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (No se ha podido abrir el "
-                                       "editor de textos)"});
+                                       "editor de textos con el fichero " + escrito + ")"});
+        QCOMPARE(ContenidoFichero(escrito), informe.toUtf8());
         // Only "Volver" closes.
         QVERIFY(SoloCierraConVolver(v));
     }
