@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <QLocale>
 
+#include "estilo.h"
 #include "frmprincipal.h"
 #include "mensajes.h"
 #include "sesion.h"
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kNombrePrograma);
+    QApplication::setStyle(new EstiloPrograma);
     // Every text of the program is Spanish, whatever the user's locale: so are
     // Qt's own dialogs and the number formats.
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -5,6 +6,7 @@
 
 #include "ayuda_gui.h"
 #include "controles.h"
+#include "estilo.h"
 #include "importar_numeros.h"
 #include "sistema.h"
 #include "teclado.h"
@@ -80,6 +82,25 @@ private slots:
         QCOMPARE(uno.text(), QString("77"));
         QCOMPARE(PruebaMensajes::Mostrados().size(), 1);
         QCOMPARE(PruebaMensajes::Mostrados().first().estilo, EstiloMensaje::Critico);
+    }
+
+    // A check box with no caption beside it tells enabled from disabled at a
+    // glance: the enabled one's frame is clearly darker.
+    void casillaActivaNoPareceDesactivada() {
+        EstiloPrograma estilo;
+        const auto masOscuro = [&estilo](bool activa) {
+            QCheckBox casilla;
+            casilla.setStyle(&estilo);
+            casilla.setEnabled(activa);
+            casilla.resize(casilla.sizeHint());
+            const QImage imagen = casilla.grab().toImage();
+            int gris = 255;
+            for (int y = 0; y < imagen.height(); ++y)
+                for (int x = 0; x < imagen.width(); ++x) gris = std::min(gris, qGray(imagen.pixel(x, y)));
+            return gris;
+        };
+        QVERIFY2(masOscuro(true) + 40 < masOscuro(false),
+                 qPrintable(QStringLiteral("%1 / %2").arg(masOscuro(true)).arg(masOscuro(false))));
     }
 
     void dialogosDeQtEnEspanol() {
