@@ -2,10 +2,20 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QListView>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTreeView>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "mensajes.h"
+#include "ventana_secundaria.h"
 
 namespace {
 struct EstadoPrueba {
@@ -60,6 +70,77 @@ QString ExtensionGuardar(const RegistroDialogo& d, int indice) {
     return defecto;
 }
 
+// Keeps a shown dialog's centre in place when it grows to fit its list: the
+// new size arrives from the window manager, as a resize, some time later.
+class CentroAlCrecer : public QObject {
+public:
+    explicit CentroAlCrecer(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+        ventana->installEventFilter(this);
+    }
+    void VaACrecer() {
+        if (ventana_->isVisible() && !centro_) centro_ = ventana_->frameGeometry().center().x();
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Resize && centro_) {
+            // Only the growth to the new minimum: a resize by the user is left alone.
+            const auto* cambio = static_cast<QResizeEvent*>(evento);
+            if (cambio->size().width() > cambio->oldSize().width() &&
+                cambio->size().width() == ventana_->minimumWidth()) {
+                const QRect marco = ventana_->frameGeometry();
+                const QRect pantalla = ventana_->screen()->availableGeometry();
+                const int x = std::min(*centro_ - marco.width() / 2, pantalla.right() + 1 - marco.width());
+                ventana_->move(std::max(x, pantalla.left()), marco.y());
+            }
+            centro_.reset();
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    QWidget* ventana_;
+    std::optional<int> centro_;
+};
+
+// Qt sizes the file list's columns for English texts, so the Spanish headings,
+// types and dates were cut, and a long title too. The dialog opens as wide as
+// its title, and each folder read widens the columns to what they show and
+// the list to its columns, all within the screen.
+void AjustarTamano(QFileDialog& dialogo) {
+    const QRect pantalla = (dialogo.screen() ? dialogo.screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    dialogo.resize(std::clamp(AnchoTitulo(dialogo.windowTitle()), dialogo.width(), pantalla.width()),
+                   dialogo.height());
+    auto* lista = dialogo.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* lugares = dialogo.findChild<QListView*>(QStringLiteral("sidebar"));
+    auto* modelo = dialogo.findChild<QFileSystemModel*>();
+    if (!lista || !lugares || !modelo) return;  // the desktop's own dialog
+    lugares->setMinimumWidth(lugares->sizeHintForColumn(0) + 2 * lugares->frameWidth() +
+                             lugares->verticalScrollBar()->sizeHint().width());
+    // Beside the list there are the places and the margins; the rest of the
+    // screen is what the list may take. Names take what the other columns
+    // leave, never less than Qt's own width for them.
+    const int maximo = pantalla.width() - lugares->minimumWidth() - 80;
+    const int anchoNombre = lista->header()->sectionSize(0);
+    auto* centro = new CentroAlCrecer(&dialogo);
+    const auto columnas = [lista, maximo, anchoNombre, centro] {
+        QHeaderView* cabecera = lista->header();
+        int ancho = 2 * lista->frameWidth() + lista->verticalScrollBar()->sizeHint().width();
+        for (int c = 1; c < cabecera->count(); ++c) {
+            if (cabecera->isSectionHidden(c)) continue;
+            lista->resizeColumnToContents(c);
+            ancho += cabecera->sectionSize(c);
+        }
+        const int nombres = static_cast<QAbstractItemView*>(lista)->sizeHintForColumn(0);  // public there
+        cabecera->resizeSection(0, std::max(anchoNombre, std::min(nombres, maximo - ancho)));
+        ancho = std::min(ancho + cabecera->sectionSize(0), maximo);
+        if (ancho > lista->width()) centro->VaACrecer();
+        lista->setMinimumWidth(ancho);
+    };
+    columnas();
+    QObject::connect(modelo, &QFileSystemModel::directoryLoaded, &dialogo, columnas);
+}
+
 QString MostrarUnaVez(RegistroDialogo& d, bool guardar, const QStringList& filtros, int indice) {
     EstadoPrueba& prueba = Prueba();
     if (prueba.activo) {
@@ -67,6 +148,7 @@ QString MostrarUnaVez(RegistroDialogo& d, bool guardar, const QStringList& filtr
         return prueba.rutas.isEmpty() ? QString() : prueba.rutas.takeFirst();
     }
     QFileDialog dialogo(d.hwndOwner, d.DialogTitle, d.InitialDir);
+    AjustarTamano(dialogo);
     dialogo.setNameFilters(filtros);
     if (!filtros.isEmpty()) dialogo.selectNameFilter(filtros.value(indice - 1));
     if (guardar) {
