@@ -9,6 +9,8 @@
 #include "sistema.h"
 
 int main(int argc, char* argv[]) {
+    // Before the application object, which sets the C library's locale.
+    FechasDelSistemaEnEspanol();
     QApplication app(argc, argv);
     QApplication::setApplicationName(kNombrePrograma);
     QApplication::setStyle(new EstiloPrograma);

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <clocale>
 
 #include "ayuda_gui.h"
 #include "controles.h"
@@ -114,6 +115,15 @@ private slots:
         // The folder type in the file list, asked for under a context qtbase_es lacks.
         textos << QCoreApplication::translate("QAbstractFileIconProvider", "Folder");
         QCOMPARE(textos, QStringList({"Ver en:", "&Nombre de fichero:", "Ficheros de tipo:", "&Abrir", "Cancelar", "Carpeta"}));
+        // Dates in the system locale's format read Spanish, while its numbers,
+        // the environment and the C library keep the user's LC_ALL=C.UTF-8.
+        const QLocale sistema = QLocale::system();
+        QCOMPARE(sistema.toString(QDateTime(QDate(2024, 8, 15), QTime(10, 0)), QLocale::ShortFormat) + ' ' +
+                     sistema.monthName(8) + ' ' + sistema.decimalPoint(),
+                 QString("15/8/24 10:00 agosto ."));
+        QCOMPARE(qgetenv("LC_ALL") + ' ' + qgetenv("LC_TIME") + ' ' + setlocale(LC_TIME, nullptr) + ' ' +
+                     setlocale(LC_NUMERIC, nullptr),
+                 QByteArray("C.UTF-8  C.UTF-8 C.UTF-8"));
         // A theme without the named icons falls back to the style's own.
         QVERIFY(!Icono(&dialogo, {"vortesalin-no-existe"}, QStyle::SP_DirOpenIcon).isNull());
     }
