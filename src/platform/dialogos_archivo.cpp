@@ -11,7 +11,6 @@
 #include <QScrollBar>
 #include <QTreeView>
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 #include "mensajes.h"
@@ -70,37 +69,33 @@ QString ExtensionGuardar(const RegistroDialogo& d, int indice) {
     return defecto;
 }
 
-// Keeps a shown dialog's centre in place when it grows to fit its list: the
-// new size arrives from the window manager, as a resize, some time later.
-class CentroAlCrecer : public QObject {
+// Keeps a shown dialog centred, over its owner or else on the screen, when
+// it grows to its new minimum width, as it does at its first layout and when
+// a folder read widens the list.
+class CentradoAlCrecer : public QObject {
 public:
-    explicit CentroAlCrecer(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+    explicit CentradoAlCrecer(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
         ventana->installEventFilter(this);
-    }
-    void VaACrecer() {
-        if (ventana_->isVisible() && !centro_) centro_ = ventana_->frameGeometry().center().x();
     }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() == QEvent::Resize && centro_) {
-            // Only the growth to the new minimum: a resize by the user is left alone.
-            const auto* cambio = static_cast<QResizeEvent*>(evento);
-            if (cambio->size().width() > cambio->oldSize().width() &&
-                cambio->size().width() == ventana_->minimumWidth()) {
-                const QRect marco = ventana_->frameGeometry();
-                const QRect pantalla = ventana_->screen()->availableGeometry();
-                const int x = std::min(*centro_ - marco.width() / 2, pantalla.right() + 1 - marco.width());
-                ventana_->move(std::max(x, pantalla.left()), marco.y());
-            }
-            centro_.reset();
+        const auto* cambio = evento->type() == QEvent::Resize ? static_cast<QResizeEvent*>(evento) : nullptr;
+        // A resize by the user is left alone.
+        if (cambio && ventana_->isVisible() && cambio->size().width() > cambio->oldSize().width() &&
+            cambio->size().width() == ventana_->minimumWidth()) {
+            const QRect marco = ventana_->frameGeometry();
+            const QRect pantalla = ventana_->screen()->availableGeometry();
+            const QWidget* dueno = ventana_->parentWidget();
+            const int centro = (dueno ? dueno->window()->frameGeometry() : pantalla).center().x();
+            const int x = std::min(centro - marco.width() / 2, pantalla.right() + 1 - marco.width());
+            ventana_->move(std::max(x, pantalla.left()), marco.y());
         }
         return QObject::eventFilter(objeto, evento);
     }
 
 private:
     QWidget* ventana_;
-    std::optional<int> centro_;
 };
 
 // Qt sizes the file list's columns for English texts, so the Spanish headings,
@@ -122,8 +117,8 @@ void AjustarTamano(QFileDialog& dialogo) {
     // leave, never less than Qt's own width for them.
     const int maximo = pantalla.width() - lugares->minimumWidth() - 80;
     const int anchoNombre = lista->header()->sectionSize(0);
-    auto* centro = new CentroAlCrecer(&dialogo);
-    const auto columnas = [lista, maximo, anchoNombre, centro] {
+    new CentradoAlCrecer(&dialogo);
+    const auto columnas = [lista, maximo, anchoNombre] {
         QHeaderView* cabecera = lista->header();
         int ancho = 2 * lista->frameWidth() + lista->verticalScrollBar()->sizeHint().width();
         for (int c = 1; c < cabecera->count(); ++c) {
@@ -133,9 +128,7 @@ void AjustarTamano(QFileDialog& dialogo) {
         }
         const int nombres = static_cast<QAbstractItemView*>(lista)->sizeHintForColumn(0);  // public there
         cabecera->resizeSection(0, std::max(anchoNombre, std::min(nombres, maximo - ancho)));
-        ancho = std::min(ancho + cabecera->sectionSize(0), maximo);
-        if (ancho > lista->width()) centro->VaACrecer();
-        lista->setMinimumWidth(ancho);
+        lista->setMinimumWidth(std::min(ancho + cabecera->sectionSize(0), maximo));
     };
     columnas();
     QObject::connect(modelo, &QFileSystemModel::directoryLoaded, &dialogo, columnas);
