@@ -2,14 +2,18 @@
 #include <QIcon>
 #include <QLocale>
 
+#include "estilo.h"
 #include "frmprincipal.h"
 #include "mensajes.h"
 #include "sesion.h"
 #include "sistema.h"
 
 int main(int argc, char* argv[]) {
+    // Before the application object, which sets the C library's locale.
+    FechasDelSistemaEnEspanol();
     QApplication app(argc, argv);
     QApplication::setApplicationName(kNombrePrograma);
+    QApplication::setStyle(new EstiloPrograma);
     // Every text of the program is Spanish, whatever the user's locale: so are
     // Qt's own dialogs and the number formats.
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));

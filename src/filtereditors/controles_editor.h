@@ -9,17 +9,18 @@
 
 #include "controles.h"
 
-// The "select all" picture button of a grid, with the main window's icon and size.
-inline QToolButton* BotonSeleccionarTodos(const QString& nombre, QWidget* padre) {
-    return BotonImagen(padre, nombre, QStringLiteral("Selecciona todos los números"),
-                       Icono(padre, {"edit-select-all"}, QStyle::SP_DialogApplyButton));
+// The "select all" picture button of a grid or of the hit chooser, with the
+// main window's icon and size.
+inline QToolButton* BotonSeleccionarTodos(const QString& nombre, QWidget* padre,
+                                          const QString& ayuda = QStringLiteral("Selecciona todos los números")) {
+    return BotonImagen(padre, nombre, ayuda, Icono(padre, {"edit-select-all"}, QStyle::SP_DialogApplyButton));
 }
 
-// The "clear" picture button of a grid or of a row of boxes, with the main
-// window's icon and size (the style's own reset glyph is too faint to see).
-inline QToolButton* BotonLimpiar(const QString& nombre, QWidget* padre) {
-    return BotonImagen(padre, nombre, QStringLiteral("Inicializa todos los números"),
-                       Icono(padre, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton));
+// The "clear" picture button of a grid, of a row of boxes or of the hit
+// chooser, with the main window's icon and size.
+inline QToolButton* BotonLimpiar(const QString& nombre, QWidget* padre,
+                                 const QString& ayuda = QStringLiteral("Inicializa todos los números")) {
+    return BotonImagen(padre, nombre, ayuda, IconoLimpiar(padre));
 }
 
 // The light grey background the small editors and the hit chooser share.

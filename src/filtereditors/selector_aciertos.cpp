@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -126,16 +125,8 @@ SelectorAciertos::SelectorAciertos(Arreglo<uint8_t>& seleccionados, int ultimo, 
         botones->addWidget(todos);
         botones->addWidget(ninguno);
     } else {
-        auto* todos = new QToolButton(this);
-        todos->setObjectName(QStringLiteral("imgTodos"));
-        todos->setToolTip(QStringLiteral("Selecciona todos los aciertos"));
-        todos->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-        todos->setAutoRaise(true);
-        auto* ninguno = new QToolButton(this);
-        ninguno->setObjectName(QStringLiteral("imgNinguno"));
-        ninguno->setToolTip(QStringLiteral("Inicializa todos los aciertos"));
-        ninguno->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
-        ninguno->setAutoRaise(true);
+        auto* todos = BotonSeleccionarTodos(QStringLiteral("imgTodos"), this, QStringLiteral("Selecciona todos los aciertos"));
+        auto* ninguno = BotonLimpiar(QStringLiteral("imgNinguno"), this, QStringLiteral("Inicializa todos los aciertos"));
         connect(todos, &QToolButton::clicked, this, &SelectorAciertos::Todos);
         connect(ninguno, &QToolButton::clicked, this, &SelectorAciertos::Ninguno);
         botones->addWidget(todos);

@@ -282,7 +282,7 @@ QWidget* frmPrincipal::CrearPanelBase() {
                                      QStringLiteral("Inicializa toda la combinación y los filtros"),
                                      Icono(this, {"document-new"}, QStyle::SP_FileIcon));
     imgININumeros_ = BotonImagen(marco, QStringLiteral("imgININumeros"), QStringLiteral("Inicializa todos los números"),
-                                 Icono(this, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton));
+                                 IconoLimpiar(this));
     imgALLNumeros_ = BotonImagen(marco, QStringLiteral("imgALLNumeros"), QStringLiteral("Selecciona todos los números"),
                                  Icono(this, {"edit-select-all"}, QStyle::SP_DialogApplyButton));
     comandos->addStretch(1);
@@ -477,8 +477,7 @@ QWidget* frmPrincipal::CrearPanelApuestas() {
                                        Icono(this, {"document-save-as"}, QStyle::SP_DialogSaveButton));
     cmdVerenBlocdeNotas_ = BotonImagen(picApuestas_, QStringLiteral("cmdVerenBlocdeNotas"),
                                        QStringLiteral("Ver los números en el Bloc de Notas"),
-                                       Icono(this, {"accessories-text-editor", "text-x-generic"},
-                                             QStyle::SP_FileDialogContentsView));
+                                       IconoBlocDeNotas(this));
     cmdImprimirInformeApuestas_ = BotonImagen(picApuestas_, QStringLiteral("cmdImprimirInformeApuestas"),
                                               QStringLiteral("Imprimir informe de números detallado"),
                                               Icono(this, {"document-print-preview", "document-print"},

@@ -83,6 +83,16 @@ QIcon Icono(const QWidget* w, std::initializer_list<const char*> nombres, QStyle
     return w->style()->standardIcon(reserva);
 }
 
+QIcon IconoBlocDeNotas(const QWidget* w) {
+    // A plain page reads as greyed out beside the other icons: the editor's own icon first.
+    return Icono(w, {"accessories-text-editor", "text-x-generic"}, QStyle::SP_FileDialogContentsView);
+}
+
+QIcon IconoLimpiar(const QWidget* w) {
+    // The plain eraser and the style's reset glyph are too faint to tell from disabled.
+    return Icono(w, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton);
+}
+
 void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color) {
     QPalette paleta = w->palette();
     paleta.setColor(rol, color);

@@ -38,6 +38,10 @@ QToolButton* BotonImagen(QWidget* padre, const QString& nombre, const QString& a
 
 // The first of `nombres` the desktop theme has, or the style's own `reserva`.
 QIcon Icono(const QWidget* w, std::initializer_list<const char*> nombres, QStyle::StandardPixmap reserva);
+// The icon of every command that shows a list in the text editor.
+QIcon IconoBlocDeNotas(const QWidget* w);
+// The icon of every command that clears a grid, a row or a form.
+QIcon IconoLimpiar(const QWidget* w);
 
 // Sets one colour of a widget's palette.
 void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color);

@@ -2,10 +2,19 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QListView>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTreeView>
 #include <algorithm>
 #include <utility>
 
 #include "mensajes.h"
+#include "ventana_secundaria.h"
 
 namespace {
 struct EstadoPrueba {
@@ -60,6 +69,71 @@ QString ExtensionGuardar(const RegistroDialogo& d, int indice) {
     return defecto;
 }
 
+// Keeps a shown dialog centred, over its owner or else on the screen, when
+// it grows to its new minimum width, as it does at its first layout and when
+// a folder read widens the list.
+class CentradoAlCrecer : public QObject {
+public:
+    explicit CentradoAlCrecer(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+        ventana->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        const auto* cambio = evento->type() == QEvent::Resize ? static_cast<QResizeEvent*>(evento) : nullptr;
+        // A resize by the user is left alone.
+        if (cambio && ventana_->isVisible() && cambio->size().width() > cambio->oldSize().width() &&
+            cambio->size().width() == ventana_->minimumWidth()) {
+            const QRect marco = ventana_->frameGeometry();
+            const QRect pantalla = ventana_->screen()->availableGeometry();
+            const QWidget* dueno = ventana_->parentWidget();
+            const int centro = (dueno ? dueno->window()->frameGeometry() : pantalla).center().x();
+            const int x = std::min(centro - marco.width() / 2, pantalla.right() + 1 - marco.width());
+            ventana_->move(std::max(x, pantalla.left()), marco.y());
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    QWidget* ventana_;
+};
+
+// Qt sizes the file list's columns for English texts, so the Spanish headings,
+// types and dates were cut, and a long title too. The dialog opens as wide as
+// its title, and each folder read widens the columns to what they show and
+// the list to its columns, all within the screen.
+void AjustarTamano(QFileDialog& dialogo) {
+    const QRect pantalla = (dialogo.screen() ? dialogo.screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    dialogo.resize(std::clamp(AnchoTitulo(dialogo.windowTitle()), dialogo.width(), pantalla.width()),
+                   dialogo.height());
+    auto* lista = dialogo.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* lugares = dialogo.findChild<QListView*>(QStringLiteral("sidebar"));
+    auto* modelo = dialogo.findChild<QFileSystemModel*>();
+    if (!lista || !lugares || !modelo) return;  // the desktop's own dialog
+    lugares->setMinimumWidth(lugares->sizeHintForColumn(0) + 2 * lugares->frameWidth() +
+                             lugares->verticalScrollBar()->sizeHint().width());
+    // Beside the list there are the places and the margins; the rest of the
+    // screen is what the list may take. Names take what the other columns
+    // leave, never less than Qt's own width for them.
+    const int maximo = pantalla.width() - lugares->minimumWidth() - 80;
+    const int anchoNombre = lista->header()->sectionSize(0);
+    new CentradoAlCrecer(&dialogo);
+    const auto columnas = [lista, maximo, anchoNombre] {
+        QHeaderView* cabecera = lista->header();
+        int ancho = 2 * lista->frameWidth() + lista->verticalScrollBar()->sizeHint().width();
+        for (int c = 1; c < cabecera->count(); ++c) {
+            if (cabecera->isSectionHidden(c)) continue;
+            lista->resizeColumnToContents(c);
+            ancho += cabecera->sectionSize(c);
+        }
+        const int nombres = static_cast<QAbstractItemView*>(lista)->sizeHintForColumn(0);  // public there
+        cabecera->resizeSection(0, std::max(anchoNombre, std::min(nombres, maximo - ancho)));
+        lista->setMinimumWidth(std::min(ancho + cabecera->sectionSize(0), maximo));
+    };
+    columnas();
+    QObject::connect(modelo, &QFileSystemModel::directoryLoaded, &dialogo, columnas);
+}
+
 QString MostrarUnaVez(RegistroDialogo& d, bool guardar, const QStringList& filtros, int indice) {
     EstadoPrueba& prueba = Prueba();
     if (prueba.activo) {
@@ -67,6 +141,7 @@ QString MostrarUnaVez(RegistroDialogo& d, bool guardar, const QStringList& filtr
         return prueba.rutas.isEmpty() ? QString() : prueba.rutas.takeFirst();
     }
     QFileDialog dialogo(d.hwndOwner, d.DialogTitle, d.InitialDir);
+    AjustarTamano(dialogo);
     dialogo.setNameFilters(filtros);
     if (!filtros.isEmpty()) dialogo.selectNameFilter(filtros.value(indice - 1));
     if (guardar) {

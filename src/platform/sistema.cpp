@@ -11,6 +11,8 @@
 #include <QTranslator>
 #include <QUrl>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace {
 // Qt 6 names file types in the file dialogs ("Folder", "Drive", "%1 File")
@@ -79,6 +81,30 @@ bool AbrirConSistema(const QString& rutaODireccion) { return Abrir(rutaODireccio
 bool AbrirEnEditorTexto(const QString& ruta) {
     if (!Prueba().activo && !QFileInfo::exists(ruta)) return false;
     return Abrir(ruta);
+}
+
+void FechasDelSistemaEnEspanol() {
+    // Qt reads the system locale from these once, at its first look at it:
+    // LC_ALL beats the rest, LC_TIME gives the dates.
+    const char* const kCategorias[] = {"LC_ALL",      "LC_TIME",        "LC_NUMERIC", "LC_MONETARY",
+                                       "LC_MESSAGES", "LC_MEASUREMENT", "LC_COLLATE"};
+    QList<std::pair<const char*, std::optional<QByteArray>>> antes;
+    for (const char* nombre : kCategorias)
+        antes.append({nombre, qEnvironmentVariableIsSet(nombre) ? std::optional(qgetenv(nombre)) : std::nullopt});
+    const QByteArray todas = qgetenv("LC_ALL");
+    if (!todas.isEmpty()) {
+        qunsetenv("LC_ALL");
+        for (const char* nombre : kCategorias)
+            if (qstrcmp(nombre, "LC_ALL") != 0 && qstrcmp(nombre, "LC_TIME") != 0) qputenv(nombre, todas);
+    }
+    qputenv("LC_TIME", "es_ES.UTF-8");
+    (void)QLocale::system();  // read now, for the whole run; the environment goes back as it was
+    for (const auto& [nombre, valor] : antes) {
+        if (valor)
+            qputenv(nombre, *valor);
+        else
+            qunsetenv(nombre);
+    }
 }
 
 bool CargarTraduccionQt() {

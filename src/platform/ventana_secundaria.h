@@ -1,7 +1,10 @@
 #pragma once
-// Base of the program's secondary windows: modal, and able to refuse a close
-// that comes from the user (close box, Escape) while closing by code goes through.
+// Base of the program's secondary windows: modal, never narrower than their
+// own title, and able to refuse a close that comes from the user (close box,
+// Escape) while closing by code goes through.
 #include <QDialog>
+
+class QSpacerItem;
 
 class VentanaSecundaria : public QDialog {
     Q_OBJECT
@@ -15,10 +18,18 @@ protected:
     // Whether a close asked by the user is allowed now.
     virtual bool PuedeCerrarUsuario() { return true; }
     void reject() override;
+    bool event(QEvent* evento) override;
 
 private:
+    void AjustarAnchoAlTitulo();
+
     bool cerrandoPorCodigo_ = false;
+    QSpacerItem* anchoTitulo_ = nullptr;  // owned by the window's layout
 };
+
+// The width a window needs for a window manager to show `titulo` whole in
+// its title bar, beside the frame's icon and buttons.
+int AnchoTitulo(const QString& titulo);
 
 // quitar != 0 takes the close button off the window's frame and makes the
 // window refuse the user's close; 0 restores both.

@@ -3,13 +3,11 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -156,15 +154,8 @@ void frmAnalisis::ConstruirControles() {
     exterior->addLayout(centro, 1);
 
     auto* abajo = new QHBoxLayout();
-    cmdVerAnalisis_ = new QToolButton(this);
-    cmdVerAnalisis_->setObjectName(QStringLiteral("cmdVerAnalisis"));
-    cmdVerAnalisis_->setToolTip(QStringLiteral("Muestra en el Bloc de Notas el análisis"));
-    QIcon icono = QIcon::fromTheme(QStringLiteral("text-x-generic"));
-    if (icono.isNull()) icono = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
-    cmdVerAnalisis_->setIcon(icono);
-    cmdVerAnalisis_->setIconSize(QSize(22, 22));
-    cmdVerAnalisis_->setAutoRaise(true);
-    cmdVerAnalisis_->setCursor(Qt::PointingHandCursor);
+    cmdVerAnalisis_ = BotonImagen(this, QStringLiteral("cmdVerAnalisis"),
+                                  QStringLiteral("Muestra en el Bloc de Notas el análisis"), IconoBlocDeNotas(this));
     cmdVolver_ = BotonVolver(this);
     abajo->addWidget(cmdVerAnalisis_);
     abajo->addStretch(1);

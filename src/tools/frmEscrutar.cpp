@@ -110,7 +110,7 @@ void frmEscrutar::ConstruirControles() {
                        QStringLiteral("Genera automáticamente un número ganador"));
     imgININumeros_ = BotonImagen(marcoNumero, QStringLiteral("imgININumeros"),
                                  QStringLiteral("Inicializa todos los dígitos a 0"),
-                                 Icono(this, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton), 22);
+                                 IconoLimpiar(this), 22);
     cmdEscrutar_ = Boton(marcoNumero, QStringLiteral("cmdEscrutar"), QStringLiteral("&Escrutar"));
     comandos->addWidget(cmdAlazar_);
     comandos->addWidget(imgININumeros_);

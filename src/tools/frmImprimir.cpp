@@ -337,7 +337,7 @@ void frmImprimir::ConstruirControles() {
                               Icono(this, {"view-barcode-qr", "zoom-in", "document-preview"}, QStyle::SP_FileDialogContentsView));
     cmdVerenBlocdeNotas_ = BotonImagen(this, QStringLiteral("cmdVerenBlocdeNotas"),
                                        QStringLiteral("Ver los décimos en el Bloc de Notas"),
-                                       Icono(this, {"text-x-generic", "accessories-text-editor"}, QStyle::SP_FileIcon));
+                                       IconoBlocDeNotas(this));
     cmdImprimir_ = Boton(this, QStringLiteral("cmdImprimir"), QStringLiteral("&Imprimir"));
     cmdVolver_ = BotonVolver(this);
     abajo->addWidget(cmdVisorQR_);

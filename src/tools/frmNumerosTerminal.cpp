@@ -91,7 +91,7 @@ void frmNumerosTerminal::ConstruirControles() {
     txtSegundoPremio_ = Caja(picDatosSorteos_, QStringLiteral("txtSegundoPremio"), QString(), true);
     txtTotalDecimosInternet_ = Caja(picDatosSorteos_, QStringLiteral("txtTotalDecimosInternet"), QStringLiteral("0"), true);
     cmdIniDatosSorteo_ = BotonImagen(picDatosSorteos_, QStringLiteral("cmdIniDatosSorteo"), QStringLiteral("Inicializa los datos"),
-                                     Icono(picDatosSorteos_, {"edit-clear"}, QStyle::SP_DialogResetButton), 22);
+                                     IconoLimpiar(picDatosSorteos_), 22);
     cmdGuardarFicheroInternet_ = BotonImagen(
         picDatosSorteos_, QStringLiteral("cmdGuardarFicheroInternet"),
         QStringLiteral("Guardar fichero en bruto con todos los números y series disponibles SIN FILTRAR (No es válido para "
@@ -152,7 +152,7 @@ void frmNumerosTerminal::ConstruirControles() {
     cmdFiltrar_ = Boton(picFiltrarSorteos_, QStringLiteral("cmdFiltrar"), QStringLiteral("&Filtrar"));
     txtNumeroDecimosFiltrados_ = Caja(picFiltrarSorteos_, QStringLiteral("txtNumeroDecimosFiltrados"), QStringLiteral("0"), true);
     IniFiltrarSorteos_ = BotonImagen(picFiltrarSorteos_, QStringLiteral("IniFiltrarSorteos"), QStringLiteral("Inicializa los datos"),
-                                     Icono(picFiltrarSorteos_, {"edit-clear"}, QStyle::SP_DialogResetButton), 22);
+                                     IconoLimpiar(picFiltrarSorteos_), 22);
     cmdGuardarFicheroFiltrado_ = BotonImagen(
         picFiltrarSorteos_, QStringLiteral("cmdGuardarFicheroFiltrado"),
         QStringLiteral("Guardar fichero con los números FILTRADOS para usarlo dentro del programa"),

@@ -171,7 +171,7 @@ void frmSelectorNumeros::ConstruirControles() {
     for (int i = 0; i < 4; ++i)
         cmdVerenBlocdeNotas_[static_cast<size_t>(i)] =
             BotonImagen(this, QStringLiteral("cmdVerenBlocdeNotas_%1").arg(i), QStringLiteral("Ver los números en el Bloc de Notas"),
-                        Icono(this, {"text-x-generic"}, QStyle::SP_FileDialogDetailedView), 20);
+                        IconoBlocDeNotas(this));
     txtNumerosElegidos_ = Lista(this, QStringLiteral("txtNumerosElegidos"), 7);
     txtTerminacionesFaltantes_ = Lista(this, QStringLiteral("txtTerminacionesFaltantes"), 7);
     txtComienzosFaltantes_ = Lista(this, QStringLiteral("txtComienzosFaltantes"), 7);

@@ -1,10 +1,13 @@
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <clocale>
 
 #include "ayuda_gui.h"
 #include "controles.h"
+#include "estilo.h"
 #include "importar_numeros.h"
 #include "sistema.h"
 #include "teclado.h"
@@ -82,6 +85,25 @@ private slots:
         QCOMPARE(PruebaMensajes::Mostrados().first().estilo, EstiloMensaje::Critico);
     }
 
+    // A check box with no caption beside it tells enabled from disabled at a
+    // glance: the enabled one's frame is clearly darker.
+    void casillaActivaNoPareceDesactivada() {
+        EstiloPrograma estilo;
+        const auto masOscuro = [&estilo](bool activa) {
+            QCheckBox casilla;
+            casilla.setStyle(&estilo);
+            casilla.setEnabled(activa);
+            casilla.resize(casilla.sizeHint());
+            const QImage imagen = casilla.grab().toImage();
+            int gris = 255;
+            for (int y = 0; y < imagen.height(); ++y)
+                for (int x = 0; x < imagen.width(); ++x) gris = std::min(gris, qGray(imagen.pixel(x, y)));
+            return gris;
+        };
+        QVERIFY2(masOscuro(true) + 40 < masOscuro(false),
+                 qPrintable(QStringLiteral("%1 / %2").arg(masOscuro(true)).arg(masOscuro(false))));
+    }
+
     void dialogosDeQtEnEspanol() {
         QVERIFY(CargarTraduccionQt());
         QFileDialog dialogo(nullptr, "Abrir");
@@ -93,6 +115,15 @@ private slots:
         // The folder type in the file list, asked for under a context qtbase_es lacks.
         textos << QCoreApplication::translate("QAbstractFileIconProvider", "Folder");
         QCOMPARE(textos, QStringList({"Ver en:", "&Nombre de fichero:", "Ficheros de tipo:", "&Abrir", "Cancelar", "Carpeta"}));
+        // Dates in the system locale's format read Spanish, while its numbers,
+        // the environment and the C library keep the user's LC_ALL=C.UTF-8.
+        const QLocale sistema = QLocale::system();
+        QCOMPARE(sistema.toString(QDateTime(QDate(2024, 8, 15), QTime(10, 0)), QLocale::ShortFormat) + ' ' +
+                     sistema.monthName(8) + ' ' + sistema.decimalPoint(),
+                 QString("15/8/24 10:00 agosto ."));
+        QCOMPARE(qgetenv("LC_ALL") + ' ' + qgetenv("LC_TIME") + ' ' + setlocale(LC_TIME, nullptr) + ' ' +
+                     setlocale(LC_NUMERIC, nullptr),
+                 QByteArray("C.UTF-8  C.UTF-8 C.UTF-8"));
         // A theme without the named icons falls back to the style's own.
         QVERIFY(!Icono(&dialogo, {"vortesalin-no-existe"}, QStyle::SP_DirOpenIcon).isNull());
     }
