@@ -15,6 +15,7 @@ protected:
     // Whether a close asked by the user is allowed now.
     virtual bool PuedeCerrarUsuario() { return true; }
     void reject() override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     bool cerrandoPorCodigo_ = false;
