@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libpugixml-dev libexpat1-dev libqrencode-dev
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libpugixml-dev libexpat1-dev libqrencode-dev libxcb1-dev
           libgtest-dev libbenchmark-dev xvfb xauth x11-utils x11-apps imagemagick
           fonts-dejavu-core poppler-utils zbar-tools qt6-translations-l10n)
 

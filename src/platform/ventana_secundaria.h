@@ -19,6 +19,7 @@ protected:
     virtual bool PuedeCerrarUsuario() { return true; }
     void reject() override;
     bool event(QEvent* evento) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void AjustarAnchoAlTitulo();
