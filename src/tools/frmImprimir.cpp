@@ -334,7 +334,7 @@ void frmImprimir::ConstruirControles() {
     // Commands.
     auto* abajo = new QHBoxLayout();
     cmdVisorQR_ = BotonImagen(this, QStringLiteral("cmdVisorQR"), QStringLiteral("Visor de Códigos QR"),
-                              Icono(this, {"view-barcode-qr", "zoom-in", "document-preview"}, QStyle::SP_FileDialogContentsView));
+                              Icono(this, {"document-print-preview", "zoom-in"}, QStyle::SP_FileDialogContentsView));
     cmdVerenBlocdeNotas_ = BotonImagen(this, QStringLiteral("cmdVerenBlocdeNotas"),
                                        QStringLiteral("Ver los décimos en el Bloc de Notas"),
                                        IconoBlocDeNotas(this));
