@@ -342,6 +342,21 @@ void LeerReduccion(const NodoXML& nodo, ResultadoLecturaBase& r) {
     }
 }
 
+// Calls visitar(element, its name in upper case) for every element where a
+// BASE keeps its sections: the grandchildren of the document's children. The
+// names of the two outer levels (XML, BASE) are not checked.
+template <class F>
+void RecorrerSecciones(const DocumentoXML& doc, F visitar) {
+    for (const NodoXML& exterior : doc.Documento().Hijos()) {
+        if (!exterior.TieneHijos()) continue;
+        for (const NodoXML& medio : exterior.Hijos()) {
+            if (!medio.TieneHijos()) continue;
+            for (const NodoXML& nodo : medio.Hijos())
+                if (nodo.EsElemento()) visitar(nodo, nodo.NombreMayusculas());
+        }
+    }
+}
+
 }  // namespace
 
 void AgregarErrorXML(std::string& errores, std::string_view descripcion, std::string_view titulo) {
@@ -372,33 +387,33 @@ void LeerFiltrosXML(const std::vector<NodoXML>& hijos, AjustesFiltros& filtros, 
     }
 }
 
+bool EsDocumentoBase(const DocumentoXML& doc) {
+    bool base = false;
+    RecorrerSecciones(doc, [&](const NodoXML&, const std::string& nombre) {
+        base = base || nombre == "COMBINACION" || nombre == "NUMEROGANADOR" || nombre == "BASEASCII" ||
+               nombre == "REDUCCION" || nombre == "FILTROS";
+    });
+    return base;
+}
+
 ResultadoLecturaBase LeerDocumentoBaseXML(const DocumentoXML& doc, const EntradaLecturaBase& entrada,
                                           AjustesFiltros& filtros) {
     ResultadoLecturaBase r;
     r.numeroGanador = entrada.numeroGanador;
     filtros.InicializarFiltros();
-    // The names of the two outer levels (XML, BASE) are not checked.
-    for (const NodoXML& exterior : doc.Documento().Hijos()) {
-        if (!exterior.TieneHijos()) continue;
-        for (const NodoXML& medio : exterior.Hijos()) {
-            if (!medio.TieneHijos()) continue;
-            for (const NodoXML& nodo : medio.Hijos()) {
-                if (!nodo.EsElemento()) continue;
-                const std::string nombre = nodo.NombreMayusculas();
-                if (nombre == "COMBINACION") {
-                    if (entrada.modoRejilla) LeerCombinacion(nodo, r);
-                } else if (nombre == "NUMEROGANADOR") {
-                    LeerNumeroGanador(nodo, r);
-                } else if (nombre == "BASEASCII") {
-                    if (entrada.modoRejilla) LeerBaseASCII(nodo, r);
-                } else if (nombre == "REDUCCION") {
-                    LeerReduccion(nodo, r);
-                } else if (nombre == "FILTROS") {
-                    LeerFiltrosXML(nodo.Hijos(), filtros, r.chkFiltros, r.gErroresXML);
-                }
-            }
+    RecorrerSecciones(doc, [&](const NodoXML& nodo, const std::string& nombre) {
+        if (nombre == "COMBINACION") {
+            if (entrada.modoRejilla) LeerCombinacion(nodo, r);
+        } else if (nombre == "NUMEROGANADOR") {
+            LeerNumeroGanador(nodo, r);
+        } else if (nombre == "BASEASCII") {
+            if (entrada.modoRejilla) LeerBaseASCII(nodo, r);
+        } else if (nombre == "REDUCCION") {
+            LeerReduccion(nodo, r);
+        } else if (nombre == "FILTROS") {
+            LeerFiltrosXML(nodo.Hijos(), filtros, r.chkFiltros, r.gErroresXML);
         }
-    }
+    });
     r.ficheroValido = doc.CodigoError() == 0;
     if (!r.ficheroValido) AgregarErrorXML(r.gErroresXML, kErrorAbrirFichero, kTituloErrorFichero);
     return r;

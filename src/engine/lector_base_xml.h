@@ -64,6 +64,10 @@ ResultadoLecturaBase LeerFicheroBaseXML(const std::string& ruta, const EntradaLe
 ResultadoLecturaBase LeerDocumentoBaseXML(const DocumentoXML& doc, const EntradaLecturaBase& entrada,
                                           AjustesFiltros& filtros);
 
+// Whether the document holds any section of a BASE, where the open looks
+// for them; a file without one is not a BASE, whatever its outer names.
+bool EsDocumentoBase(const DocumentoXML& doc);
+
 // Texts of the open command.
 inline constexpr const char* kPreguntaAbrirSinGuardar =
     "NO HA GUARDADO LA COMBINACION ACTUAL EN XML, ¿ DESEA CONTINUAR DE TODAS FORMAS ?";

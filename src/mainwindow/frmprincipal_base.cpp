@@ -65,12 +65,13 @@ std::string RutaMostrada(const std::string& ruta) {
     return (r.left(kMaxMuestraRuta) + QStringLiteral("...")).toStdString();
 }
 
-// Loads a BASE file whole; false when it does not parse. A file that is not
-// a plain file or is far too large counts as one that does not parse.
+// Loads a BASE file whole; false when it is not one: it does not parse, holds
+// none of a BASE's sections, is not a plain file or is far too large.
 bool CargarBase(const QString& ruta, DocumentoXML& doc) {
     const QFileInfo info(ruta);
     try {
-        return info.isFile() && info.size() <= kMaxBytesBase && doc.Cargar(RutaSistema(ruta));
+        return info.isFile() && info.size() <= kMaxBytesBase && doc.Cargar(RutaSistema(ruta)) &&
+               EsDocumentoBase(doc);
     } catch (const std::exception&) {
         return false;
     }
@@ -132,8 +133,9 @@ void frmPrincipal::AbrirBaseXML() {
     const QString ruta = MostrarAbrir(gDialogo);
     if (ruta.isEmpty()) return;
 
-    // A file that is not a BASE at all changes nothing: not the setup, not
-    // the name the next save proposes, not whether the setup is saved.
+    // A file that is not a BASE at all (not XML, or XML without one of its
+    // sections) changes nothing: not the setup, not the name the next save
+    // proposes, not whether the setup is saved.
     DocumentoXML doc;
     if (!CargarBase(ruta, doc)) {
         std::string errores;

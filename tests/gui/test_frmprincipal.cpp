@@ -466,7 +466,8 @@ private slots:
         QVERIFY(Textos().size() == 2 && Textos()[0].count("\r\n") < 50 && Textos()[0].endsWith("...\r\n") &&
                 Textos()[1].size() < 5000);
 
-        // Not a BASE (not XML, far too large, not a file): the message, and nothing changes.
+        // Not a BASE (not XML, XML without a BASE section, far too large, not
+        // a file): the message, and nothing changes.
         v->cboTipoReduccion()->setCurrentIndex(1);
         v->chkFiltros(9)->setChecked(true);
         sesion->filtros.NumerosPosiciones[22] = 1;
@@ -476,6 +477,7 @@ private slots:
         const QStringList antes = Opciones();
         sesion->gCombinacionGuardada = false;
         for (const QString& ruta : {EscribirFichero(dir, "lista_compra.xml", "pan\nleche\n"),
+                                    EscribirFichero(dir, "otro.xml", "<config><item a=\"1\"/></config>"),
                                     EscribirFichero(dir, "grande.xml", "<XML><BASE>" + QByteArray(5 << 20, ' ') +
                                                                            "</BASE></XML>"),
                                     dir.path()}) {
@@ -487,6 +489,10 @@ private slots:
             QVERIFY(v->EliminadasFiltro()[5] == 123 && v->txtFicheroBASE()->toolTip() == tip);
             QCOMPARE(Foto({"lblNumeroELiminadas_5", "txtFicheroBASE", "lblNumero_6"}), QString("1 0 123 m.xml 6+"));
         }
+        // Any outer names do, as long as a BASE section sits where the reader looks.
+        PruebaMensajes::EncolarRespuesta(RespuestaMensaje::Si);
+        Abrir(EscribirFichero(dir, "raiz.xml", "<config><x><Reduccion><Porcentaje valor='77'/></Reduccion></x></config>"));
+        QCOMPARE(Foto({"txtPorcentaje", "txtFicheroBASE"}), QString("1 1 77 raiz.xml"));
     }
 
     // Imports in turn into one window: each shows its messages and counts, and
