@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libpugixml-dev libexpat1-dev libqrencode-dev libxcb1-dev
           libgtest-dev libbenchmark-dev xvfb xauth x11-utils x11-apps imagemagick
-          fonts-dejavu-core adwaita-icon-theme poppler-utils zbar-tools qt6-translations-l10n)
+          fonts-dejavu-core adwaita-icon-theme poppler-utils zbar-tools qt6-translations-l10n qt6-l10n-tools)
 
 install_missing() {
   local missing=()

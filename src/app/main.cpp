@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <QLocale>
 
+#include "dialogos_archivo.h"
 #include "estilo.h"
 #include "frmprincipal.h"
 #include "mensajes.h"
@@ -10,7 +11,7 @@
 
 int main(int argc, char* argv[]) {
     // Before the application object, which sets the C library's locale.
-    FechasDelSistemaEnEspanol();
+    FormatosDelSistemaEnEspanol();
     QApplication app(argc, argv);
     QApplication::setApplicationName(kNombrePrograma);
     QApplication::setStyle(new EstiloPrograma);
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     // Qt's own dialogs and the number formats.
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     CargarTraduccionQt();
+    CuidarDialogosDeQt();
     // Outside a desktop session Qt knows no icon theme; use a common one if present.
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setThemeName(QStringLiteral("Adwaita"));

@@ -2,13 +2,17 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QFileSystemModel>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QListView>
+#include <QMessageBox>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpacerItem>
 #include <QTreeView>
 #include <algorithm>
 #include <utility>
@@ -98,14 +102,55 @@ private:
     QWidget* ventana_;
 };
 
+// Set on a file dialog once it has been sized.
+const char* const kAjustado = "vortesalinAjustado";
+
+// Qt opens some dialogs by itself: the print dialog's output file chooser, and
+// the question a file dialog asks before writing over a file. They get the
+// care the program's own dialogs get.
+class DialogosDeQt : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    // Show reaches the filter before the dialog's own handler, which is
+    // where a message box works out its size.
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Show) {
+            if (auto* fichero = qobject_cast<QFileDialog*>(objeto)) {
+                if (!fichero->property(kAjustado).toBool()) AjustarDialogoFichero(*fichero);
+            } else if (auto* caja = qobject_cast<QMessageBox*>(objeto)) {
+                AnchoDeTitulo(*caja);
+            }
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    // A message box takes the title into account only roughly, and a window
+    // manager with an icon and three buttons then cuts it: a zero-high spacer
+    // as wide as the title keeps the box from being narrower.
+    static void AnchoDeTitulo(QMessageBox& caja) {
+        auto* rejilla = qobject_cast<QGridLayout*>(caja.layout());
+        if (rejilla == nullptr || caja.property(kAjustado).toBool()) return;
+        caja.setProperty(kAjustado, true);
+        const QMargins margenes = rejilla->contentsMargins();
+        const int ancho = std::max(0, AnchoTitulo(caja.windowTitle()) - margenes.left() - margenes.right());
+        rejilla->addItem(new QSpacerItem(ancho, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), rejilla->rowCount(), 0, 1,
+                         rejilla->columnCount());
+    }
+};
+}  // namespace
+
 // Qt sizes the file list's columns for English texts, so the Spanish headings,
 // types and dates were cut, and a long title too. The dialog opens as wide as
 // its title, and each folder read widens the columns to what they show and
 // the list to its columns, all within the screen.
-void AjustarTamano(QFileDialog& dialogo) {
+void AjustarDialogoFichero(QFileDialog& dialogo) {
+    dialogo.setProperty(kAjustado, true);
     const QRect pantalla = (dialogo.screen() ? dialogo.screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    dialogo.resize(std::clamp(AnchoTitulo(dialogo.windowTitle()), dialogo.width(), pantalla.width()),
-                   dialogo.height());
+    dialogo.resize(std::min(std::max(AnchoTitulo(dialogo.windowTitle()), dialogo.width()), pantalla.width()),
+                   std::min(dialogo.height(), pantalla.height()));
     auto* lista = dialogo.findChild<QTreeView*>(QStringLiteral("treeView"));
     auto* lugares = dialogo.findChild<QListView*>(QStringLiteral("sidebar"));
     auto* modelo = dialogo.findChild<QFileSystemModel*>();
@@ -115,7 +160,7 @@ void AjustarTamano(QFileDialog& dialogo) {
     // Beside the list there are the places and the margins; the rest of the
     // screen is what the list may take. Names take what the other columns
     // leave, never less than Qt's own width for them.
-    const int maximo = pantalla.width() - lugares->minimumWidth() - 80;
+    const int maximo = std::max(0, pantalla.width() - lugares->minimumWidth() - 80);
     const int anchoNombre = lista->header()->sectionSize(0);
     new CentradoAlCrecer(&dialogo);
     const auto columnas = [lista, maximo, anchoNombre] {
@@ -134,6 +179,12 @@ void AjustarTamano(QFileDialog& dialogo) {
     QObject::connect(modelo, &QFileSystemModel::directoryLoaded, &dialogo, columnas);
 }
 
+void CuidarDialogosDeQt() {
+    if (auto* app = QCoreApplication::instance()) app->installEventFilter(new DialogosDeQt(app));
+}
+
+namespace {
+
 QString MostrarUnaVez(RegistroDialogo& d, bool guardar, const QStringList& filtros, int indice) {
     EstadoPrueba& prueba = Prueba();
     if (prueba.activo) {
@@ -141,7 +192,7 @@ QString MostrarUnaVez(RegistroDialogo& d, bool guardar, const QStringList& filtr
         return prueba.rutas.isEmpty() ? QString() : prueba.rutas.takeFirst();
     }
     QFileDialog dialogo(d.hwndOwner, d.DialogTitle, d.InitialDir);
-    AjustarTamano(dialogo);
+    AjustarDialogoFichero(dialogo);
     dialogo.setNameFilters(filtros);
     if (!filtros.isEmpty()) dialogo.selectNameFilter(filtros.value(indice - 1));
     if (guardar) {

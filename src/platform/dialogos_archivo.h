@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFileDialog;
 class QWidget;
 
 struct RegistroDialogo {
@@ -28,6 +29,13 @@ QString MostrarGuardar(RegistroDialogo& dialogo);
 QString QuitarNulos(const QString& s);
 // "A|*.XML|B|*.*|" as Qt name filters, with both letter cases of each pattern.
 QStringList FiltrosQt(const QString& filtro);
+// Sizes a file dialog for its Spanish texts, within the screen: as wide as
+// its title, and each folder read widens its columns to what they show.
+void AjustarDialogoFichero(QFileDialog& dialogo);
+// Gives the dialogs Qt opens by itself (the print dialog's file chooser,
+// the question before writing over a file) the care of the program's own:
+// sized file dialogs, message boxes never narrower than their title.
+void CuidarDialogosDeQt();
 
 namespace PruebaDialogos {
 struct Registro {

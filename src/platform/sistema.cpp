@@ -10,9 +10,17 @@
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <utility>
+
+// Spanish for Qt's texts that its own translation lacks, built from
+// resources/traduccion at build time.
+extern const unsigned char kTraduccionQtComplemento[];
+extern const std::size_t kTamanoTraduccionQtComplemento;
 
 namespace {
 // Qt 6 names file types in the file dialogs ("Folder", "Drive", "%1 File")
@@ -83,11 +91,16 @@ bool AbrirEnEditorTexto(const QString& ruta) {
     return Abrir(ruta);
 }
 
-void FechasDelSistemaEnEspanol() {
+void FormatosDelSistemaEnEspanol() {
     // Qt reads the system locale from these once, at its first look at it:
-    // LC_ALL beats the rest, LC_TIME gives the dates.
+    // LC_ALL beats the rest, LC_TIME gives the dates, LC_NUMERIC the numbers.
     const char* const kCategorias[] = {"LC_ALL",      "LC_TIME",        "LC_NUMERIC", "LC_MONETARY",
                                        "LC_MESSAGES", "LC_MEASUREMENT", "LC_COLLATE"};
+    const char* const kEspanolas[] = {"LC_TIME", "LC_NUMERIC"};
+    const auto espanola = [&](const char* nombre) {
+        return std::any_of(std::begin(kEspanolas), std::end(kEspanolas),
+                           [nombre](const char* e) { return qstrcmp(nombre, e) == 0; });
+    };
     QList<std::pair<const char*, std::optional<QByteArray>>> antes;
     for (const char* nombre : kCategorias)
         antes.append({nombre, qEnvironmentVariableIsSet(nombre) ? std::optional(qgetenv(nombre)) : std::nullopt});
@@ -95,9 +108,9 @@ void FechasDelSistemaEnEspanol() {
     if (!todas.isEmpty()) {
         qunsetenv("LC_ALL");
         for (const char* nombre : kCategorias)
-            if (qstrcmp(nombre, "LC_ALL") != 0 && qstrcmp(nombre, "LC_TIME") != 0) qputenv(nombre, todas);
+            if (qstrcmp(nombre, "LC_ALL") != 0 && !espanola(nombre)) qputenv(nombre, todas);
     }
-    qputenv("LC_TIME", "es_ES.UTF-8");
+    for (const char* nombre : kEspanolas) qputenv(nombre, "es_ES.UTF-8");
     (void)QLocale::system();  // read now, for the whole run; the environment goes back as it was
     for (const auto& [nombre, valor] : antes) {
         if (valor)
@@ -110,6 +123,14 @@ void FechasDelSistemaEnEspanol() {
 bool CargarTraduccionQt() {
     auto* app = QCoreApplication::instance();
     if (app == nullptr) return false;
+    // The program's own Spanish for what Qt's translation lacks. Translators
+    // are consulted newest first, so this one, installed before Qt's, is
+    // only reached for the texts Qt's has not got.
+    auto* complemento = new QTranslator(app);
+    if (complemento->load(kTraduccionQtComplemento, static_cast<int>(kTamanoTraduccionQtComplemento)))
+        QCoreApplication::installTranslator(complemento);
+    else
+        delete complemento;
     auto* traduccion = new QTranslator(app);
     if (!traduccion->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(traduccion)) {

@@ -24,16 +24,16 @@ bool AbrirConSistema(const QString& rutaODireccion);
 // Opens a text file in the user's text editor; false on failure.
 bool AbrirEnEditorTexto(const QString& ruta);
 
-// Makes the dates Qt writes in the system locale's format (the file
-// dialogs' "Última modificación") Spanish, whatever the user's locale; every
-// other part of the locale stays the user's. Call it before the application
-// object exists: it leaves the environment, and so the C library's locale
-// and the programs started from here, as it found them.
-void FechasDelSistemaEnEspanol();
+// Makes the dates and numbers Qt writes in the system locale's format (the
+// file dialogs' "Última modificación" and "2,27 KiB") Spanish, whatever the
+// user's locale; every other part of the locale stays the user's. Call it
+// before the application object exists: it leaves the environment, and so
+// the C library's locale and the programs started from here, as it found them.
+void FormatosDelSistemaEnEspanol();
 
 // Qt's own texts (file and print dialogs, text-box menus, message-box
-// buttons) in Spanish, from Qt's translations folder; false when the
-// translation is missing, which leaves them in English.
+// buttons) in Spanish, from Qt's translations folder, with the program's own
+// Spanish for what that lacks; false when Qt's translation is missing.
 bool CargarTraduccionQt();
 
 // A count with the application locale's group separator ("#,#,0").

@@ -38,7 +38,7 @@ bool RegistrarPrueba(const char* fichero, FabricaPrueba fabrica) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LC_ALL", "C.UTF-8");
-    FechasDelSistemaEnEspanol();  // as the program does
+    FormatosDelSistemaEnEspanol();  // as the program does
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
 

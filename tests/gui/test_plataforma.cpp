@@ -2,7 +2,15 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTabWidget>
+#include <QTreeView>
 #include <clocale>
 
 #include "ayuda_gui.h"
@@ -11,6 +19,7 @@
 #include "importar_numeros.h"
 #include "sistema.h"
 #include "teclado.h"
+#include "ventana_secundaria.h"
 
 class PruebaPlataforma : public QObject {
     Q_OBJECT
@@ -105,6 +114,9 @@ private slots:
     }
 
     void dialogosDeQtEnEspanol() {
+        // Installed first, so reached only for what no loaded translation has.
+        Huecos huecos;
+        QCoreApplication::installTranslator(&huecos);
         QVERIFY(CargarTraduccionQt());
         QFileDialog dialogo(nullptr, "Abrir");
         dialogo.setOption(QFileDialog::DontUseNativeDialog);
@@ -115,18 +127,93 @@ private slots:
         // The folder type in the file list, asked for under a context qtbase_es lacks.
         textos << QCoreApplication::translate("QAbstractFileIconProvider", "Folder");
         QCOMPARE(textos, QStringList({"Ver en:", "&Nombre de fichero:", "Ficheros de tipo:", "&Abrir", "Cancelar", "Carpeta"}));
-        // Dates in the system locale's format read Spanish, while its numbers,
+
+        // The print dialog with its options, its printer properties and the
+        // page setup: Qt's translation lacks "Pages", "Double Sided Printing",
+        // "Off", "Long side binding", "Short side binding", a tool-tip, the
+        // "Advanced" tab and its conflicts note; the program supplies them.
+        QPrinter impresora;
+        QPrintDialog impresion(&impresora);
+        impresion.show();
+        QStringList vistos;
+        for (const char* nombre : {"pagesRadioButton", "noDuplex", "duplexLong", "duplexShort"})
+            vistos << impresion.findChild<QAbstractButton*>(nombre)->text();
+        vistos << impresion.findChild<QGroupBox*>("duplex")->title();
+        QTimer::singleShot(0, &impresion, [&vistos] {
+            auto* propiedades = QApplication::activeModalWidget();
+            if (!propiedades) return;
+            vistos << propiedades->findChild<QTabWidget*>("tabs")->tabText(2);
+            propiedades->close();
+        });
+        impresion.findChild<QPushButton*>("properties")->click();
+        QCOMPARE(vistos, QStringList({"Páginas", "Desactivada", "Encuadernación por el lado largo",
+                                      "Encuadernación por el lado corto", "Impresión a doble cara", "Avanzado"}));
+        // Its output file chooser is sized as the program's own file dialogs are.
+        CuidarDialogosDeQt();
+        int anchoLista = -1;
+        QTimer::singleShot(0, &impresion, [&anchoLista] {
+            auto* elegir = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!elegir) return;
+            anchoLista = elegir->findChild<QTreeView*>("treeView")->minimumWidth();
+            elegir->reject();
+        });
+        impresion.findChild<QToolButton*>("fileBrowser")->click();
+        QVERIFY2(anchoLista > 0, qPrintable(QString::number(anchoLista)));
+        { QPageSetupDialog pagina(&impresora); }
+        QCoreApplication::removeTranslator(&huecos);
+        QVERIFY2(huecos.vistos.isEmpty(), qPrintable(huecos.vistos.join('\n')));
+
+        // Dates and sizes in the system locale's format read Spanish, while
         // the environment and the C library keep the user's LC_ALL=C.UTF-8.
         const QLocale sistema = QLocale::system();
         QCOMPARE(sistema.toString(QDateTime(QDate(2024, 8, 15), QTime(10, 0)), QLocale::ShortFormat) + ' ' +
-                     sistema.monthName(8) + ' ' + sistema.decimalPoint(),
-                 QString("15/8/24 10:00 agosto ."));
+                     sistema.monthName(8),
+                 QString("15/8/24 10:00 agosto"));
+        QTemporaryDir dir;
+        EscribirFichero(dir, "a.txt", QByteArray(2324, 'x'));
+        QFileSystemModel modelo;
+        QSignalSpy leida(&modelo, &QFileSystemModel::directoryLoaded);
+        modelo.setRootPath(dir.path());
+        QVERIFY(leida.wait());
+        QCOMPARE(modelo.index(dir.filePath("a.txt"), 1).data().toString(), QString("2,27 KiB"));
         QCOMPARE(qgetenv("LC_ALL") + ' ' + qgetenv("LC_TIME") + ' ' + setlocale(LC_TIME, nullptr) + ' ' +
                      setlocale(LC_NUMERIC, nullptr),
                  QByteArray("C.UTF-8  C.UTF-8 C.UTF-8"));
         // A theme without the named icons falls back to the style's own.
         QVERIFY(!Icono(&dialogo, {"vortesalin-no-existe"}, QStyle::SP_DirOpenIcon).isNull());
     }
+
+    // A file dialog never outgrows the screen, whatever its title or its size
+    // before; a message box Qt asks is never narrower than its title.
+    void dialogosCabenConSuTitulo() {
+        const QRect pantalla = QGuiApplication::primaryScreen()->availableGeometry();
+        for (const QString& titulo : {QString("Abrir"), QString(300, 'x')}) {
+            QFileDialog dialogo(nullptr, titulo);
+            dialogo.setOption(QFileDialog::DontUseNativeDialog);
+            dialogo.resize(pantalla.size() + QSize(500, 500));
+            AjustarDialogoFichero(dialogo);
+            QVERIFY2(dialogo.width() <= pantalla.width() && dialogo.height() <= pantalla.height(),
+                     qPrintable(QStringLiteral("%1 x %2").arg(dialogo.width()).arg(dialogo.height())));
+        }
+        CuidarDialogosDeQt();
+        QMessageBox caja(QMessageBox::Warning, "Guardar los números en modo ASCII", "a.txt ya existe.");
+        caja.show();
+        QVERIFY2(caja.width() >= AnchoTitulo(caja.windowTitle()), qPrintable(QString::number(caja.width())));
+    }
+
+private:
+    // Records the texts Qt asks to translate that reach it (the layout
+    // direction Qt asks every new translation for is no text).
+    struct Huecos : QTranslator {
+        mutable QStringList vistos;
+        bool isEmpty() const override { return false; }
+        QString translate(const char* contexto, const char* texto, const char*, int) const override {
+            if (qstrcmp(texto, "QT_LAYOUT_DIRECTION") == 0) return {};
+            const QString clave = QString::fromUtf8(contexto) + " / " + QString::fromUtf8(texto);
+            if (!vistos.contains(clave)) vistos << clave;
+            return {};
+        }
+    };
 };
 
 PRUEBA_VENTANA(PruebaPlataforma)
