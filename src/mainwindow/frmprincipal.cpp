@@ -154,8 +154,8 @@ QWidget* frmPrincipal::CrearBarraIconos() {
     const Icono_ iconos[kIconos] = {
         {"imgCalcular", "Calcular", {"accessories-calculator", "system-run"}, QStyle::SP_MediaPlay},
         {"imgEscrutador", "Escrutador", {"edit-find", "system-search"}, QStyle::SP_FileDialogContentsView},
-        {"imgAnalisis", "Análisis", {"x-office-spreadsheet", "office-chart-bar"}, QStyle::SP_FileDialogDetailedView},
-        {"imgSistemasPropios", "Sistemas Propios", {"emblem-documents", "folder"}, QStyle::SP_DirIcon},
+        {"imgAnalisis", "Análisis", {"applications-science", "x-office-spreadsheet"}, QStyle::SP_FileDialogDetailedView},
+        {"imgSistemasPropios", "Sistemas Propios", {"accessories-dictionary", "emblem-documents"}, QStyle::SP_DirIcon},
         {"imgImprimir", "Imprimir", {"document-print", "printer"}, QStyle::SP_DriveFDIcon},
         {"imgAyuda", "Ayuda", {"help-browser", "help-contents"}, QStyle::SP_DialogHelpButton},
     };
@@ -187,7 +187,7 @@ QWidget* frmPrincipal::CrearBarraIconos() {
     txtFicheroBASE_->setReadOnly(true);
     txtFicheroBASE_->setMinimumWidth(txtFicheroBASE_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28);
     cmdAbrirBASE_ = BotonImagen(barra, QStringLiteral("cmdAbrirBASE"), QStringLiteral("Abrir una BASE y filtros en XML"),
-                                Icono(this, {"document-open"}, QStyle::SP_DialogOpenButton));
+                                IconoAbrir(this));
     cmdGuardarBASE_ = BotonImagen(barra, QStringLiteral("cmdGuardarBASE"),
                                   QStringLiteral("Guardar una BASE y filtros en XML"),
                                   Icono(this, {"document-save"}, QStyle::SP_DialogSaveButton));
@@ -233,7 +233,7 @@ QWidget* frmPrincipal::CrearPanelBase() {
     txtFicheroASCII_->setReadOnly(true);
     cmdDesdeFichero_ = BotonImagen(picOptionButton_, QStringLiteral("cmdDesdeFichero"),
                                    QStringLiteral("Abrir una combinación en ASCII"),
-                                   Icono(this, {"document-import", "document-open"}, QStyle::SP_DirOpenIcon));
+                                   IconoAbrir(this));
     filaFichero->addWidget(lblTitFichero_);
     filaFichero->addWidget(txtFicheroASCII_, 1);
     filaFichero->addWidget(cmdDesdeFichero_);
@@ -337,7 +337,7 @@ QWidget* frmPrincipal::CrearPanelFiltros() {
                                         Icono(this, {"list-remove"}, QStyle::SP_DialogDiscardButton));
     cmdVerInformeEliminadas_ = BotonImagen(marco, QStringLiteral("cmdVerInformeEliminadas"),
                                            QStringLiteral("Ver informe de números eliminadas en el Bloc de Notas"),
-                                           Icono(this, {"document-properties"}, QStyle::SP_FileDialogInfoView));
+                                           Icono(this, {"edit-paste", "document-properties"}, QStyle::SP_FileDialogInfoView));
     cmdVerResumenFiltros_ = BotonImagen(
         marco, QStringLiteral("cmdVerResumenFiltros"),
         QStringLiteral("Muestra en el Bloc de Notas un resumen de la combinación BASE y sus filtros activos"),

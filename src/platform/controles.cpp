@@ -93,6 +93,11 @@ QIcon IconoLimpiar(const QWidget* w) {
     return Icono(w, {"edit-clear-all", "edit-clear"}, QStyle::SP_DialogResetButton);
 }
 
+QIcon IconoAbrir(const QWidget* w) {
+    // The theme's "document-open" is a pale folder that reads as greyed out.
+    return Icono(w, {"folder-open", "document-open"}, QStyle::SP_DirOpenIcon);
+}
+
 void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color) {
     QPalette paleta = w->palette();
     paleta.setColor(rol, color);

@@ -42,6 +42,8 @@ QIcon Icono(const QWidget* w, std::initializer_list<const char*> nombres, QStyle
 QIcon IconoBlocDeNotas(const QWidget* w);
 // The icon of every command that clears a grid, a row or a form.
 QIcon IconoLimpiar(const QWidget* w);
+// The icon of every command that opens a file.
+QIcon IconoAbrir(const QWidget* w);
 
 // Sets one colour of a widget's palette.
 void Colorear(QWidget* w, QPalette::ColorRole rol, const QColor& color);

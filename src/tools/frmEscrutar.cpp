@@ -156,7 +156,7 @@ void frmEscrutar::ConstruirControles() {
     txtFicheroASCII_->setReadOnly(true);
     txtFicheroASCII_->setEnabled(false);
     cmdDesdeFichero_ = BotonImagen(this, QStringLiteral("cmdDesdeFichero"), QStringLiteral("Abrir una combinación en ASCII"),
-                                   Icono(this, {"document-import", "document-open"}, QStyle::SP_DirOpenIcon), 22);
+                                   IconoAbrir(this), 22);
     cmdDesdeFichero_->setEnabled(false);
     filaFichero->addWidget(txtFicheroASCII_, 1);
     filaFichero->addWidget(cmdDesdeFichero_);

@@ -98,7 +98,7 @@ void frmSelectorNumeros::ConstruirControles() {
     txtFicheroASCII_->setReadOnly(true);
     origen->addWidget(txtFicheroASCII_, 1, 1);
     cmdDesdeFichero_ = BotonImagen(this, QStringLiteral("cmdDesdeFichero"), QStringLiteral("Abrir una combinación en ASCII"),
-                                   Icono(this, {"document-open"}, QStyle::SP_DirOpenIcon), 20);
+                                   IconoAbrir(this), 20);
     origen->addWidget(cmdDesdeFichero_, 1, 2);
     origen->addWidget(Etiqueta(this, QStringLiteral("lblTitNumeros"), QStringLiteral("Números : ")), 2, 0);
     lblApuCombinacionNueva_ = EtiquetaNegrita(this, QStringLiteral("lblApuCombinacionNueva"), QStringLiteral("0"));
