@@ -108,6 +108,9 @@ private slots:
         Escribir(*v, "txtDiaSorteo", QStringLiteral("-x7"));
         // The weekday follows a valid date: 7 March 2024 is a Thursday.
         QCOMPARE(Vistos(*v, {"txtAnchuraREVERSOBOLETOS", "txtDiaSorteo", "cboDiaSorteo"}), (QStringList{"-12", "7", "J"}));
+        // The year alone moves it too: 7 March 2025 is a Friday.
+        Escribir(*v, "txtAnioSorteo", QStringLiteral("2025"));
+        QCOMPARE(Hijo<QComboBox>(*v, "cboDiaSorteo")->currentText(), QStringLiteral("V"));
         QVERIFY(!(v->windowFlags() & Qt::WindowCloseButtonHint));
 
         struct Rehuso {
@@ -152,7 +155,9 @@ private slots:
                                    {"txtDiaSorteo", "3"}, {"txtAnioSorteo", "2027"}, {"txtPriBoleto", "3"}, {"txtUltBoleto", "25"}})
             Escribir(*v, caja, QString::fromUtf8(texto));
         Hijo<QComboBox>(*v, "cboMesSorteo")->setCurrentIndex(5);
-        const QString datos = QStringLiteral("Sorteo Ñandú\nSorteo Nº 007\nJueves 3 JUN 2027\nPrecio: 15 euros\n");
+        // 3 June 2027 is a Thursday, but the weekday picked by hand after it is the one printed.
+        QTest::keyClick(Hijo<QComboBox>(*v, "cboDiaSorteo"), Qt::Key_Down);
+        const QString datos = QStringLiteral("Sorteo Ñandú\nSorteo Nº 007\nViernes 3 JUN 2027\nPrecio: 15 euros\n");
 
         // The viewer shows the first ticket's code and locks the panel until it is shut.
         Pulsar(Hijo<QToolButton>(*v, "cmdVisorQR"));
