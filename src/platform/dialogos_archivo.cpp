@@ -177,6 +177,9 @@ void AjustarDialogoFichero(QFileDialog& dialogo) {
     };
     columnas();
     QObject::connect(modelo, &QFileSystemModel::directoryLoaded, &dialogo, columnas);
+    // A folder the name box's completion has read already is entered without
+    // a new read: size for it once the list shows it.
+    QObject::connect(modelo, &QFileSystemModel::rootPathChanged, &dialogo, columnas, Qt::QueuedConnection);
 }
 
 void CuidarDialogosDeQt() {
