@@ -1,9 +1,30 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- Spanish for the texts of Qt's print dialogs that Qt's own Spanish
-     translation leaves in English. Consulted after Qt's translation, so it
-     only fills its gaps. -->
+<!-- Spanish for the texts of Qt's dialogs that Qt's own Spanish translation
+     leaves in English. Consulted after Qt's translation, so it only fills its
+     gaps. -->
 <TS version="2.1" language="es_ES">
+<context>
+    <!-- The file types of the file dialogs' list; Qt's translation has the
+         same words under the file dialog's own context only. -->
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Acceso directo</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+</context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QCoreApplication>
 #include <QFileSystemModel>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QListView>
@@ -12,7 +11,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSpacerItem>
 #include <QTreeView>
 #include <algorithm>
 #include <utility>
@@ -128,16 +126,11 @@ protected:
 
 private:
     // A message box takes the title into account only roughly, and a window
-    // manager with an icon and three buttons then cuts it: a zero-high spacer
-    // as wide as the title keeps the box from being narrower.
+    // manager with an icon and three buttons then cuts it.
     static void AnchoDeTitulo(QMessageBox& caja) {
-        auto* rejilla = qobject_cast<QGridLayout*>(caja.layout());
-        if (rejilla == nullptr || caja.property(kAjustado).toBool()) return;
+        if (caja.layout() == nullptr || caja.property(kAjustado).toBool()) return;
         caja.setProperty(kAjustado, true);
-        const QMargins margenes = rejilla->contentsMargins();
-        const int ancho = std::max(0, AnchoTitulo(caja.windowTitle()) - margenes.left() - margenes.right());
-        rejilla->addItem(new QSpacerItem(ancho, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), rejilla->rowCount(), 0, 1,
-                         rejilla->columnCount());
+        EspaciadorDeTitulo(*caja.layout(), caja.windowTitle());
     }
 };
 }  // namespace

@@ -10,9 +10,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
-#include <algorithm>
 #include <cstddef>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -23,20 +21,6 @@ extern const unsigned char kTraduccionQtComplemento[];
 extern const std::size_t kTamanoTraduccionQtComplemento;
 
 namespace {
-// Qt 6 names file types in the file dialogs ("Folder", "Drive", "%1 File")
-// under a context its Spanish translation does not have yet; the same texts
-// are translated under the file dialog's own context.
-class TraduccionTiposFichero : public QTranslator {
-public:
-    using QTranslator::QTranslator;
-    bool isEmpty() const override { return false; }
-    QString translate(const char* contexto, const char* texto, const char* desambiguacion, int n) const override {
-        if (qstrcmp(contexto, "QAbstractFileIconProvider") != 0) return {};
-        const QString traducido = QCoreApplication::translate("QFileDialog", texto, desambiguacion, n);
-        return traducido == QLatin1String(texto) ? QString() : traducido;
-    }
-};
-
 struct EstadoPrueba {
     bool activo = false;
     bool exito = true;
@@ -94,21 +78,19 @@ bool AbrirEnEditorTexto(const QString& ruta) {
 void FormatosDelSistemaEnEspanol() {
     // Qt reads the system locale from these once, at its first look at it:
     // LC_ALL beats the rest, LC_TIME gives the dates, LC_NUMERIC the numbers.
-    const char* const kCategorias[] = {"LC_ALL",      "LC_TIME",        "LC_NUMERIC", "LC_MONETARY",
-                                       "LC_MESSAGES", "LC_MEASUREMENT", "LC_COLLATE"};
     const char* const kEspanolas[] = {"LC_TIME", "LC_NUMERIC"};
-    const auto espanola = [&](const char* nombre) {
-        return std::any_of(std::begin(kEspanolas), std::end(kEspanolas),
-                           [nombre](const char* e) { return qstrcmp(nombre, e) == 0; });
-    };
+    const char* const kDelUsuario[] = {"LC_MONETARY", "LC_MESSAGES", "LC_MEASUREMENT", "LC_COLLATE"};
     QList<std::pair<const char*, std::optional<QByteArray>>> antes;
-    for (const char* nombre : kCategorias)
+    const auto guardar = [&antes](const char* nombre) {
         antes.append({nombre, qEnvironmentVariableIsSet(nombre) ? std::optional(qgetenv(nombre)) : std::nullopt});
+    };
+    guardar("LC_ALL");
+    for (const char* nombre : kEspanolas) guardar(nombre);
+    for (const char* nombre : kDelUsuario) guardar(nombre);
     const QByteArray todas = qgetenv("LC_ALL");
     if (!todas.isEmpty()) {
         qunsetenv("LC_ALL");
-        for (const char* nombre : kCategorias)
-            if (qstrcmp(nombre, "LC_ALL") != 0 && !espanola(nombre)) qputenv(nombre, todas);
+        for (const char* nombre : kDelUsuario) qputenv(nombre, todas);
     }
     for (const char* nombre : kEspanolas) qputenv(nombre, "es_ES.UTF-8");
     (void)QLocale::system();  // read now, for the whole run; the environment goes back as it was
@@ -137,7 +119,6 @@ bool CargarTraduccionQt() {
         delete traduccion;
         return false;
     }
-    QCoreApplication::installTranslator(new TraduccionTiposFichero(app));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QLayout>
 #include <QShowEvent>
 #include <QSpacerItem>
@@ -75,20 +76,27 @@ bool VentanaSecundaria::event(QEvent* evento) {
     return QDialog::event(evento);
 }
 
-// A zero-high spacer as wide as the title: the layout, whatever its size
-// constraint, then never makes the window narrower than that.
 void VentanaSecundaria::AjustarAnchoAlTitulo() {
-    QLayout* disposicion = layout();
-    if (disposicion == nullptr) return;
-    const QMargins margenes = disposicion->contentsMargins();
-    const int ancho = std::max(0, AnchoTitulo(windowTitle()) - margenes.left() - margenes.right());
-    if (anchoTitulo_ == nullptr) {
-        anchoTitulo_ = new QSpacerItem(ancho, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
-        disposicion->addItem(anchoTitulo_);
-    } else if (anchoTitulo_->sizeHint().width() != ancho) {
-        anchoTitulo_->changeSize(ancho, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
-        disposicion->invalidate();
+    if (layout() != nullptr) anchoTitulo_ = EspaciadorDeTitulo(*layout(), windowTitle(), anchoTitulo_);
+}
+
+// A zero-high spacer: the layout, whatever its size constraint, then never
+// makes the window narrower than that.
+QSpacerItem* EspaciadorDeTitulo(QLayout& disposicion, const QString& titulo, QSpacerItem* espaciador) {
+    const QMargins margenes = disposicion.contentsMargins();
+    const int ancho = std::max(0, AnchoTitulo(titulo) - margenes.left() - margenes.right());
+    if (espaciador == nullptr) {
+        espaciador = new QSpacerItem(ancho, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        // In a grid it spans every column, so that no single one is widened.
+        if (auto* rejilla = qobject_cast<QGridLayout*>(&disposicion))
+            rejilla->addItem(espaciador, rejilla->rowCount(), 0, 1, rejilla->columnCount());
+        else
+            disposicion.addItem(espaciador);
+    } else if (espaciador->sizeHint().width() != ancho) {
+        espaciador->changeSize(ancho, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        disposicion.invalidate();
     }
+    return espaciador;
 }
 
 int AnchoTitulo(const QString& titulo) {

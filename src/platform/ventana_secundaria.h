@@ -4,6 +4,7 @@
 // Escape) while closing by code goes through.
 #include <QDialog>
 
+class QLayout;
 class QSpacerItem;
 
 class VentanaSecundaria : public QDialog {
@@ -31,6 +32,10 @@ private:
 // The width a window needs for a window manager to show `titulo` whole in
 // its title bar, beside the frame's icon and buttons.
 int AnchoTitulo(const QString& titulo);
+// Keeps a window's layout at least AnchoTitulo(titulo) wide through a spacer:
+// a new one when `espaciador` is null, else that one resized. Returns the
+// spacer, which the layout owns.
+QSpacerItem* EspaciadorDeTitulo(QLayout& disposicion, const QString& titulo, QSpacerItem* espaciador = nullptr);
 
 // quitar != 0 takes the close button off the window's frame and makes the
 // window refuse the user's close; 0 restores both.
